@@ -1,0 +1,408 @@
+#include "app/MainWindow.h"
+
+#include "app/AppContext.h"
+#include "app/CaptionTable.h"
+#include "app/Config.h"
+#include "app/LangText.h"
+#include "app/SettingsStore.h"
+#include "module/ConnectDialog.h"
+#include "sequence/FileCommands.h"
+#include "sequence/SequenceDocument.h"
+#include "sequence/SequenceEditor.h"
+#include "sequence/SequenceFile.h"
+#include "shell/FileTypeRegistration.h"
+#include "shell/InfoDialog.h"
+#include "shell/PropertiesDialog.h"
+#include "ui/Captions.h"
+#include "ui/Prompter.h"
+#include "vehicle/ParameterDialog.h"
+#include "views/CarViewsController.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLayout>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+const QString kSection = QString::fromLatin1(SettingsStore::Section);
+const QString kSectionUpper = QString::fromLatin1(SettingsStore::SectionUpper);
+} // namespace
+
+MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), m_ctx(ctx)
+{
+    m_ui.setup(this);
+    setWindowTitle(QString::fromLatin1(Config::WindowTitlePrefix));
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The dialogs live as long as the window; they are hidden between uses.
+    m_parameterDialog = new ParameterDialog(m_ctx, *this, this);
+    m_propertiesDialog = new PropertiesDialog(m_ctx, this);
+    m_infoDialog = new InfoDialog(m_ctx, this);
+    m_connectDialog = new ConnectDialog(this);
+
+    m_carViews = new CarViewsController(m_ctx, m_ui, *this, this);
+    m_sequenceEditor = new SequenceEditor(m_ctx, m_ui, *this, this);
+    m_fileCommands = new FileCommands(m_ctx, m_ui, *this, this);
+
+    connectMenus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectMenus()
+{
+    for (int i : {1, 2, 3, 4, 5, 7, 9})
+        connect(m_ui.Menu[std::size_t(i)], &QAction::triggered, this, [this, i] { menuClick(i); });
+    // Opening the "Language" or "Modul Update" entry switches the lamps off.
+    connect(m_ui.menuLanguage, &QMenu::aboutToShow, this, [this] { menuClick(6); });
+    connect(m_ui.menuUpdate, &QMenu::aboutToShow, this, [this] { menuClick(8); });
+    connect(m_ui.cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_ui.cmdLichtaus, &QPushButton::clicked, this, &MainWindow::lichtAus);
+    connect(m_ui.Konfig, &QAction::triggered, this, [this] {
+        lichtAus();
+        m_parameterDialog->exec();
+    });
+    connect(m_ui.About, &QAction::triggered, this, [this] { m_infoDialog->exec(); });
+    connect(m_ui.chkAutomatichWeiter, &QCheckBox::toggled, this, [this](bool on) {
+        QPalette palette = m_ui.chkAutomatichWeiter->palette();
+        palette.setColor(QPalette::WindowText, on ? QColor(255, 0, 0) : QColor(64, 64, 64));
+        m_ui.chkAutomatichWeiter->setPalette(palette);
+    });
+}
+
+int MainWindow::load(const QString& commandLine)
+{
+    m_loadSteps.clear();
+    auto step = [this](const char* name) { m_loadSteps.append(QString::fromLatin1(name)); };
+
+    m_ctx.developerMode = m_ctx.settings.get(kSectionUpper, QStringLiteral("Entwickerstatus")) ==
+                          QLatin1String("Wahr");
+    m_ui.labX->setVisible(m_ctx.developerMode);
+    m_ui.labY->setVisible(m_ctx.developerMode);
+    m_ui.cmdBereiche->setVisible(m_ctx.developerMode);
+    m_ui.Menu[7]->setVisible(m_ctx.developerMode);
+    const int minimumStartScreenMs = m_ctx.developerMode ? 1000 : 3000;
+    step("developer mode");
+
+    // The vehicle names are a fixed table; nothing to fill at run time.
+    step("vehicle catalogue");
+
+    language();
+    step("language");
+
+    m_commandLine = commandLine;
+    m_sequenceEditor->selectSequence(0);
+    step("command line");
+
+    loadSettings();
+    step("settings");
+
+    if (!m_commandLine.isEmpty()) {
+        SequenceDocument& doc = m_ctx.document;
+        doc.setFileName(m_commandLine);
+        const SequenceFile::ReadStatus status = SequenceFile::read(m_commandLine, doc, false);
+        if (status != SequenceFile::ReadStatus::Ok) {
+            doc.clear();
+            doc.setFileName(QString());
+            // A refused file is reported at once; a file that could not be read
+            // once the window is on screen. Either way the stored vehicle is used.
+            doc.setVehicleCode(m_ctx.settings.get(QStringLiteral("Fahrzeug_Type")));
+            if (status == SequenceFile::ReadStatus::ChecksumMismatch) {
+                step("start-up file refused");
+                m_ctx.prompter.message(m_ctx.texts.text(81), m_ctx.texts.text(82),
+                                       Prompter::Icon::Exclamation);
+            } else {
+                step("start-up file failed");
+                m_startupFileFailed = true;
+            }
+            if (doc.vehicleCode().isEmpty())
+                doc.setVehicleCode(QStringLiteral("112"));
+        } else {
+            step("start-up file");
+        }
+    }
+
+    applyDocumentVehicle();
+    modellauswahl();
+    lichtAus();
+    step("vehicle");
+    return minimumStartScreenMs;
+}
+
+QString MainWindow::languageFile(const QString& name) const
+{
+    return QDir(m_ctx.programFolder).filePath(name + QStringLiteral(".zfl"));
+}
+
+void MainWindow::language()
+{
+    const QStringList names = scanLanguageNames(m_ctx.programFolder, 255);
+    // Item 1 always exists; the others are made anew.
+    while (m_ui.Auswahl.size() > 1)
+        delete m_ui.Auswahl.takeLast();
+    for (int i = 0; i < names.size(); ++i) {
+        QAction* item = i == 0 ? m_ui.Auswahl.constFirst() : m_ui.menuLanguage->addAction(QString());
+        item->setObjectName(QStringLiteral("Auswahl(%1)").arg(i + 1));
+        item->setText(names.at(i));
+        item->setCheckable(true);
+        item->setChecked(false);
+        if (i > 0)
+            m_ui.Auswahl.append(item);
+        item->disconnect(this);
+        connect(item, &QAction::triggered, this, [this, i] { auswahlClick(i + 1); });
+    }
+    if (!m_ctx.languageName.isEmpty()) {
+        for (QAction* item : std::as_const(m_ui.Auswahl)) {
+            if (item->text() == m_ctx.languageName) {
+                item->setChecked(true);
+                break;
+            }
+        }
+    } else {
+        m_ctx.languageName = QStringLiteral("Deutsch");
+    }
+    applyTexts(true);
+}
+
+void MainWindow::auswahlClick(int index)
+{
+    if (index < 1 || index > m_ui.Auswahl.size())
+        return;
+    QAction* chosen = m_ui.Auswahl.at(index - 1);
+    m_ctx.settings.save(kSection, QStringLiteral("Language"), chosen->text());
+    for (QAction* item : std::as_const(m_ui.Auswahl))
+        item->setChecked(false);
+    m_ctx.languageName = chosen->text();
+    chosen->setChecked(true);
+    applyTexts(false);
+    m_sequenceEditor->refreshIntervalLabel();
+    // The title shows the captions of the vehicle buttons, which follow the language.
+    modellauswahl();
+}
+
+void MainWindow::applyTexts(bool initial)
+{
+    const QString file = languageFile(m_ctx.languageName);
+    if (!m_ctx.texts.load(file)) {
+        // Without the file there are no texts to say so in; the German
+        // captions built into the program are used instead.
+        m_ctx.prompter.message(
+            QStringLiteral("Die Sprachdatei \"%1\" kann nicht geöffnet werden. Das Programm verwendet die "
+                           "deutschen Texte.\r\n\r\nThe language file \"%1\" cannot be opened. The program "
+                           "uses its German texts.")
+                .arg(QDir::toNativeSeparators(file)),
+            QString::fromLatin1(Config::ApplicationTitle), Prompter::Icon::Exclamation);
+    } else if (!m_ctx.texts.isComplete()) {
+        m_ctx.prompter.message(
+            QStringLiteral("Die Sprachdatei \"%1\" ist unvollständig; fehlende Texte werden deutsch "
+                           "angezeigt.\r\n\r\nThe language file \"%1\" is incomplete; missing texts are "
+                           "shown in German.")
+                .arg(QDir::toNativeSeparators(file)),
+            QString::fromLatin1(Config::ApplicationTitle), Prompter::Icon::Exclamation);
+    }
+    if (auto* daytime = m_parameterDialog->findChild<QWidget*>(QStringLiteral("chkTagfahrlicht")))
+        daytime->setToolTip(m_ctx.texts.text(203));
+    if (m_ctx.languageName == QLatin1String("Deutsch") && initial)
+        return;
+    applyCaptionTable();
+}
+
+void MainWindow::applyCaptionTable()
+{
+    const QList<QObject*> mainRoots{menuBar(), m_ui.central, m_ui.Tabelle};
+    for (const CaptionEntry& entry : captionTable()) {
+        QList<QObject*> roots;
+        if (entry.window == QLatin1String("MainWindow"))
+            roots = mainRoots;
+        else if (entry.window == QLatin1String("ParameterDialog"))
+            roots = {m_parameterDialog};
+        else if (entry.window == QLatin1String("PropertiesDialog"))
+            roots = {m_propertiesDialog};
+        else if (entry.window == QLatin1String("InfoDialog"))
+            roots = {m_infoDialog};
+        else if (entry.window == QLatin1String("ConnectDialog"))
+            roots = {m_connectDialog};
+        const QString caption = entry.compose(m_ctx.texts);
+        for (QObject* root : std::as_const(roots)) {
+            if (entry.kind == CaptionEntry::Kind::FirstListItem) {
+                if (auto* list = root->findChild<QComboBox*>(entry.control); list && list->count() > 0) {
+                    list->setItemText(0, caption);
+                    break;
+                }
+            } else if (setCaptionByName(root, entry.control, caption)) {
+                break;
+            }
+        }
+    }
+}
+
+void MainWindow::loadSettings()
+{
+    SettingsStore& s = m_ctx.settings;
+
+    const std::optional<int> port = s.number(kSectionUpper, QStringLiteral("Lampen_Port"));
+    if (port) {
+        m_ctx.module.portNumber = *port;
+        m_ui.labPort->setText(QStringLiteral(" Port: ") + QString::number(*port));
+        for (int i = 1; i <= 20; ++i)
+            m_ui.Port[std::size_t(i)]->setChecked(i == *port);
+    } else {
+        m_ctx.module.portNumber = 1;
+        m_ui.labPort->setText(QStringLiteral(" Port: 1"));
+    }
+
+    const std::optional<int> automatic = s.number(kSection, QStringLiteral("Eigenschaften"));
+    m_propertiesDialog->chkAuto()->setChecked(automatic.value_or(0) != 0);
+    m_ui.chkAutomatichWeiter->setChecked(automatic.value_or(0) != 0);
+
+    const std::optional<int> outline = s.number(kSection, QStringLiteral("Aktivierung"));
+    m_propertiesDialog->chkAktivierung()->setChecked(outline.value_or(1) != 0);
+
+    const int slider = s.number(kSection, QStringLiteral("Slider")).value_or(1);
+    m_ui.sliderZeitein->setValue(slider);
+    m_sequenceEditor->refreshIntervalLabel();
+
+    const QString parameters = s.get(kSection, QStringLiteral("Parameter"));
+    m_ctx.document.setParameterString(parameters.size() >= 20
+                                          ? parameters
+                                          : QString::fromLatin1(SequenceDocument::DefaultParameterString));
+
+    auto listIndex = [&s](const char* key) {
+        const int index = s.number(kSection, QString::fromLatin1(key)).value_or(2);
+        return index >= 0 && index <= 13 ? index : 2;
+    };
+    m_parameterDialog->setGreetingIndex(listIndex("Time_Kommen"));
+    m_parameterDialog->setFarewellIndex(listIndex("Time_Gehen"));
+
+    m_firstRun = false;
+    const QString vehicle = s.get(kSection, QStringLiteral("Fahrzeug_Type"));
+    if (vehicle.isEmpty()) {
+        m_ctx.document.setVehicleCode(QStringLiteral("112"));
+        m_firstRun = true;
+        m_oneTimeStepsPending = true;
+    } else if (m_commandLine.isEmpty()) {
+        m_ctx.document.setVehicleCode(vehicle);
+    }
+}
+
+void MainWindow::resetSettings()
+{
+    m_ctx.settings.save(kSection, QStringLiteral("Language"), QString());
+    m_ctx.settings.save(kSectionUpper, QStringLiteral("Fahrzeug_Type"), QString());
+    m_ctx.settings.save(kSectionUpper, QStringLiteral("Parameter"), QString());
+}
+
+void MainWindow::menuClick(int index)
+{
+    bool ranToEnd = true;
+    switch (index) {
+    case 1: ranToEnd = m_fileCommands->newDocument(); break;
+    case 2: ranToEnd = m_fileCommands->open(); break;
+    case 3: ranToEnd = m_fileCommands->save(); break;
+    case 4: ranToEnd = m_fileCommands->saveAs(); break;
+    case 5: m_propertiesDialog->exec(); break;
+    case 7: resetSettings(); break;
+    case 9: close(); return;
+    default: break;
+    }
+    if (ranToEnd)
+        lichtAus();
+}
+
+void MainWindow::applyDocumentVehicle()
+{
+    m_optionsLoaded = false;
+    m_parameterDialog->applyDocumentVehicle();
+    m_optionsLoaded = true;
+}
+
+void MainWindow::lichtAus()
+{
+    m_carViews->lichtAus();
+}
+
+void MainWindow::showRow()
+{
+    m_carViews->showRow();
+}
+
+void MainWindow::appendStep() {}
+
+void MainWindow::modellauswahl()
+{
+    setWindowTitle(QString::fromLatin1(Config::WindowTitlePrefix) + m_parameterDialog->selectionCaption());
+}
+
+void MainWindow::refreshCaption()
+{
+    modellauswahl();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_oneTimeStepsPending || m_startupFileFailed)
+        QTimer::singleShot(0, this, &MainWindow::runOneTimeSteps);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+}
+
+void MainWindow::runOneTimeSteps()
+{
+    const LangText& t = m_ctx.texts;
+    if (m_oneTimeStepsPending) {
+        // Cleared first: the dialogs below may bring further resize events.
+        m_oneTimeStepsPending = false;
+        m_ctx.prompter.message(t.text(84), t.text(85), Prompter::Icon::Information);
+        m_parameterDialog->exec();
+        m_ctx.prompter.message(t.text(87), t.text(85), Prompter::Icon::Information);
+        const QDir folder(m_ctx.programFolder);
+        registerFileType({QString::fromLatin1(Config::ApplicationTitle),
+                          QCoreApplication::applicationFilePath(), QStringLiteral("Vantor_E6x"),
+                          QStringLiteral("zfx"), folder.filePath(QStringLiteral("Daten.ico"))});
+        m_ctx.prompter.message(t.text(86), t.text(89), Prompter::Icon::Information);
+    }
+    if (m_startupFileFailed) {
+        m_startupFileFailed = false;
+        m_ctx.prompter.message(t.text(88), t.text(82), Prompter::Icon::Exclamation);
+        const QString vehicle = m_ctx.settings.get(kSection, QStringLiteral("Fahrzeug_Type"));
+        if (!vehicle.isEmpty()) {
+            m_ctx.document.setVehicleCode(vehicle);
+            modellauswahl();
+            lichtAus();
+        }
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    m_ctx.settings.save(kSection, QStringLiteral("Slider"), QString::number(m_ui.sliderZeitein->value()));
+    if (!SequenceFile::documentUnchanged(m_ctx.document)) {
+        if (m_ctx.prompter.askYesNo(m_ctx.texts.text(83), QString())) {
+            // A cancelled or failed save keeps the window open, so no work is lost.
+            if (!m_fileCommands->saveAs()) {
+                event->ignore();
+                return;
+            }
+        }
+    }
+    m_parameterDialog->hide();
+    m_infoDialog->hide();
+    m_propertiesDialog->hide();
+    m_connectDialog->hide();
+    event->accept();
+}

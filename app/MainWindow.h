@@ -1,0 +1,90 @@
+#pragma once
+
+#include "app/MainWindowUi.h"
+#include "ui/WindowOps.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+struct AppContext;
+class CarViewsController;
+class ConnectDialog;
+class FileCommands;
+class InfoDialog;
+class ParameterDialog;
+class PropertiesDialog;
+class SequenceEditor;
+
+// The editor's main window. It owns the controls and the dialogs and hands
+// each group of controls to the part of the program that works them.
+class MainWindow : public QMainWindow, public WindowOps
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(AppContext& ctx, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Loads the window: developer mode, language, settings, the file named on
+    // the command line, the vehicle. Returns the minimum time in milliseconds
+    // the start screen is to stay, counted from the start of loading.
+    int load(const QString& commandLine);
+    // The steps load() ran, in order (for diagnostics and tests).
+    const QStringList& loadSteps() const { return m_loadSteps; }
+
+    MainWindowUi& ui() { return m_ui; }
+    ParameterDialog& parameterDialog() { return *m_parameterDialog; }
+    PropertiesDialog& propertiesDialog() { return *m_propertiesDialog; }
+    InfoDialog& infoDialog() { return *m_infoDialog; }
+    ConnectDialog& connectDialog() { return *m_connectDialog; }
+    FileCommands& fileCommands() { return *m_fileCommands; }
+    SequenceEditor& sequenceEditor() { return *m_sequenceEditor; }
+    CarViewsController& carViews() { return *m_carViews; }
+    bool isFirstRun() const { return m_firstRun; }
+
+    // The language menu and texts.
+    void language();
+    void applyTexts(bool initial);
+    void auswahlClick(int index);
+
+    void loadSettings();
+    void resetSettings();
+
+    // WindowOps
+    void lichtAus() override;
+    void showRow() override;
+    void appendStep() override;
+    void modellauswahl() override;
+    void refreshCaption() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void connectMenus();
+    void menuClick(int index);
+    void runOneTimeSteps();
+    void applyDocumentVehicle();
+    QString languageFile(const QString& name) const;
+    void applyCaptionTable();
+
+    AppContext& m_ctx;
+    MainWindowUi m_ui;
+    ParameterDialog* m_parameterDialog = nullptr;
+    PropertiesDialog* m_propertiesDialog = nullptr;
+    InfoDialog* m_infoDialog = nullptr;
+    ConnectDialog* m_connectDialog = nullptr;
+    SequenceEditor* m_sequenceEditor = nullptr;
+    FileCommands* m_fileCommands = nullptr;
+    CarViewsController* m_carViews = nullptr;
+
+    QString m_commandLine;
+    QStringList m_loadSteps;
+    bool m_firstRun = false;
+    bool m_startupFileFailed = false;
+    bool m_oneTimeStepsPending = false;
+    bool m_closing = false;
+    // Set while a stored state is pushed into the option controls.
+    bool m_optionsLoaded = true;
+};

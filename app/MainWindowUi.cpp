@@ -1,0 +1,277 @@
+#include "app/MainWindowUi.h"
+
+#include "views/CarViewWidget.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+#include <QTreeView>
+
+namespace {
+
+// Geometry of the fixed layout, in pixels of the window's client area.
+constexpr int ViewLeft1 = 11;   // left column of car views
+constexpr int ViewLeft2 = 206;  // right column of car views
+constexpr int ViewTopFront = 8;
+constexpr int ViewTopRear = 285;
+constexpr int TableLeft = 412;
+constexpr int TableWidth = 196;
+constexpr int TableHeight = 392;
+constexpr int SideLeft = 618;
+constexpr int SideWidth = 186;
+constexpr int ButtonHeight = 26;
+constexpr int ClientWidth = SideLeft + SideWidth + 10;
+constexpr int StatusTop = 562;
+constexpr int ClientHeight = StatusTop + 24;
+
+QString idx(const char* name, int i)
+{
+    return QString::fromUtf8(name) + QLatin1Char('(') + QString::number(i) + QLatin1Char(')');
+}
+
+template <typename W> W* make(QWidget* parent, const QString& name)
+{
+    auto* widget = new W(parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int y)
+{
+    auto* b = make<QPushButton>(parent, name);
+    b->setText(caption);
+    b->setGeometry(8, y, SideWidth - 16, ButtonHeight);
+    return b;
+}
+
+QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, int top, int height)
+{
+    auto* f = make<QGroupBox>(parent, name);
+    f->setTitle(caption);
+    f->setGeometry(SideLeft, top, SideWidth, height);
+    return f;
+}
+
+QAction* action(QMenu* menu, const QString& name, const QString& caption)
+{
+    auto* a = menu->addAction(caption);
+    a->setObjectName(name);
+    return a;
+}
+
+} // namespace
+
+void MainWindowUi::setup(QMainWindow* window)
+{
+    window->setObjectName(QStringLiteral("MainWindow"));
+    central = make<QWidget>(window, QStringLiteral("centralWidget"));
+    window->setCentralWidget(central);
+    central->setFixedSize(ClientWidth, ClientHeight);
+
+    // Car views: front pair above, rear pair below; the halves meet in the middle.
+    imaVR = new CarViewWidget(1, central);
+    imaVL = new CarViewWidget(2, central);
+    imaHL = new CarViewWidget(3, central);
+    imaHR = new CarViewWidget(4, central);
+    imaVR->setObjectName(QStringLiteral("imaVR"));
+    imaVL->setObjectName(QStringLiteral("imaVL"));
+    imaHL->setObjectName(QStringLiteral("imaHL"));
+    imaHR->setObjectName(QStringLiteral("imaHR"));
+    imaVR->move(ViewLeft1, ViewTopFront);
+    imaVL->move(ViewLeft2, ViewTopFront);
+    imaHL->move(ViewLeft1, ViewTopRear);
+    imaHR->move(ViewLeft2, ViewTopRear);
+    views = {nullptr, imaVR, imaVL, imaHL, imaHR};
+
+    // Licence plates lie over the junction of each pair; their place follows the vehicle.
+    picNummernschild_V = make<QLabel>(central, QStringLiteral("picNummernschild_V"));
+    picNummernschild_V->setGeometry(161, 203, 90, 18);
+    picNummernschild_H = make<QLabel>(central, QStringLiteral("picNummernschild_H"));
+    picNummernschild_H->setGeometry(167, 469, 85, 18);
+    for (QLabel* plate : {picNummernschild_V, picNummernschild_H}) {
+        plate->setAlignment(Qt::AlignCenter);
+        plate->setStyleSheet(QStringLiteral(
+            "background: #f4f4f0; color: #202020; border: 1px solid #303030; border-radius: 2px;"
+            "font: bold 9px 'DejaVu Sans';"));
+        plate->setText(QStringLiteral("VANTOR"));
+    }
+    labNummernschild_V = make<QLabel>(picNummernschild_V, QStringLiteral("labNummernschild_V"));
+    labNummernschild_V->hide();
+
+    // Step tables: the visible one belongs to the active sequence.
+    for (int k = 0; k < 2; ++k) {
+        auto* table = make<QTreeView>(central, idx("List1", k));
+        table->setGeometry(TableLeft, ViewTopFront + 4, TableWidth, TableHeight);
+        table->setRootIsDecorated(false);
+        table->setUniformRowHeights(true);
+        table->setAllColumnsShowFocus(true);
+        table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->setContextMenuPolicy(Qt::CustomContextMenu);
+        table->setVisible(k == 0);
+        List1[std::size_t(k)] = table;
+    }
+
+    // Step entry: interval slider, append, automatic advance, position read-outs.
+    stepFrame = make<QGroupBox>(central, QStringLiteral("stepFrame"));
+    stepFrame->setGeometry(TableLeft, ViewTopFront + TableHeight + 10, TableWidth, 146);
+    sliderZeitein = make<QSlider>(stepFrame, QStringLiteral("sliderZeitein"));
+    sliderZeitein->setOrientation(Qt::Horizontal);
+    sliderZeitein->setRange(1, 100);
+    sliderZeitein->setSingleStep(1);
+    sliderZeitein->setPageStep(5);
+    sliderZeitein->setGeometry(8, 10, TableWidth - 16, 22);
+    labZeitein = make<QLabel>(stepFrame, QStringLiteral("labZeitein"));
+    labZeitein->setText(QStringLiteral("0,1 Sec ein/aus"));
+    labZeitein->setGeometry(8, 34, TableWidth - 16, 18);
+    labZeitein->setAlignment(Qt::AlignCenter);
+    cmdWeiter = make<QPushButton>(stepFrame, QStringLiteral("cmdWeiter"));
+    cmdWeiter->setText(QStringLiteral("Speichern und weiter"));
+    cmdWeiter->setToolTip(QStringLiteral("( Space Taste )"));
+    cmdWeiter->setGeometry(8, 56, TableWidth - 16, ButtonHeight);
+    chkAutomatichWeiter = make<QCheckBox>(stepFrame, QStringLiteral("chkAutomatichWeiter"));
+    chkAutomatichWeiter->setText(QStringLiteral("Autom."));
+    chkAutomatichWeiter->setToolTip(QStringLiteral("Autoamtisch weiter mit linker Maustaste"));
+    chkAutomatichWeiter->setGeometry(8, 88, 90, 20);
+    labPos = make<QLabel>(stepFrame, QStringLiteral("labPos"));
+    labPos->setText(QStringLiteral("Position 0"));
+    labPos->setGeometry(100, 88, TableWidth - 108, 20);
+    labX = make<QLabel>(stepFrame, QStringLiteral("labX"));
+    labX->setGeometry(8, 114, 80, 18);
+    labX->setVisible(false);
+    labY = make<QLabel>(stepFrame, QStringLiteral("labY"));
+    labY->setGeometry(100, 114, 80, 18);
+    labY->setVisible(false);
+
+    // Command frames down the right-hand side.
+    int top = ViewTopFront;
+    Frame4 = frame(central, QStringLiteral("Frame4"), QStringLiteral(" Fernbedienung"), top, 74);
+    for (int k = 0; k < 2; ++k) {
+        auto* option = make<QRadioButton>(Frame4, idx("optAuf_Zu", k));
+        option->setText(k == 0 ? QStringLiteral("Öffnen") : QStringLiteral("Schliessen"));
+        option->setGeometry(12, 22 + 24 * k, SideWidth - 24, 22);
+        optAuf_Zu[std::size_t(k)] = option;
+    }
+    optAuf_Zu[0]->setChecked(true);
+    top += 74 + 4;
+
+    Frame1 = frame(central, QStringLiteral("Frame1"), QStringLiteral(" Simulation "), top, 114);
+    cmdLichtaus = button(Frame1, QStringLiteral("cmdLichtaus"), QStringLiteral("Alle Lampen &aus"), 22);
+    cmdSilulation = button(Frame1, QStringLiteral("cmdSilulation"), QStringLiteral("Simula&tion |>"), 52);
+    cmdSilulation->setToolTip(QStringLiteral("Starte von vorne"));
+    cmdSimWeiter = button(Frame1, QStringLiteral("cmdSimWeiter"), QStringLiteral("Simulation >>"), 82);
+    cmdSimWeiter->setToolTip(QStringLiteral("Start von Aktueller Position"));
+    top += 114 + 4;
+
+    Frame2 = frame(central, QStringLiteral("Frame2"), QStringLiteral(" Bearbeiten "), top, 114);
+    cmdAendern = button(Frame2, QStringLiteral("cmdÄndern"), QStringLiteral("&Ändern"), 22);
+    cmdAendern->setToolTip(QStringLiteral("Werte in der Tabelle überschreiben"));
+    cmdLoeschen = button(Frame2, QStringLiteral("cmdLöschen"), QStringLiteral("Zeile(n) &löschen"), 52);
+    cmdEinfuegen = button(Frame2, QStringLiteral("cmdEinfügen"), QStringLiteral("Zeile &einfügen"), 82);
+    top += 114 + 4;
+
+    Frame3 = frame(central, QStringLiteral("Frame3"), QStringLiteral(" Schleife"), top, 84);
+    cmdSchleife = button(Frame3, QStringLiteral("cmdSchleife"), QStringLiteral("Schleife erstellen"), 22);
+    cmdSchleife->setToolTip(QStringLiteral("Erstellt eine Schleife auf die makierten Zeilen"));
+    cmdSchleife_L = button(Frame3, QStringLiteral("cmdSchleife_L"), QStringLiteral("Schleife löschen"), 52);
+    cmdSchleife_L->setToolTip(QStringLiteral("Löscht eine Schleife"));
+    top += 84 + 4;
+
+    Frame5 = frame(central, QStringLiteral("Frame5"), QStringLiteral(" Daten "), top, 108);
+    cmdSpeicherbedarf =
+        button(Frame5, QStringLiteral("cmdSpeicherbedarf"), QStringLiteral("Speicher&bedarf"), 22);
+    cmdDaten = button(Frame5, QStringLiteral("cmdDaten"), QStringLiteral("Daten &senden"), 52);
+    Send_Progress = make<QProgressBar>(Frame5, QStringLiteral("Send_Progress"));
+    Send_Progress->setGeometry(8, 84, SideWidth - 16, 14);
+    Send_Progress->setTextVisible(false);
+    Send_Progress->setRange(0, 100);
+    Send_Progress->setValue(0);
+    top += 108 + 4;
+
+    Frame6 = frame(central, QStringLiteral("Frame6"), QStringLiteral(" Programm"), top, StatusTop - 4 - top);
+    cmdExit = button(Frame6, QStringLiteral("cmdExit"), QStringLiteral("Beenden"), 22);
+
+    // Status line.
+    labInfo = make<QLabel>(central, QStringLiteral("labInfo"));
+    labInfo->setText(QStringLiteral(" Nicht verbunden mit Modul"));
+    labInfo->setGeometry(ViewLeft1, StatusTop, 2 * MainWindowUi::ViewWidth, 20);
+    labInfo->setFrameShape(QFrame::StyledPanel);
+    labPort = make<QLabel>(central, QStringLiteral("labPort"));
+    labPort->setText(QStringLiteral(" Port:"));
+    labPort->setGeometry(TableLeft, StatusTop, TableWidth, 20);
+    labPort->setFrameShape(QFrame::StyledPanel);
+    cmdBereiche = make<QPushButton>(central, QStringLiteral("cmdBereiche"));
+    cmdBereiche->setText(QStringLiteral("Bereiche anzeigen"));
+    cmdBereiche->setGeometry(SideLeft, StatusTop - 2, SideWidth, 24);
+    cmdBereiche->setVisible(false);
+
+    // Menu bar.
+    QMenuBar* bar = window->menuBar();
+    Datei = bar->addMenu(QStringLiteral("Datei"));
+    Datei->setObjectName(QStringLiteral("Datei"));
+    const char* fileCaptions[] = {"",           "Neu",         "Öffnen",       "Speichern", "Speichern unter",
+                                  "Eigenschaften", "Language", "Reg Löschen", "Modul Update", "Beenden"};
+    for (int i = 1; i <= 9; ++i) {
+        const QString caption = QString::fromUtf8(fileCaptions[i]);
+        if (i == 6) {
+            menuLanguage = Datei->addMenu(caption);
+            menuLanguage->setObjectName(idx("Menu", i));
+            Menu[6] = menuLanguage->menuAction();
+        } else if (i == 8) {
+            menuUpdate = Datei->addMenu(caption);
+            menuUpdate->setObjectName(idx("Menu", i));
+            Menu[8] = menuUpdate->menuAction();
+        } else {
+            Menu[std::size_t(i)] = action(Datei, idx("Menu", i), caption);
+        }
+        if (i == 5 || i == 8)
+            Datei->addSeparator();
+    }
+    Menu[7]->setVisible(false);
+    // The language items are created when the program folder has been scanned.
+    Auswahl.append(action(menuLanguage, idx("Auswahl", 1), QStringLiteral("Auswahl")));
+    Update = action(menuUpdate, QStringLiteral("Update"), QStringLiteral("Update"));
+    Hilfe = action(menuUpdate, QStringLiteral("Hilfe"), QStringLiteral("Help"));
+
+    Connect = bar->addMenu(QStringLiteral("Verbindung"));
+    Connect->setObjectName(QStringLiteral("Connect"));
+    for (int i = 1; i <= 20; ++i) {
+        QAction* port = action(Connect, idx("Port", i), QStringLiteral("Com %1").arg(i));
+        port->setCheckable(true);
+        Port[std::size_t(i)] = port;
+    }
+
+    Konfig = bar->addAction(QStringLiteral("Konfiguration"));
+    Konfig->setObjectName(QStringLiteral("Konfig"));
+
+    Info = bar->addMenu(QStringLiteral("Info"));
+    Info->setObjectName(QStringLiteral("Info"));
+    M_Type = action(Info, QStringLiteral("M_Type"), QStringLiteral("Modul-Typ auslesen"));
+    About = action(Info, QStringLiteral("About"), QStringLiteral("About"));
+
+    Help_Menu = bar->addMenu(QStringLiteral("Hilfe"));
+    Help_Menu->setObjectName(QStringLiteral("Help_Menu"));
+    Help = action(Help_Menu, QStringLiteral("Help"), QStringLiteral("Hilfe starten"));
+    Bereich = action(Help_Menu, QStringLiteral("Bereich"), QStringLiteral("Bereiche anzeigen"));
+
+    Tabelle = new QMenu(QStringLiteral("List"), window);
+    Tabelle->setObjectName(QStringLiteral("Tabelle"));
+    const char* tableCaptions[] = {"", "Kopieren", "Ausschneiden", "Einfügen", "Einfügen an Tabellenende"};
+    for (int i = 1; i <= 4; ++i)
+        List_1[std::size_t(i)] = action(Tabelle, idx("List_1", i), QString::fromUtf8(tableCaptions[i]));
+
+    TimerE = new QTimer(window);
+    TimerE->setObjectName(QStringLiteral("TimerE"));
+    TimerE->setTimerType(Qt::PreciseTimer);
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QList>
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTimer;
+class QTreeView;
+class QWidget;
+class CarViewWidget;
+
+// Every control of the main window, created with its object name and its
+// German design-time caption at its fixed place. The parts of the program
+// bind to these controls; the main window only owns them.
+struct MainWindowUi
+{
+    // Size of one car view in pixels.
+    static constexpr int ViewWidth = 195;
+    static constexpr int ViewHeight = 269;
+
+    QWidget* central = nullptr;
+
+    // Car views by view number: views[1] imaVR, [2] imaVL, [3] imaHL, [4] imaHR; [0] unused.
+    std::array<CarViewWidget*, 5> views{};
+    CarViewWidget* imaVR = nullptr;
+    CarViewWidget* imaVL = nullptr;
+    CarViewWidget* imaHL = nullptr;
+    CarViewWidget* imaHR = nullptr;
+    QLabel* picNummernschild_V = nullptr;
+    QLabel* picNummernschild_H = nullptr;
+    QLabel* labNummernschild_V = nullptr;
+    QPushButton* cmdBereiche = nullptr;
+
+    // Step tables: List1[0] unlock sequence, List1[1] lock sequence.
+    std::array<QTreeView*, 2> List1{};
+
+    // Step entry.
+    QGroupBox* stepFrame = nullptr;
+    QSlider* sliderZeitein = nullptr;
+    QLabel* labZeitein = nullptr;
+    QPushButton* cmdWeiter = nullptr;
+    QCheckBox* chkAutomatichWeiter = nullptr;
+    QLabel* labPos = nullptr;
+    QLabel* labX = nullptr;
+    QLabel* labY = nullptr;
+
+    QGroupBox* Frame1 = nullptr; // " Simulation "
+    QPushButton* cmdLichtaus = nullptr;
+    QPushButton* cmdSilulation = nullptr;
+    QPushButton* cmdSimWeiter = nullptr;
+
+    QGroupBox* Frame2 = nullptr; // " Bearbeiten "
+    QPushButton* cmdAendern = nullptr;   // cmdÄndern
+    QPushButton* cmdLoeschen = nullptr;  // cmdLöschen
+    QPushButton* cmdEinfuegen = nullptr; // cmdEinfügen
+
+    QGroupBox* Frame3 = nullptr; // " Schleife"
+    QPushButton* cmdSchleife = nullptr;
+    QPushButton* cmdSchleife_L = nullptr;
+
+    QGroupBox* Frame4 = nullptr; // " Fernbedienung"
+    std::array<QRadioButton*, 2> optAuf_Zu{};
+
+    QGroupBox* Frame5 = nullptr; // " Daten "
+    QPushButton* cmdSpeicherbedarf = nullptr;
+    QPushButton* cmdDaten = nullptr;
+    QProgressBar* Send_Progress = nullptr;
+
+    QGroupBox* Frame6 = nullptr; // " Programm"
+    QPushButton* cmdExit = nullptr;
+
+    QLabel* labInfo = nullptr;
+    QLabel* labPort = nullptr;
+
+    // Menus. Menu[1] to Menu[9]; [6] and [8] are the parents of submenus and
+    // are the menu actions of menuLanguage and menuUpdate.
+    QMenu* Datei = nullptr;
+    std::array<QAction*, 10> Menu{};
+    QMenu* menuLanguage = nullptr; // "Language", holds the Auswahl items
+    QList<QAction*> Auswahl;       // Auswahl(1) ... in order
+    QMenu* menuUpdate = nullptr;   // "Modul Update"
+    QAction* Update = nullptr;
+    QAction* Hilfe = nullptr;
+    QMenu* Connect = nullptr;
+    std::array<QAction*, 21> Port{}; // Port[1] to Port[20]
+    QAction* Konfig = nullptr;
+    QMenu* Info = nullptr;
+    QAction* M_Type = nullptr;
+    QAction* About = nullptr;
+    QMenu* Help_Menu = nullptr;
+    QAction* Help = nullptr;
+    QAction* Bereich = nullptr;
+    // The tables' context menu (not on the menu bar): List_1[1] to List_1[4].
+    QMenu* Tabelle = nullptr;
+    std::array<QAction*, 5> List_1{};
+
+    QTimer* TimerE = nullptr;
+
+    void setup(QMainWindow* window);
+};

@@ -1,0 +1,70 @@
+#include "app/Startup.h"
+
+#include "app/AppContext.h"
+#include "app/LangText.h"
+#include "app/LanguageDialog.h"
+#include "app/MainWindow.h"
+#include "app/SettingsStore.h"
+#include "app/StartScreen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+Startup::Startup(AppContext& ctx, const QString& commandLine, QObject* parent)
+    : QObject(parent), m_ctx(ctx), m_commandLine(commandLine)
+{
+}
+
+Startup::~Startup()
+{
+    delete m_mainWindow;
+    delete m_startScreen;
+    delete m_languageDialog;
+}
+
+void Startup::begin()
+{
+    m_ctx.languageName = m_ctx.settings.get(QStringLiteral("Language"));
+    if (!m_ctx.languageName.isEmpty()) {
+        showStartScreen();
+        return;
+    }
+    m_languageDialog = new LanguageDialog(scanLanguageNames(m_ctx.programFolder, 20));
+    connect(m_languageDialog, &QDialog::finished, this, [this](int result) {
+        m_languageDialog->deleteLater();
+        if (result != QDialog::Accepted) {
+            emit cancelled();
+            return;
+        }
+        m_ctx.languageName = m_languageDialog->chosenLanguage();
+        m_ctx.settings.save(QStringLiteral("Language"), m_ctx.languageName);
+        showStartScreen();
+    });
+    m_languageDialog->open();
+}
+
+void Startup::showStartScreen()
+{
+    m_startScreen = new StartScreen(m_ctx.languageName);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_startScreen->move(screen->availableGeometry().center() - m_startScreen->rect().center());
+    connect(m_startScreen, &StartScreen::ready, this, &Startup::loadMainWindow);
+    m_startScreen->show();
+}
+
+void Startup::loadMainWindow()
+{
+    m_loadClock.start();
+    m_mainWindow = new MainWindow(m_ctx);
+    const int minimumMs = m_mainWindow->load(m_commandLine);
+    // The start screen stays its minimum time; the event loop keeps running meanwhile.
+    const int remaining = std::max<int>(0, minimumMs - int(m_loadClock.elapsed()));
+    QTimer::singleShot(remaining, this, [this] {
+        if (m_startScreen)
+            m_startScreen->close();
+        m_startScreen->deleteLater();
+        m_mainWindow->show();
+        emit mainWindowShown();
+    });
+}

@@ -1,0 +1,38 @@
+#include "app/AppContext.h"
+#include "app/Config.h"
+#include "app/LangText.h"
+#include "app/MainWindow.h"
+#include "app/SettingsStore.h"
+#include "app/Startup.h"
+#include "sequence/SequenceDocument.h"
+#include "ui/WidgetPrompter.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(Config::ApplicationTitle));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(Config::ApplicationTitle));
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(VANTOR_VERSION_MAJOR).arg(VANTOR_VERSION_MINOR).arg(VANTOR_VERSION_PATCH));
+
+    // The whole command line names one sequence file, blanks included.
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    const QString commandLine = arguments.join(QLatin1Char(' ')).trimmed();
+
+    SettingsStore settings;
+    LangText texts;
+    WidgetPrompter prompter;
+    SequenceDocument document;
+    AppContext ctx{settings, texts, prompter, document};
+    ctx.programFolder = QApplication::applicationDirPath();
+
+    Startup startup(ctx, commandLine);
+    QObject::connect(&startup, &Startup::cancelled, &app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&startup, &Startup::mainWindowShown, &app,
+                     [&] { prompter.setParent(startup.mainWindow()); });
+    startup.begin();
+    return app.exec();
+}

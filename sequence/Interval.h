@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// A step's interval is kept as text: seconds with at most one decimal,
+// written with the user's decimal separator.
+namespace Interval {
+
+// Slider value v (tenths of a second) as text: 5 -> "0,5" (German) or "0.5", 10 -> "1".
+QString fromSlider(int sliderValue, const QLocale& locale = QLocale());
+
+// Milliseconds of an interval text. The first "," counts as a decimal point;
+// the leading number is read, anything else reads as 0; halves round to even.
+qint64 toMilliseconds(const QString& text);
+
+} // namespace Interval

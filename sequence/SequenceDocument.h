@@ -1,0 +1,67 @@
+#pragma once
+
+#include "sequence/SequenceTableModel.h"
+
+#include <QItemSelectionModel>
+#include <QObject>
+#include <array>
+
+// A light show: the vehicle it was made for, its options, and two step
+// tables: sequence 0 is played when the car is unlocked, sequence 1 when it
+// is locked. The selection and focused row of each table live here too,
+// because the editing commands work on them; the list views share them.
+class SequenceDocument : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr const char* DefaultParameterString = "12100000000000000000";
+
+    explicit SequenceDocument(QObject* parent = nullptr);
+
+    SequenceTableModel& table(int k) { return *m_tables.at(std::size_t(k & 1)); }
+    const SequenceTableModel& table(int k) const { return *m_tables.at(std::size_t(k & 1)); }
+    QItemSelectionModel& selection(int k) { return *m_selections.at(std::size_t(k & 1)); }
+    const QItemSelectionModel& selection(int k) const { return *m_selections.at(std::size_t(k & 1)); }
+
+    // The sequence the editing, preview and playback commands act on (0 or 1).
+    int activeSequence() const { return m_active; }
+    void setActiveSequence(int k);
+    SequenceTableModel& activeTable() { return table(m_active); }
+    QItemSelectionModel& activeSelection() { return selection(m_active); }
+
+    QString vehicleCode() const { return m_vehicleCode; }
+    void setVehicleCode(const QString& code) { m_vehicleCode = code; }
+    QString parameterString() const { return m_parameterString; }
+    void setParameterString(const QString& parameters) { m_parameterString = parameters; }
+
+    // Full path of the file last read or written; empty when untitled.
+    QString fileName() const { return m_fileName; }
+    void setFileName(const QString& fileName);
+    bool isUntitled() const { return m_fileName.isEmpty(); }
+
+    // Removes every row of both tables; vehicle and options stay.
+    void clear();
+    bool isEmpty() const { return table(0).count() == 0 && table(1).count() == 0; }
+
+    // Selection of table k by 1-based row numbers.
+    bool isSelected(int k, int j) const;
+    void setSelected(int k, int j, bool selected);
+    void clearSelection(int k);
+    QList<int> selectedRows(int k) const; // ascending
+    int firstSelectedRow(int k) const;    // 0 when none
+    // The focused row (the list's current item); 0 when there is none.
+    int focusedRow(int k) const;
+    void setFocusedRow(int k, int j);
+
+signals:
+    void activeSequenceChanged(int k);
+    void fileNameChanged(const QString& fileName);
+
+private:
+    std::array<SequenceTableModel*, 2> m_tables{};
+    std::array<QItemSelectionModel*, 2> m_selections{};
+    int m_active = 0;
+    QString m_vehicleCode = QStringLiteral("112");
+    QString m_parameterString = QString::fromLatin1(DefaultParameterString);
+    QString m_fileName;
+};

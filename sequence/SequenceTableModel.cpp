@@ -1,0 +1,137 @@
+#include "sequence/SequenceTableModel.h"
+
+SequenceTableModel::SequenceTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int SequenceTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int SequenceTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant SequenceTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    const SequenceRow& r = m_rows.at(index.row());
+    if (role == Qt::DisplayRole)
+        return index.column() == IntervalColumn ? r.interval : r.loopMarker;
+    return {};
+}
+
+QVariant SequenceTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    return section == IntervalColumn ? QStringLiteral("Intervall") : QStringLiteral("Schleife");
+}
+
+const SequenceRow& SequenceTableModel::row(int j) const
+{
+    Q_ASSERT(valid(j));
+    return m_rows.at(j - 1);
+}
+
+bool SequenceTableModel::appendRow(const SequenceRow& row)
+{
+    return insertRowAt(count() + 1, row);
+}
+
+bool SequenceTableModel::insertRowAt(int j, const SequenceRow& row)
+{
+    if (isFull() || j < 1 || j > count() + 1)
+        return false;
+    beginInsertRows({}, j - 1, j - 1);
+    m_rows.insert(j - 1, row);
+    endInsertRows();
+    emit contentChanged();
+    return true;
+}
+
+bool SequenceTableModel::removeRowAt(int j)
+{
+    if (!valid(j))
+        return false;
+    beginRemoveRows({}, j - 1, j - 1);
+    m_rows.removeAt(j - 1);
+    endRemoveRows();
+    emit contentChanged();
+    return true;
+}
+
+bool SequenceTableModel::setRow(int j, const SequenceRow& row)
+{
+    if (!valid(j))
+        return false;
+    if (m_rows[j - 1] != row) {
+        m_rows[j - 1] = row;
+        rowChanged(j);
+    }
+    return true;
+}
+
+bool SequenceTableModel::setInterval(int j, const QString& interval)
+{
+    if (!valid(j))
+        return false;
+    SequenceRow r = m_rows.at(j - 1);
+    r.interval = interval;
+    return setRow(j, r);
+}
+
+bool SequenceTableModel::setLoopMarker(int j, const QString& marker)
+{
+    if (!valid(j))
+        return false;
+    SequenceRow r = m_rows.at(j - 1);
+    r.loopMarker = marker;
+    return setRow(j, r);
+}
+
+bool SequenceTableModel::setLamps(int j, const std::array<std::uint8_t, 4>& lamps)
+{
+    if (!valid(j))
+        return false;
+    SequenceRow r = m_rows.at(j - 1);
+    r.lamps = lamps;
+    return setRow(j, r);
+}
+
+bool SequenceTableModel::swapRows(int a, int b)
+{
+    if (!valid(a) || !valid(b))
+        return false;
+    if (a != b) {
+        m_rows.swapItemsAt(a - 1, b - 1);
+        rowChanged(a);
+        rowChanged(b);
+    }
+    return true;
+}
+
+void SequenceTableModel::setRows(const QList<SequenceRow>& rows)
+{
+    beginResetModel();
+    m_rows = rows.mid(0, MaxRows);
+    endResetModel();
+    emit contentChanged();
+}
+
+void SequenceTableModel::clear()
+{
+    if (m_rows.isEmpty())
+        return;
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+    emit contentChanged();
+}
+
+void SequenceTableModel::rowChanged(int j)
+{
+    emit dataChanged(index(j - 1, 0), index(j - 1, 1));
+    emit contentChanged();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "sequence/SequenceRow.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+// One step table ("Intervall", "Schleife") with the lamp bytes of its rows.
+// Rows are numbered from 1 in the program's operations, as the user sees them;
+// the model's own indexes are 0-based as Qt expects.
+class SequenceTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    static constexpr int MaxRows = 500;
+    enum Column { IntervalColumn = 0, LoopColumn = 1 };
+
+    explicit SequenceTableModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // 1-based access. Rows outside 1..count are a programming error.
+    int count() const { return int(m_rows.size()); }
+    bool isFull() const { return count() >= MaxRows; }
+    const SequenceRow& row(int j) const;
+    const QList<SequenceRow>& rows() const { return m_rows; }
+
+    // All return false and change nothing when they would break the 500-row limit
+    // or name a row that does not exist.
+    bool appendRow(const SequenceRow& row);
+    bool insertRowAt(int j, const SequenceRow& row); // the new row becomes row j
+    bool removeRowAt(int j);
+    bool setRow(int j, const SequenceRow& row);
+    bool setInterval(int j, const QString& interval);
+    bool setLoopMarker(int j, const QString& marker);
+    bool setLamps(int j, const std::array<std::uint8_t, 4>& lamps);
+    bool swapRows(int a, int b);
+    void setRows(const QList<SequenceRow>& rows); // replaces everything (at most 500 rows kept)
+    void clear();
+
+signals:
+    // Any change of the rows' content (not of the selection).
+    void contentChanged();
+
+private:
+    bool valid(int j) const { return j >= 1 && j <= count(); }
+    void rowChanged(int j);
+    QList<SequenceRow> m_rows;
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "ui/Prompter.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+// Answers the program's questions from a script and records everything it
+// was shown, so tests can drive windows without real dialogs.
+class ScriptedPrompter final : public Prompter
+{
+public:
+    struct Shown
+    {
+        enum class Kind { Message, Question, Input, OpenFile, SaveFile };
+        Kind kind;
+        QString text;
+        QString title;
+        Icon icon = Icon::None;
+    };
+
+    // Answers, used in order. A question without a scripted answer is answered No,
+    // an input or file dialog without one is cancelled.
+    QQueue<bool> yesNoAnswers;
+    QQueue<std::optional<QString>> textAnswers;
+    QQueue<std::optional<QString>> fileAnswers;
+
+    QList<Shown> shown;
+    int beeps = 0;
+
+    void message(const QString& text, const QString& title, Icon icon) override
+    {
+        shown.append({Shown::Kind::Message, text, title, icon});
+    }
+    bool askYesNo(const QString& text, const QString& title) override
+    {
+        shown.append({Shown::Kind::Question, text, title, Icon::Question});
+        return yesNoAnswers.isEmpty() ? false : yesNoAnswers.dequeue();
+    }
+    std::optional<QString> askText(const QString& prompt, const QString& title, const QString&) override
+    {
+        shown.append({Shown::Kind::Input, prompt, title, Icon::None});
+        return textAnswers.isEmpty() ? std::nullopt : textAnswers.dequeue();
+    }
+    std::optional<QString> openFileName(const QString& title, const QString&) override
+    {
+        shown.append({Shown::Kind::OpenFile, QString(), title, Icon::None});
+        return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
+    }
+    std::optional<QString> saveFileName(const QString& title, const QString&, const QString&) override
+    {
+        shown.append({Shown::Kind::SaveFile, QString(), title, Icon::None});
+        return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
+    }
+    void beep() override { ++beeps; }
+
+    // The texts of all messages and questions, in order.
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const Shown& s : shown)
+            out.append(s.text);
+        return out;
+    }
+    void clear() { shown.clear(); beeps = 0; }
+};

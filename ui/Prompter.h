@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Every message box, input box and file dialog of the program goes through
+// this interface, so that windows can be driven by tests that answer them.
+class Prompter
+{
+public:
+    enum class Icon { None, Information, Exclamation, Question, Critical };
+
+    virtual ~Prompter() = default;
+
+    // A message with an OK button. An empty title means the application title.
+    virtual void message(const QString& text, const QString& title, Icon icon) = 0;
+    // A question with Yes and No; true only for Yes.
+    virtual bool askYesNo(const QString& text, const QString& title) = 0;
+    // An input box; nullopt when cancelled.
+    virtual std::optional<QString> askText(const QString& prompt, const QString& title,
+                                           const QString& proposal) = 0;
+    // File dialogs; nullopt when cancelled. filter uses Qt's "Name (*.ext)" form.
+    virtual std::optional<QString> openFileName(const QString& title, const QString& filter) = 0;
+    virtual std::optional<QString> saveFileName(const QString& title, const QString& filter,
+                                                const QString& defaultSuffix) = 0;
+    virtual void beep() = 0;
+};

@@ -1,0 +1,71 @@
+#include "ui/WidgetPrompter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+QString titleOrApp(const QString& title)
+{
+    return title.isEmpty() ? QApplication::applicationDisplayName() : title;
+}
+} // namespace
+
+void WidgetPrompter::message(const QString& text, const QString& title, Icon icon)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(titleOrApp(title));
+    box.setText(text);
+    switch (icon) {
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::None: break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+bool WidgetPrompter::askYesNo(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Question, titleOrApp(title), text, QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> WidgetPrompter::askText(const QString& prompt, const QString& title,
+                                               const QString& proposal)
+{
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(m_parent, titleOrApp(title), prompt, QLineEdit::Normal, proposal, &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
+}
+
+std::optional<QString> WidgetPrompter::openFileName(const QString& title, const QString& filter)
+{
+    const QString name = QFileDialog::getOpenFileName(m_parent, title, QString(), filter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+std::optional<QString> WidgetPrompter::saveFileName(const QString& title, const QString& filter,
+                                                    const QString& defaultSuffix)
+{
+    QFileDialog dialog(m_parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void WidgetPrompter::beep()
+{
+    QApplication::beep();
+}

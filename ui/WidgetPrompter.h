@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui/Prompter.h"
+
+class QWidget;
+
+// The real dialogs, parented to a window.
+class WidgetPrompter final : public Prompter
+{
+public:
+    explicit WidgetPrompter(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    void message(const QString& text, const QString& title, Icon icon) override;
+    bool askYesNo(const QString& text, const QString& title) override;
+    std::optional<QString> askText(const QString& prompt, const QString& title,
+                                   const QString& proposal) override;
+    std::optional<QString> openFileName(const QString& title, const QString& filter) override;
+    std::optional<QString> saveFileName(const QString& title, const QString& filter,
+                                        const QString& defaultSuffix) override;
+    void beep() override;
+
+private:
+    QWidget* m_parent;
+};
