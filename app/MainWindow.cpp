@@ -6,6 +6,7 @@
 #include "app/LangText.h"
 #include "app/SettingsStore.h"
 #include "module/ConnectDialog.h"
+#include "module/ModuleController.h"
 #include "sequence/FileCommands.h"
 #include "sequence/SequenceDocument.h"
 #include "sequence/SequenceEditor.h"
@@ -13,10 +14,12 @@
 #include "shell/FileTypeRegistration.h"
 #include "shell/InfoDialog.h"
 #include "shell/PropertiesDialog.h"
+#include "shell/ShellActions.h"
 #include "ui/Captions.h"
 #include "ui/Prompter.h"
 #include "vehicle/ParameterDialog.h"
 #include "views/CarViewsController.h"
+#include "views/playback/PlaybackController.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,6 +57,9 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     m_carViews = new CarViewsController(m_ctx, m_ui, *this, this);
     m_sequenceEditor = new SequenceEditor(m_ctx, m_ui, *this, this);
     m_fileCommands = new FileCommands(m_ctx, m_ui, *this, this);
+    m_playback = new PlaybackController(m_ctx, m_ui, *this, this);
+    m_module = new ModuleController(m_ctx, m_ui, *this, *m_connectDialog, this);
+    m_shell = new ShellActions(m_ctx, m_ui, this);
 
     connectMenus();
 }
@@ -337,7 +343,10 @@ void MainWindow::showRow()
     m_carViews->showRow();
 }
 
-void MainWindow::appendStep() {}
+void MainWindow::appendStep()
+{
+    m_sequenceEditor->appendStep();
+}
 
 void MainWindow::modellauswahl()
 {
@@ -391,6 +400,8 @@ void MainWindow::runOneTimeSteps()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     m_ctx.settings.save(kSection, QStringLiteral("Slider"), QString::number(m_ui.sliderZeitein->value()));
+    m_playback->stop();
+    m_module->closePort();
     if (!SequenceFile::documentUnchanged(m_ctx.document)) {
         if (m_ctx.prompter.askYesNo(m_ctx.texts.text(83), QString())) {
             // A cancelled or failed save keeps the window open, so no work is lost.

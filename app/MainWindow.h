@@ -11,6 +11,9 @@ class CarViewsController;
 class ConnectDialog;
 class FileCommands;
 class InfoDialog;
+class ModuleController;
+class PlaybackController;
+class ShellActions;
 class ParameterDialog;
 class PropertiesDialog;
 class SequenceEditor;
@@ -39,6 +42,8 @@ public:
     FileCommands& fileCommands() { return *m_fileCommands; }
     SequenceEditor& sequenceEditor() { return *m_sequenceEditor; }
     CarViewsController& carViews() { return *m_carViews; }
+    PlaybackController& playback() { return *m_playback; }
+    ModuleController& moduleController() { return *m_module; }
     bool isFirstRun() const { return m_firstRun; }
 
     // The language menu and texts.
@@ -78,6 +83,9 @@ private:
     SequenceEditor* m_sequenceEditor = nullptr;
     FileCommands* m_fileCommands = nullptr;
     CarViewsController* m_carViews = nullptr;
+    PlaybackController* m_playback = nullptr;
+    ModuleController* m_module = nullptr;
+    ShellActions* m_shell = nullptr;
 
     QString m_commandLine;
     QStringList m_loadSteps;

@@ -42,3 +42,6 @@ void SequenceEditor::selectSequence(int k)
     m_ui.List1[1]->setVisible(k == 1);
     m_ui.optAuf_Zu[std::size_t(k)]->setChecked(true);
 }
+
+// Not written yet: the row commands follow.
+void SequenceEditor::appendStep() {}

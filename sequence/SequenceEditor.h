@@ -16,6 +16,8 @@ public:
 
     // Refreshes the interval label from the slider (interval text + text 76).
     void refreshIntervalLabel();
+    // Appends the current lamp state as a new last row (the operation of cmdWeiter).
+    void appendStep();
     // Selects the active sequence and shows its table.
     void selectSequence(int k);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vehicle/LampAreas.h"
+
 #include <array>
 #include <cstdint>
 
@@ -24,6 +26,9 @@ struct VehicleConfig
     // rear-right view, in that order. View 2 (imaVL) is front-left, view 1
     // (imaVR) front-right, view 3 (imaHL) rear-left, view 4 (imaHR) rear-right.
     std::array<int, 4> viewPictureBase{229, 261, 709, 773};
+
+    // The lamp areas of the chosen vehicle, filled with the layout of the window.
+    LampAreaTable lampAreas;
 
     int pictureBaseOfView(int view) const
     {
