@@ -1,7 +1,46 @@
+#include "app/LangText.h"
 #include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "shell/PropertiesDialog.h"
 #include "tests/support/TestContext.h"
+#include "vehicle/ParameterDialog.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSlider>
 #include <QTest>
+#include <QTimer>
+
+namespace {
+
+LangText englishTexts()
+{
+    LangText texts;
+    texts.load(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("English.zfl")));
+    return texts;
+}
+
+// Closes every modal dialog that comes up, as a user pressing Escape would.
+void closeModalDialogsFromNowOn(QObject* owner)
+{
+    auto* timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, owner, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    timer->start(20);
+}
+
+} // namespace
 
 class TestStartup : public QObject
 {
@@ -12,10 +51,230 @@ private slots:
         TestContext t;
         MainWindow window(t.ctx);
         QCOMPARE(window.load(QString()), 3000);
-        QCOMPARE(window.loadSteps(),
-                 (QStringList{"developer mode", "vehicle catalogue", "language", "command line", "settings",
-                              "vehicle"}));
+        QCOMPARE(window.loadSteps(), (QStringList{"developer mode", "vehicle catalogue", "language",
+                                                  "command line", "settings", "vehicle"}));
+    }
+
+    void emptyStoreGivesDefaults()
+    {
+        TestContext t;
+        MainWindow window(t.ctx);
+        window.load(QString());
+        MainWindowUi& ui = window.ui();
         QVERIFY(window.isFirstRun());
+        QCOMPARE(t.document.vehicleCode(), QStringLiteral("112"));
+        QCOMPARE(t.document.parameterString(), QStringLiteral("12100000000000000000"));
+        QCOMPARE(t.ctx.module.portNumber, 1);
+        QCOMPARE(ui.labPort->text(), QStringLiteral(" Port: 1"));
+        QCOMPARE(ui.sliderZeitein->value(), 1);
+        QCOMPARE(ui.labZeitein->text(), QLocale().toString(0.1) + QStringLiteral(" Sec ein/aus"));
+        QVERIFY(!ui.chkAutomatichWeiter->isChecked());
+        QVERIFY(!window.propertiesDialog().chkAuto()->isChecked());
+        QVERIFY(window.propertiesDialog().chkAktivierung()->isChecked());
+        for (const char* list : {"combBegrüßung", "combVerabschiedung"})
+            QCOMPARE(window.parameterDialog().findChild<QComboBox*>(QString::fromUtf8(list))->currentIndex(), 2);
+        QCOMPARE(t.document.activeSequence(), 0);
+        QVERIFY(t.document.isEmpty() && t.document.isUntitled());
+        // Developer controls stay hidden.
+        QVERIFY(!ui.labX->isVisibleTo(&window));
+        QVERIFY(!ui.cmdBereiche->isVisibleTo(&window));
+        QVERIFY(!ui.Menu[7]->isVisible());
+    }
+
+    void storedValuesAreApplied()
+    {
+        TestContext t;
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Lampen_Port"), QStringLiteral("5"));
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Entwickerstatus"), QStringLiteral("Wahr"));
+        t.settings.save(QStringLiteral("Eigenschaften"), QStringLiteral("1"));
+        t.settings.save(QStringLiteral("Aktivierung"), QStringLiteral("0"));
+        t.settings.save(QStringLiteral("Slider"), QStringLiteral("25"));
+        t.settings.save(QStringLiteral("Time_Kommen"), QStringLiteral("7"));
+        t.settings.save(QStringLiteral("Time_Gehen"), QStringLiteral("kaputt"));
+        t.settings.save(QStringLiteral("Parameter"), QStringLiteral("1210000000000000000")); // 19 digits
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"), QStringLiteral("312"));
+        MainWindow window(t.ctx);
+        QCOMPARE(window.load(QString()), 1000);
+        MainWindowUi& ui = window.ui();
+        QVERIFY(!window.isFirstRun());
+        QCOMPARE(t.document.vehicleCode(), QStringLiteral("312"));
+        QCOMPARE(t.document.parameterString(), QStringLiteral("12100000000000000000"));
+        QCOMPARE(ui.labPort->text(), QStringLiteral(" Port: 5"));
+        for (int i = 1; i <= 20; ++i)
+            QCOMPARE(ui.Port[std::size_t(i)]->isChecked(), i == 5);
+        QVERIFY(ui.chkAutomatichWeiter->isChecked());
+        QVERIFY(!window.propertiesDialog().chkAktivierung()->isChecked());
+        QCOMPARE(ui.sliderZeitein->value(), 25);
+        QCOMPARE(ui.labZeitein->text(), QLocale().toString(2.5) + QStringLiteral(" Sec ein/aus"));
+        QCOMPARE(window.parameterDialog().findChild<QComboBox*>(QStringLiteral("combBegrüßung"))->currentIndex(), 7);
+        // Not a number: the default applies.
+        QCOMPARE(
+            window.parameterDialog().findChild<QComboBox*>(QStringLiteral("combVerabschiedung"))->currentIndex(), 2);
+        QVERIFY(ui.labX->isVisibleTo(&window));
+        QVERIFY(ui.cmdBereiche->isVisibleTo(&window));
+        QVERIFY(ui.Menu[7]->isVisible());
+    }
+
+    void englishCaptionsAreApplied()
+    {
+        TestContext t;
+        t.ctx.languageName = QStringLiteral("English");
+        MainWindow window(t.ctx);
+        window.load(QString());
+        const LangText en = englishTexts();
+        MainWindowUi& ui = window.ui();
+        QCOMPARE(ui.Datei->title(), en.text(1));
+        QCOMPARE(ui.Menu[4]->text(), en.text(5));
+        QCOMPARE(ui.cmdExit->text(), en.text(30));
+        QCOMPARE(ui.cmdSilulation->text(), en.text(20));
+        QCOMPARE(ui.optAuf_Zu[1]->text(), en.text(36));
+        QCOMPARE(ui.Frame1->title(), en.text(62));
+        QCOMPARE(ui.List_1[4]->text(), en.text(19));
+        QCOMPARE(ui.Konfig->text(), en.text(9));
+        QCOMPARE(window.propertiesDialog().windowTitle(), en.text(6));
+        QCOMPARE(window.parameterDialog().windowTitle(), en.text(75));
+        QCOMPARE(window.parameterDialog().findChild<QComboBox*>(QStringLiteral("combBegrüßung"))->itemText(0),
+                 en.text(157));
+        QCOMPARE(window.parameterDialog().findChild<QWidget*>(QStringLiteral("chkTagfahrlicht"))->toolTip(),
+                 en.text(203));
+        // The design-time captions of these entries stay.
+        QCOMPARE(ui.Menu[9]->text(), QStringLiteral("Beenden"));
+        QCOMPARE(ui.Menu[6]->text(), QStringLiteral("Language"));
+        // The language menu lists the files and checks the current one.
+        QStringList items;
+        for (QAction* a : std::as_const(ui.Auswahl)) {
+            items.append(a->text());
+            QCOMPARE(a->isChecked(), a->text() == QLatin1String("English"));
+        }
+        QCOMPARE(items, (QStringList{QStringLiteral("Deutsch"), QStringLiteral("English")}));
+        QVERIFY(t.prompter.shown.isEmpty());
+    }
+
+    void switchingLanguageFromTheMenu()
+    {
+        TestContext t;
+        MainWindow window(t.ctx);
+        window.load(QString());
+        QCOMPARE(window.ui().cmdExit->text(), QStringLiteral("Beenden"));
+        window.auswahlClick(2);
+        QCOMPARE(t.settings.get(QStringLiteral("Language")), QStringLiteral("English"));
+        QCOMPARE(window.ui().cmdExit->text(), englishTexts().text(30));
+        QVERIFY(window.ui().Auswahl.at(1)->isChecked());
+        QVERIFY(!window.ui().Auswahl.at(0)->isChecked());
+        window.auswahlClick(1);
+        QCOMPARE(window.ui().cmdExit->text(), QStringLiteral("Beenden"));
+        QCOMPARE(window.ui().labInfo->text(), QStringLiteral(" Nicht verbunden mit Modul"));
+    }
+
+    void missingLanguageFileFallsBackToGerman()
+    {
+        TestContext t;
+        t.ctx.languageName = QStringLiteral("Klingonisch");
+        MainWindow window(t.ctx);
+        window.load(QString());
+        QCOMPARE(t.prompter.shown.size(), 1);
+        QVERIFY(t.prompter.shown.first().text.contains(QStringLiteral("Klingonisch.zfl")));
+        QCOMPARE(window.ui().cmdExit->text(), QStringLiteral("Beenden"));
+        QCOMPARE(window.ui().Frame1->title(), QStringLiteral(" Simulation "));
+        QCOMPARE(t.texts.text(88).isEmpty(), false);
+        for (QAction* a : std::as_const(window.ui().Auswahl))
+            QVERIFY(!a->isChecked());
+    }
+
+    void resetBlanksTheChoices()
+    {
+        TestContext t;
+        t.settings.save(QStringLiteral("Language"), QStringLiteral("English"));
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"), QStringLiteral("312"));
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Time_Gehen"), QStringLiteral("4"));
+        MainWindow window(t.ctx);
+        window.resetSettings();
+        QCOMPARE(t.settings.get(QStringLiteral("Language")), QString());
+        QCOMPARE(t.settings.get(QStringLiteral("Fahrzeug_Type")), QString());
+        QCOMPARE(t.settings.get(QStringLiteral("Time_Gehen")), QStringLiteral("4"));
+    }
+
+    void closingAsksOnlyForChangedDocuments()
+    {
+        TestContext t;
+        t.settings.save(QStringLiteral("Fahrzeug_Type"), QStringLiteral("112"));
+        MainWindow window(t.ctx);
+        window.load(QString());
+        window.ui().sliderZeitein->setValue(17);
+        window.show();
+        QVERIFY(window.close());
+        QCOMPARE(t.settings.get(QStringLiteral("Slider")), QStringLiteral("17"));
+        QVERIFY(t.prompter.shown.isEmpty());
+
+        // A changed document asks once; answering Yes and then cancelling the
+        // save keeps the window open.
+        window.show();
+        t.document.table(0).appendRow({QStringLiteral("0,5"), QString(), {1, 0, 0, 0}});
+        t.prompter.yesNoAnswers.enqueue(true);
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        QCOMPARE(t.prompter.shown.first().text, t.texts.text(83));
+
+        // Answering No closes without saving.
+        t.prompter.clear();
+        t.prompter.yesNoAnswers.enqueue(false);
+        QVERIFY(window.close());
+        QCOMPARE(t.prompter.shown.size(), 1);
+    }
+
+    void firstStartChoosesLanguageThenWelcomesOnce()
+    {
+        TestContext t;
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Entwickerstatus"), QStringLiteral("Wahr"));
+        Startup startup(t.ctx, QString());
+        QSignalSpy shown(&startup, &Startup::mainWindowShown);
+        startup.begin();
+
+        LanguageDialog* dialog = startup.languageDialog();
+        QVERIFY(dialog);
+        auto* list = dialog->findChild<QComboBox*>(QStringLiteral("comLanguage"));
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->itemText(0), QStringLiteral("Deutsch"));
+        QCOMPARE(list->itemText(1), QStringLiteral("English"));
+        list->setCurrentIndex(1);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        QCOMPARE(t.settings.get(QStringLiteral("Language")), QStringLiteral("English"));
+
+        QTRY_VERIFY(startup.startScreen());
+        QCOMPARE(startup.startScreen()->findChild<QLabel*>(QStringLiteral("labInfo"))->text(),
+                 QStringLiteral("Loading program and settings ....."));
+        QVERIFY(startup.startScreen()->findChild<QLabel*>(QStringLiteral("lblVersion"))->text().startsWith("Version "));
+
+        closeModalDialogsFromNowOn(this);
+        QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 1, 5000);
+        MainWindow* window = startup.mainWindow();
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->ui().cmdExit->text(), englishTexts().text(30));
+
+        // The welcome: three messages around the vehicle choice, once.
+        const LangText en = englishTexts();
+        QTRY_COMPARE(t.prompter.texts(), (QStringList{en.text(84), en.text(87), en.text(86)}));
+        window->resize(window->size() + QSize(1, 1));
+        QTest::qWait(50);
+        QCOMPARE(t.prompter.shown.size(), 3);
+    }
+
+    void storedLanguageSkipsTheChoice()
+    {
+        TestContext t;
+        t.settings.save(QStringLiteral("Language"), QStringLiteral("Deutsch"));
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Entwickerstatus"), QStringLiteral("Wahr"));
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"), QStringLiteral("211"));
+        Startup startup(t.ctx, QString());
+        QSignalSpy shown(&startup, &Startup::mainWindowShown);
+        startup.begin();
+        QVERIFY(!startup.languageDialog());
+        QVERIFY(startup.startScreen());
+        QCOMPARE(startup.startScreen()->findChild<QLabel*>(QStringLiteral("labInfo"))->text(),
+                 QStringLiteral("Programm und Einstellungen werden geladen ....."));
+        QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 1, 5000);
+        QTest::qWait(50);
+        QVERIFY(t.prompter.shown.isEmpty()); // no welcome when a vehicle is stored
     }
 };
 
