@@ -26,10 +26,14 @@ constexpr int ViewTopFront = 8;
 constexpr int ViewTopRear = 285;
 constexpr int TableLeft = 412;
 constexpr int TableWidth = 196;
-constexpr int TableHeight = 392;
+constexpr int Gap = 8;
+constexpr int RemoteHeight = 56;
+constexpr int TableHeight = 334;
 constexpr int SideLeft = 618;
 constexpr int SideWidth = 186;
 constexpr int ButtonHeight = 26;
+constexpr int ButtonPitch = 30;
+constexpr int FrameTitle = 24;
 constexpr int ClientWidth = SideLeft + SideWidth + 10;
 constexpr int StatusTop = 562;
 constexpr int ClientHeight = StatusTop + 24;
@@ -108,10 +112,23 @@ void MainWindowUi::setup(QMainWindow* window)
     labNummernschild_V = make<QLabel>(picNummernschild_V, QStringLiteral("labNummernschild_V"));
     labNummernschild_V->hide();
 
+    // Which table is shown and edited: the unlock or the lock sequence.
+    Frame4 = make<QGroupBox>(central, QStringLiteral("Frame4"));
+    Frame4->setTitle(QStringLiteral(" Fernbedienung"));
+    Frame4->setGeometry(TableLeft, ViewTopFront, TableWidth, RemoteHeight);
+    for (int k = 0; k < 2; ++k) {
+        auto* option = make<QRadioButton>(Frame4, idx("optAuf_Zu", k));
+        option->setText(k == 0 ? QStringLiteral("Öffnen") : QStringLiteral("Schliessen"));
+        option->setGeometry(10 + k * (TableWidth / 2 - 4), 24, TableWidth / 2 - 12, 22);
+        optAuf_Zu[std::size_t(k)] = option;
+    }
+    optAuf_Zu[0]->setChecked(true);
+
     // Step tables: the visible one belongs to the active sequence.
+    const int tableTop = ViewTopFront + RemoteHeight + Gap;
     for (int k = 0; k < 2; ++k) {
         auto* table = make<QTreeView>(central, idx("List1", k));
-        table->setGeometry(TableLeft, ViewTopFront + 4, TableWidth, TableHeight);
+        table->setGeometry(TableLeft, tableTop, TableWidth, TableHeight);
         table->setRootIsDecorated(false);
         table->setUniformRowHeights(true);
         table->setAllColumnsShowFocus(true);
@@ -125,7 +142,8 @@ void MainWindowUi::setup(QMainWindow* window)
 
     // Step entry: interval slider, append, automatic advance, position read-outs.
     stepFrame = make<QGroupBox>(central, QStringLiteral("stepFrame"));
-    stepFrame->setGeometry(TableLeft, ViewTopFront + TableHeight + 10, TableWidth, 146);
+    const int stepTop = tableTop + TableHeight + Gap;
+    stepFrame->setGeometry(TableLeft, stepTop, TableWidth, StatusTop - Gap - stepTop);
     sliderZeitein = make<QSlider>(stepFrame, QStringLiteral("sliderZeitein"));
     sliderZeitein->setOrientation(Qt::Horizontal);
     sliderZeitein->setRange(1, 100);
@@ -148,59 +166,55 @@ void MainWindowUi::setup(QMainWindow* window)
     labPos->setText(QStringLiteral("Position 0"));
     labPos->setGeometry(100, 88, TableWidth - 108, 20);
     labX = make<QLabel>(stepFrame, QStringLiteral("labX"));
-    labX->setGeometry(8, 114, 80, 18);
+    labX->setGeometry(8, 112, 80, 18);
     labX->setVisible(false);
     labY = make<QLabel>(stepFrame, QStringLiteral("labY"));
-    labY->setGeometry(100, 114, 80, 18);
+    labY->setGeometry(100, 112, 80, 18);
     labY->setVisible(false);
 
     // Command frames down the right-hand side.
     int top = ViewTopFront;
-    Frame4 = frame(central, QStringLiteral("Frame4"), QStringLiteral(" Fernbedienung"), top, 74);
-    for (int k = 0; k < 2; ++k) {
-        auto* option = make<QRadioButton>(Frame4, idx("optAuf_Zu", k));
-        option->setText(k == 0 ? QStringLiteral("Öffnen") : QStringLiteral("Schliessen"));
-        option->setGeometry(12, 22 + 24 * k, SideWidth - 24, 22);
-        optAuf_Zu[std::size_t(k)] = option;
-    }
-    optAuf_Zu[0]->setChecked(true);
-    top += 74 + 4;
-
-    Frame1 = frame(central, QStringLiteral("Frame1"), QStringLiteral(" Simulation "), top, 114);
-    cmdLichtaus = button(Frame1, QStringLiteral("cmdLichtaus"), QStringLiteral("Alle Lampen &aus"), 22);
-    cmdSilulation = button(Frame1, QStringLiteral("cmdSilulation"), QStringLiteral("Simula&tion |>"), 52);
+    auto frameHeight = [](int buttons) { return FrameTitle + buttons * ButtonPitch + 4; };
+    Frame1 = frame(central, QStringLiteral("Frame1"), QStringLiteral(" Simulation "), top, frameHeight(3));
+    cmdLichtaus = button(Frame1, QStringLiteral("cmdLichtaus"), QStringLiteral("Alle Lampen &aus"), FrameTitle);
+    cmdSilulation = button(Frame1, QStringLiteral("cmdSilulation"), QStringLiteral("Simula&tion |>"),
+                           FrameTitle + ButtonPitch);
     cmdSilulation->setToolTip(QStringLiteral("Starte von vorne"));
-    cmdSimWeiter = button(Frame1, QStringLiteral("cmdSimWeiter"), QStringLiteral("Simulation >>"), 82);
+    cmdSimWeiter = button(Frame1, QStringLiteral("cmdSimWeiter"), QStringLiteral("Simulation >>"),
+                          FrameTitle + 2 * ButtonPitch);
     cmdSimWeiter->setToolTip(QStringLiteral("Start von Aktueller Position"));
-    top += 114 + 4;
+    top += frameHeight(3) + Gap;
 
-    Frame2 = frame(central, QStringLiteral("Frame2"), QStringLiteral(" Bearbeiten "), top, 114);
-    cmdAendern = button(Frame2, QStringLiteral("cmdÄndern"), QStringLiteral("&Ändern"), 22);
+    Frame2 = frame(central, QStringLiteral("Frame2"), QStringLiteral(" Bearbeiten "), top, frameHeight(3));
+    cmdAendern = button(Frame2, QStringLiteral("cmdÄndern"), QStringLiteral("&Ändern"), FrameTitle);
     cmdAendern->setToolTip(QStringLiteral("Werte in der Tabelle überschreiben"));
-    cmdLoeschen = button(Frame2, QStringLiteral("cmdLöschen"), QStringLiteral("Zeile(n) &löschen"), 52);
-    cmdEinfuegen = button(Frame2, QStringLiteral("cmdEinfügen"), QStringLiteral("Zeile &einfügen"), 82);
-    top += 114 + 4;
+    cmdLoeschen = button(Frame2, QStringLiteral("cmdLöschen"), QStringLiteral("Zeile(n) &löschen"),
+                         FrameTitle + ButtonPitch);
+    cmdEinfuegen = button(Frame2, QStringLiteral("cmdEinfügen"), QStringLiteral("Zeile &einfügen"),
+                          FrameTitle + 2 * ButtonPitch);
+    top += frameHeight(3) + Gap;
 
-    Frame3 = frame(central, QStringLiteral("Frame3"), QStringLiteral(" Schleife"), top, 84);
-    cmdSchleife = button(Frame3, QStringLiteral("cmdSchleife"), QStringLiteral("Schleife erstellen"), 22);
+    Frame3 = frame(central, QStringLiteral("Frame3"), QStringLiteral(" Schleife"), top, frameHeight(2));
+    cmdSchleife = button(Frame3, QStringLiteral("cmdSchleife"), QStringLiteral("Schleife erstellen"), FrameTitle);
     cmdSchleife->setToolTip(QStringLiteral("Erstellt eine Schleife auf die makierten Zeilen"));
-    cmdSchleife_L = button(Frame3, QStringLiteral("cmdSchleife_L"), QStringLiteral("Schleife löschen"), 52);
+    cmdSchleife_L = button(Frame3, QStringLiteral("cmdSchleife_L"), QStringLiteral("Schleife löschen"),
+                           FrameTitle + ButtonPitch);
     cmdSchleife_L->setToolTip(QStringLiteral("Löscht eine Schleife"));
-    top += 84 + 4;
+    top += frameHeight(2) + Gap;
 
-    Frame5 = frame(central, QStringLiteral("Frame5"), QStringLiteral(" Daten "), top, 108);
+    Frame5 = frame(central, QStringLiteral("Frame5"), QStringLiteral(" Daten "), top, frameHeight(2) + 20);
     cmdSpeicherbedarf =
-        button(Frame5, QStringLiteral("cmdSpeicherbedarf"), QStringLiteral("Speicher&bedarf"), 22);
-    cmdDaten = button(Frame5, QStringLiteral("cmdDaten"), QStringLiteral("Daten &senden"), 52);
+        button(Frame5, QStringLiteral("cmdSpeicherbedarf"), QStringLiteral("Speicher&bedarf"), FrameTitle);
+    cmdDaten = button(Frame5, QStringLiteral("cmdDaten"), QStringLiteral("Daten &senden"), FrameTitle + ButtonPitch);
     Send_Progress = make<QProgressBar>(Frame5, QStringLiteral("Send_Progress"));
-    Send_Progress->setGeometry(8, 84, SideWidth - 16, 14);
+    Send_Progress->setGeometry(8, FrameTitle + 2 * ButtonPitch + 2, SideWidth - 16, 14);
     Send_Progress->setTextVisible(false);
     Send_Progress->setRange(0, 100);
     Send_Progress->setValue(0);
-    top += 108 + 4;
+    top += frameHeight(2) + 20 + Gap;
 
-    Frame6 = frame(central, QStringLiteral("Frame6"), QStringLiteral(" Programm"), top, StatusTop - 4 - top);
-    cmdExit = button(Frame6, QStringLiteral("cmdExit"), QStringLiteral("Beenden"), 22);
+    Frame6 = frame(central, QStringLiteral("Frame6"), QStringLiteral(" Programm"), top, frameHeight(1));
+    cmdExit = button(Frame6, QStringLiteral("cmdExit"), QStringLiteral("Beenden"), FrameTitle);
 
     // Status line.
     labInfo = make<QLabel>(central, QStringLiteral("labInfo"));
