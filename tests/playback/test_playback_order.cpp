@@ -1,0 +1,225 @@
+#include "app/LangText.h"
+#include "tests/playback/PlaybackRows.h"
+#include "views/playback/LoopTable.h"
+#include "views/playback/PlaybackMachine.h"
+#include "views/playback/StepSchedule.h"
+
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    QList<int> shown; // rows in the order they were shown
+    PlaybackEnd end = PlaybackEnd::None;
+    int ticksAfterLastShow = 0; // ticks from the last shown row to the end
+    int deselectedAtEnd = 0;
+};
+
+// Plays rows from `position` to the end, one tick after another.
+Run play(const QList<SequenceRow>& rows, int position = 1)
+{
+    Run run;
+    PlaybackMachine machine;
+    if (!machine.start(rows, position))
+        return run;
+    for (int guard = 0; guard < 100000 && machine.isRunning(); ++guard) {
+        const PlaybackStep step = machine.tick();
+        ++run.ticksAfterLastShow;
+        if (step.show) {
+            run.shown.append(step.select);
+            run.ticksAfterLastShow = 0;
+        }
+        if (step.end != PlaybackEnd::None) {
+            run.end = step.end;
+            run.deselectedAtEnd = step.deselect;
+        }
+    }
+    return run;
+}
+
+QString marker(int n, int count)
+{
+    return QStringLiteral("S%1 / %2 x").arg(n, 3).arg(count);
+}
+
+} // namespace
+
+class TestPlaybackOrder : public QObject
+{
+    Q_OBJECT
+private slots:
+    void loopsAreRepeated_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QList<LoopSpan>>("loops");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QList<int>>("shown");
+        QTest::addColumn<PlaybackEnd>("end");
+
+        QTest::newRow("no loops") << 4 << QList<LoopSpan>{} << 1 << QList<int>{1, 2, 3, 4}
+                                  << PlaybackEnd::Normal;
+        QTest::newRow("one loop") << 6 << QList<LoopSpan>{{2, 3, QStringLiteral("S  1 / 3 x")}} << 1
+                                  << QList<int>{1, 2, 3, 2, 3, 2, 3, 4, 5, 6} << PlaybackEnd::Normal;
+        QTest::newRow("loop at the end") << 6 << QList<LoopSpan>{{5, 6, marker(1, 2)}} << 1
+                                         << QList<int>{1, 2, 3, 4, 5, 6, 5, 6} << PlaybackEnd::InsideLoop;
+        QTest::newRow("two adjacent loops")
+            << 6
+            << QList<LoopSpan>{{2, 3, QStringLiteral("S  1 / 2 x")}, {4, 5, QStringLiteral("S  2 / 2 x")}}
+            << 1 << QList<int>{1, 2, 3, 2, 3, 4, 5, 4, 5, 6} << PlaybackEnd::Normal;
+        QTest::newRow("start between loops")
+            << 6 << QList<LoopSpan>{{2, 3, marker(1, 2)}, {5, 6, marker(2, 2)}} << 4
+            << QList<int>{4, 5, 6, 5, 6} << PlaybackEnd::InsideLoop;
+        QTest::newRow("start inside a loop counts the partial pass")
+            << 5 << QList<LoopSpan>{{2, 4, marker(1, 2)}} << 3 << QList<int>{3, 4, 2, 3, 4, 5}
+            << PlaybackEnd::Normal;
+        QTest::newRow("start on the last row")
+            << 4 << QList<LoopSpan>{} << 4 << QList<int>{4} << PlaybackEnd::Normal;
+        QTest::newRow("single row") << 1 << QList<LoopSpan>{} << 1 << QList<int>{1} << PlaybackEnd::Normal;
+        QTest::newRow("loop on the first rows") << 3 << QList<LoopSpan>{{1, 2, marker(1, 2)}} << 1
+                                                << QList<int>{1, 2, 1, 2, 3} << PlaybackEnd::Normal;
+        QTest::newRow("two-digit count")
+            << 3 << QList<LoopSpan>{{2, 2, QStringLiteral("S 12 / 12 x")}} << 1
+            << QList<int>{1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3} << PlaybackEnd::Normal;
+        // A loop of one row at the end of the table is repeated like any other.
+        QTest::newRow("one-row loop on the last row") << 3 << QList<LoopSpan>{{3, 3, marker(1, 3)}} << 1
+                                                      << QList<int>{1, 2, 3, 3, 3} << PlaybackEnd::InsideLoop;
+        // A damaged count cannot make a loop run for ever.
+        QTest::newRow("unreadable count") << 3 << QList<LoopSpan>{{2, 3, QStringLiteral("S  1 / x x")}} << 1
+                                          << QList<int>{1, 2, 3} << PlaybackEnd::InsideLoop;
+        // Two runs of one marker apart from each other are two loops.
+        QTest::newRow("separated runs of one marker")
+            << 6 << QList<LoopSpan>{{2, 2, marker(1, 2)}, {4, 5, marker(1, 2)}} << 1
+            << QList<int>{1, 2, 2, 3, 4, 5, 4, 5, 6} << PlaybackEnd::Normal;
+    }
+
+    void loopsAreRepeated()
+    {
+        QFETCH(int, rows);
+        QFETCH(QList<LoopSpan>, loops);
+        QFETCH(int, start);
+        QFETCH(QList<int>, shown);
+        QFETCH(PlaybackEnd, end);
+
+        const Run run = play(playbackRows(rows, loops), start);
+        QCOMPARE(run.shown, shown);
+        QCOMPARE(run.end, end);
+        // The last row stays for its interval and the next tick ends playback;
+        // the last pass of a loop on the last row ends at once.
+        QCOMPARE(run.ticksAfterLastShow, 1);
+        QCOMPARE(run.deselectedAtEnd, shown.last());
+    }
+
+    void moreThanTwentyLoopsAreAllPlayed()
+    {
+        QList<LoopSpan> loops;
+        for (int n = 1; n <= 25; ++n)
+            loops.append({2 * n - 1, 2 * n, marker(n, 2)});
+        const Run run = play(playbackRows(51, loops));
+        QList<int> expected;
+        for (int n = 1; n <= 25; ++n)
+            expected << 2 * n - 1 << 2 * n << 2 * n - 1 << 2 * n;
+        expected << 51;
+        QCOMPARE(run.shown, expected);
+        QCOMPARE(run.end, PlaybackEnd::Normal);
+    }
+
+    void stepsCarryTheirRowsIntervals()
+    {
+        QList<SequenceRow> rows = playbackRows(6);
+        const QStringList intervals{"1", "1,5", "0.5", "2,5", "70", "120,3"};
+        for (int j = 0; j < 6; ++j)
+            rows[j].interval = intervals.at(j);
+        PlaybackMachine machine;
+        QVERIFY(machine.start(rows, 1));
+        QList<qint64> waits;
+        for (int j = 0; j < 6; ++j)
+            waits.append(machine.tick().intervalMs);
+        // Intervals above the 65.5 s a window timer takes are played in full.
+        QCOMPARE(waits, (QList<qint64>{1000, 1500, 500, 2500, 70000, 120300}));
+        QVERIFY(machine.isEnding());
+    }
+
+    void aZeroIntervalStopsTheTicks()
+    {
+        QList<SequenceRow> rows = playbackRows(3);
+        rows[1].interval = QStringLiteral("abc");
+        PlaybackMachine machine;
+        QVERIFY(machine.start(rows, 1));
+        QCOMPARE(machine.tick().intervalMs, 500);
+        const PlaybackStep second = machine.tick();
+        QCOMPARE(second.select, 2);
+        QCOMPARE(second.intervalMs, 0);
+        QVERIFY(machine.isRunning());
+    }
+
+    void nothingToPlay()
+    {
+        PlaybackMachine machine;
+        QVERIFY(!machine.start({}, 1));
+        QVERIFY(!machine.start(playbackRows(3), 4));
+        QVERIFY(!machine.start(playbackRows(3), 0));
+        QVERIFY(!machine.isRunning());
+        QCOMPARE(machine.tick(), PlaybackStep{});
+    }
+
+    void loopTableFromMarkers()
+    {
+        const QStringList markers{"", "S  1 / 3 x", "S  1 / 3 x", "S  2 / 20 x", "S  2 / 20 x",
+                                  "", "S 12 / 4 x"};
+        const LoopTable table = LoopTable::fromMarkers(markers);
+        QCOMPARE(table.loops(), (QList<Loop>{{2, 3, 3}, {4, 5, 20}, {7, 7, 4}}));
+        QCOMPARE(table.firstEndingAtOrAfter(1), 1);
+        QCOMPARE(table.firstEndingAtOrAfter(4), 2);
+        QCOMPARE(table.firstEndingAtOrAfter(6), 3);
+        QCOMPARE(table.firstEndingAtOrAfter(8), 0);
+        QCOMPARE(LoopTable::fromMarkers({"", "x", "S1 / 2 x"}).count(), 0);
+        QCOMPARE(LoopTable::repeatCount(QStringLiteral("S  1 / 3 x")), 3);
+        QCOMPARE(LoopTable::repeatCount(QStringLiteral("S 12 / 20 x")), 20);
+        QCOMPARE(LoopTable::repeatCount(QStringLiteral("S  1 / 0 x")), 1);
+        QCOMPARE(LoopTable::repeatCount(QStringLiteral("S  1")), 1);
+    }
+
+    void captionsOfEachEnd()
+    {
+        LangText texts;
+        QCOMPARE(Playback::playingCaptions(), (PlaybackCaptions{"Anhalten", "Anhalten"}));
+        QCOMPARE(Playback::idleCaptions(PlaybackEnd::ButtonStop, texts),
+                 (PlaybackCaptions{"Simula&tion |>", "Simulation >>"}));
+        QCOMPARE(Playback::idleCaptions(PlaybackEnd::Normal, texts),
+                 (PlaybackCaptions{"Simulation |>", "Simulation >>"}));
+        texts.loadFromBytes(QByteArray("0001File\r\n").repeated(19) + "0020Play |>\r\n0021Play >>\r\n");
+        QCOMPARE(Playback::idleCaptions(PlaybackEnd::InsideLoop, texts),
+                 (PlaybackCaptions{"Play |>", "Play >>"}));
+    }
+
+    void scheduleCountsFromTheFirstStep()
+    {
+        const qint64 ms = 1'000'000;
+        StepSchedule schedule;
+        schedule.start(5 * ms);
+        schedule.advance(100);
+        QCOMPARE(schedule.waitMs(5 * ms), 100);
+        QVERIFY(!schedule.isDue(5 * ms));
+        // A tick 7 ms late shortens the next wait instead of shifting every later step.
+        QVERIFY(schedule.isDue(112 * ms));
+        schedule.advance(100);
+        QCOMPARE(schedule.waitMs(112 * ms), 93);
+        QCOMPARE(schedule.deadlineNs(), 205 * ms);
+        // Rounded to the nearest millisecond; never negative.
+        QCOMPARE(schedule.waitMs(205 * ms - 400'000), 0);
+        QCOMPARE(schedule.waitMs(205 * ms - 600'000), 1);
+        QCOMPARE(schedule.waitMs(300 * ms), 0);
+        QVERIFY(schedule.isDue(205 * ms - 900'000));
+        QVERIFY(!schedule.isDue(205 * ms - 1'100'000));
+        // Long intervals are waited for in parts; absurd ones do not overflow.
+        schedule.advance(qint64(StepSchedule::MaxWaitMs) * 3);
+        QCOMPARE(schedule.waitMs(205 * ms), StepSchedule::MaxWaitMs);
+        schedule.advance(Q_INT64_C(9'000'000'000'000'000));
+        QCOMPARE(schedule.deadlineNs(), std::numeric_limits<qint64>::max());
+        QVERIFY(!schedule.isDue(205 * ms));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPlaybackOrder)
+#include "test_playback_order.moc"

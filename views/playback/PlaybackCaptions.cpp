@@ -1,0 +1,26 @@
+#include "views/playback/PlaybackCaptions.h"
+
+#include "app/LangText.h"
+
+namespace Playback {
+
+PlaybackCaptions playingCaptions()
+{
+    return {QStringLiteral("Anhalten"), QStringLiteral("Anhalten")};
+}
+
+PlaybackCaptions idleCaptions(PlaybackEnd end, const LangText& texts)
+{
+    switch (end) {
+    case PlaybackEnd::Normal:
+        return {QStringLiteral("Simulation |>"), QStringLiteral("Simulation >>")};
+    case PlaybackEnd::InsideLoop:
+        return {texts.text(20), texts.text(21)};
+    case PlaybackEnd::None:
+    case PlaybackEnd::ButtonStop:
+        break;
+    }
+    return {QStringLiteral("Simula&tion |>"), QStringLiteral("Simulation >>")};
+}
+
+} // namespace Playback

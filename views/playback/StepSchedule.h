@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The times at which the steps of playback are due, counted from the moment
+// the first step was shown, so that the lateness of one tick does not shift
+// the ones after it. Times are nanoseconds of a steady clock.
+class StepSchedule
+{
+public:
+    // The longest single wait handed to a timer; longer intervals are waited
+    // for in several parts.
+    static constexpr int MaxWaitMs = 24 * 60 * 60 * 1000;
+    // A timer that fires this close to the deadline counts as on time.
+    static constexpr qint64 ToleranceNs = 1'000'000;
+
+    // The first step is shown at nowNs.
+    void start(qint64 nowNs) { m_deadlineNs = nowNs; }
+    // The next step is due intervalMs after the previous one was due.
+    void advance(qint64 intervalMs);
+    qint64 deadlineNs() const { return m_deadlineNs; }
+
+    // Whole milliseconds from nowNs to the deadline, rounded to the nearest,
+    // 0 once it has passed, at most MaxWaitMs.
+    int waitMs(qint64 nowNs) const;
+    bool isDue(qint64 nowNs) const { return m_deadlineNs - nowNs <= ToleranceNs; }
+
+private:
+    qint64 m_deadlineNs = 0;
+};
