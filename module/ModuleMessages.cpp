@@ -1,0 +1,191 @@
+#include "module/ModuleMessages.h"
+
+#include "app/Config.h"
+#include "app/LangText.h"
+#include "module/ModuleSession.h"
+
+#include <QStringList>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString web()
+{
+    return QString::fromLatin1(Config::MakerWebAddress);
+}
+
+// The leading number of a text, read with a point as decimal point.
+double leadingNumber(const QString& text)
+{
+    const QString t = text.trimmed();
+    qsizetype end = 0;
+    bool point = false;
+    while (end < t.size() && (t[end].isDigit() || (!point && t[end] == QLatin1Char('.')))) {
+        point = point || t[end] == QLatin1Char('.');
+        ++end;
+    }
+    return t.left(end).toDouble();
+}
+
+} // namespace
+
+namespace ModuleMessages {
+
+ModuleMessage portNotAvailable(const LangText& t, int portNumber)
+{
+    return {t.text(91) + QString::number(portNumber) + t.text(92), t.text(93), Prompter::Icon::Critical};
+}
+
+ModuleMessage portBusy(const LangText& t, int portNumber)
+{
+    return {t.text(91) + QString::number(portNumber) + t.text(94) + kCrLf + t.text(95), t.text(93),
+            Prompter::Icon::Exclamation};
+}
+
+ModuleMessage notConnected(const LangText& t)
+{
+    return {t.text(101), t.text(102), Prompter::Icon::Exclamation};
+}
+
+ModuleMessage modelMismatch(const LangText& t)
+{
+    return {t.text(196), t.text(114), Prompter::Icon::Exclamation};
+}
+
+ModuleMessage imageTooLarge(const LangText& t)
+{
+    return {t.text(104) + kCrLf + kCrLf + t.text(105), web(), Prompter::Icon::Exclamation};
+}
+
+ModuleMessage buildFailed(const LangText& t)
+{
+    return {t.text(107), QString(), Prompter::Icon::Exclamation};
+}
+
+ModuleMessage wrongEcho(const LangText& t)
+{
+    return {t.text(108) + kCrLf, t.text(109), Prompter::Icon::Exclamation};
+}
+
+ModuleMessage noAnswer(const LangText& t)
+{
+    return {t.text(111), t.text(109), Prompter::Icon::Exclamation};
+}
+
+ModuleMessage sent(const LangText& t, int share)
+{
+    return {t.text(110) + kCrLf + kCrLf + t.text(106) + QLatin1Char(' ') + QString::number(share) +
+                QStringLiteral(" %"),
+            web(), Prompter::Icon::Information};
+}
+
+ModuleMessage memoryShare(const LangText& t, int share)
+{
+    return {t.text(106) + QLatin1Char(' ') + QString::number(share) + QStringLiteral(" %"), web(),
+            Prompter::Icon::Information};
+}
+
+std::optional<ModuleMessage> forOutcome(const LangText& t, const ModuleOutcome& outcome, int portNumber)
+{
+    using Kind = ModuleOutcome::Kind;
+    switch (outcome.kind) {
+    case Kind::PortNotAvailable:
+    case Kind::PortFailed:
+        return portNotAvailable(t, portNumber);
+    case Kind::PortBusy:
+        return portBusy(t, portNumber);
+    case Kind::NotConnected:
+        return notConnected(t);
+    case Kind::ModelMismatch:
+        return modelMismatch(t);
+    case Kind::ImageTooLarge:
+        return imageTooLarge(t);
+    case Kind::ImageInvalid:
+    case Kind::LinkLost:
+        return buildFailed(t);
+    case Kind::WrongEcho:
+        return wrongEcho(t);
+    case Kind::NoAnswer:
+        return noAnswer(t);
+    case Kind::Sent:
+        return sent(t, ::memoryShare(outcome.image.length, outcome.limit));
+    case Kind::Identified:
+    case Kind::HeaderOnly:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+} // namespace ModuleMessages
+
+namespace Identification {
+
+int memoryLimit(const QString& moduleType)
+{
+    return moduleType.startsWith(QLatin1Char('5')) ? 1010 : 510;
+}
+
+double versionNumber(const QString& moduleVersion)
+{
+    return leadingNumber(moduleVersion);
+}
+
+bool firmwareLacksLci(const QString& moduleVersion)
+{
+    return versionNumber(moduleVersion) <= 2.2;
+}
+
+ModuleMessage lciUpgrade(const LangText& t, const QString& moduleType, const QString& moduleVersion)
+{
+    return {t.text(210) + kCrLf + kCrLf + t.text(212) + QLatin1Char(' ') + t.text(127) +
+                QStringLiteral(" 2.3") + kCrLf + kCrLf + t.text(127) + moduleVersion +
+                QStringLiteral("  / Typ ") + moduleType,
+            QString(), Prompter::Icon::Exclamation};
+}
+
+QString compileInfo(const QString& compileDate, int codedVehicle, const QString& vehicleName)
+{
+    QString name = vehicleName;
+    if (name.isEmpty() && codedVehicle > 50)
+        name = QString::number(codedVehicle);
+    return QStringLiteral("Software Compiler Datum: ") + compileDate + kCrLf +
+           QStringLiteral("Codiert für das Modell: ") + name;
+}
+
+ModuleMessage report(const LangText& t, const QString& moduleType, const QString& moduleVersion,
+                     const QString& compileInformation)
+{
+    int edition = -1;
+    if (moduleType == QLatin1String("5.0") || moduleType == QLatin1String("6.0"))
+        edition = 0;
+    else if (moduleType == QLatin1String("5.1") || moduleType == QLatin1String("6.1"))
+        edition = 1;
+    else if (moduleType == QLatin1String("5.2") || moduleType == QLatin1String("6.2"))
+        edition = 2;
+    if (edition < 0)
+        return {t.text(163), QString(), Prompter::Icon::Exclamation};
+
+    QStringList lines{t.text(112), QString()};
+    for (int n : {186, 187, 190, 193})
+        lines.append(t.text(n));
+    if (versionNumber(moduleVersion) >= 2.4)
+        lines.append(t.text(209));
+    for (int n : {194, 195, 188, 189})
+        lines.append(t.text(n));
+    if (edition >= 1) {
+        for (int n : {61, 198, 197, 200, 201})
+            lines.append(QStringLiteral("  - ") + t.text(n));
+    }
+    if (edition >= 2)
+        lines.append(QStringLiteral("  - ") + t.text(177));
+    static const char* const captions[] = {" Vantor - Basis", " Vantor - Komfort", " Vantor - Premium"};
+    lines.append(QString());
+    lines.append(t.text(113) + QString::fromLatin1(captions[edition]));
+    lines.append(t.text(127) + moduleVersion + QStringLiteral("  / Typ ") + moduleType);
+    if (!compileInformation.isEmpty())
+        lines.append(compileInformation);
+    return {lines.join(kCrLf), t.text(114), Prompter::Icon::Information};
+}
+
+} // namespace Identification

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "ui/Prompter.h"
+
+#include <QString>
+#include <optional>
+
+class LangText;
+struct ModuleOutcome;
+
+// A message box of the module link: its text, title and icon. An empty
+// title stands for the application's title.
+struct ModuleMessage
+{
+    QString text;
+    QString title;
+    Prompter::Icon icon = Prompter::Icon::None;
+};
+
+// The messages of the port, the handshake, the upload and the memory
+// requirement, composed from the language texts.
+namespace ModuleMessages {
+
+ModuleMessage portNotAvailable(const LangText& t, int portNumber);
+ModuleMessage portBusy(const LangText& t, int portNumber);
+ModuleMessage notConnected(const LangText& t);
+ModuleMessage modelMismatch(const LangText& t);
+ModuleMessage imageTooLarge(const LangText& t);
+ModuleMessage buildFailed(const LangText& t);
+ModuleMessage wrongEcho(const LangText& t);
+ModuleMessage noAnswer(const LangText& t);
+ModuleMessage sent(const LangText& t, int share);
+ModuleMessage memoryShare(const LangText& t, int share);
+
+// The message that ends an operation, if any (an identification's own
+// report and a header-only document have none here).
+std::optional<ModuleMessage> forOutcome(const LangText& t, const ModuleOutcome& outcome, int portNumber);
+
+} // namespace ModuleMessages
+
+// What the identification shows about a module that answered.
+namespace Identification {
+
+// The memory a module of this type has for the image.
+int memoryLimit(const QString& moduleType);
+// The firmware version read as a number, as far as it is one ("2.2" -> 2.2).
+double versionNumber(const QString& moduleVersion);
+// Firmware 2.2 and older cannot drive the LCI rear-light module.
+bool firmwareLacksLci(const QString& moduleVersion);
+// The upgrade message shown before the LCI option is switched off again.
+ModuleMessage lciUpgrade(const LangText& t, const QString& moduleType, const QString& moduleVersion);
+// "Software Compiler Datum: ..." and "Codiert für das Modell: ..."; a vehicle
+// number the name table does not reach is shown as the number.
+QString compileInfo(const QString& compileDate, int codedVehicle, const QString& vehicleName);
+// The edition and its functions; text 163 alone for an unknown type.
+// compileInformation is appended when not empty.
+ModuleMessage report(const LangText& t, const QString& moduleType, const QString& moduleVersion,
+                     const QString& compileInformation);
+
+} // namespace Identification

@@ -1,0 +1,185 @@
+#include "module/ModuleSession.h"
+
+#include <QStringList>
+
+ModuleSession::ModuleSession(QObject* parent) : QObject(parent), m_handshake(m_port), m_transfer(m_port)
+{
+    connect(&m_handshake, &Handshake::finished, this, &ModuleSession::handshakeDone);
+    connect(&m_transfer, &ImageTransfer::finished, this, &ModuleSession::transferDone);
+    connect(&m_transfer, &ImageTransfer::progress, this, &ModuleSession::progress);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &ModuleSession::portError);
+}
+
+ModuleSession::~ModuleSession()
+{
+    stopAll();
+}
+
+bool ModuleSession::unsuitedForTypeFive(const QString& moduleType, const QString& vehicleCode)
+{
+    static const QStringList codes{QStringLiteral("111"), QStringLiteral("211"), QStringLiteral("221"),
+                                   QStringLiteral("311"), QStringLiteral("321"), QStringLiteral("431"),
+                                   QStringLiteral("433"), QStringLiteral("441"), QStringLiteral("443")};
+    return moduleType.startsWith(QLatin1Char('5')) && codes.contains(vehicleCode);
+}
+
+bool ModuleSession::openPort(const QString& device)
+{
+    m_outcome = ModuleOutcome();
+    if (m_port.isOpen())
+        m_port.close();
+    if (device.isEmpty()) {
+        m_outcome.kind = ModuleOutcome::Kind::PortNotAvailable;
+        return false;
+    }
+    m_port.setPortName(device);
+    m_port.setBaudRate(BaudRate);
+    m_port.setDataBits(QSerialPort::Data8);
+    if (m_port.open(QIODevice::ReadWrite))
+        return true;
+    switch (m_port.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        m_outcome.kind = ModuleOutcome::Kind::PortNotAvailable;
+        break;
+    case QSerialPort::PermissionError:
+        m_outcome.kind = ModuleOutcome::Kind::PortBusy;
+        break;
+    default:
+        m_outcome.kind = ModuleOutcome::Kind::PortFailed;
+        break;
+    }
+    m_outcome.portError = m_port.errorString();
+    m_port.close();
+    return false;
+}
+
+ModuleOutcome::Kind ModuleSession::probe(const QString& device, QString* error)
+{
+    if (isBusy())
+        return ModuleOutcome::Kind::PortBusy;
+    const bool opened = openPort(device);
+    m_port.close();
+    if (error)
+        *error = m_outcome.portError;
+    return opened ? ModuleOutcome::Kind::Identified : m_outcome.kind;
+}
+
+void ModuleSession::identify(const QString& device, bool developerMode)
+{
+    if (isBusy())
+        return;
+    m_operation = Operation::Identify;
+    if (!openPort(device)) {
+        finish(m_outcome.kind);
+        return;
+    }
+    m_handshake.start(developerMode);
+}
+
+void ModuleSession::upload(const QString& device, bool developerMode, const QString& vehicleCode,
+                           Prepare prepare)
+{
+    if (isBusy())
+        return;
+    m_operation = Operation::Upload;
+    m_prepare = std::move(prepare);
+    m_vehicleCode = vehicleCode;
+    if (!openPort(device)) {
+        finish(m_outcome.kind);
+        return;
+    }
+    m_handshake.start(developerMode);
+}
+
+void ModuleSession::handshakeDone(Handshake::Result result)
+{
+    if (result != Handshake::Result::Connected) {
+        m_outcome.unrecognisedReply = result == Handshake::Result::Unrecognised;
+        finish(ModuleOutcome::Kind::NotConnected);
+        return;
+    }
+    m_outcome.reply = m_handshake.reply();
+    const HandshakeReply reply = *m_outcome.reply;
+    emit connected(reply);
+    if (m_operation == Operation::None)
+        return; // cancelled by a listener
+    if (m_operation == Operation::Identify) {
+        finish(ModuleOutcome::Kind::Identified);
+        return;
+    }
+    if (unsuitedForTypeFive(reply.moduleType, m_vehicleCode)) {
+        finish(ModuleOutcome::Kind::ModelMismatch);
+        return;
+    }
+    const ImageInput input = m_prepare ? m_prepare(reply) : ImageInput();
+    if (m_operation != Operation::Upload)
+        return; // cancelled while preparing
+    m_outcome.limit = UploadLimit;
+    m_outcome.image = UploadImage::build(input, UploadLimit);
+    switch (m_outcome.image.status) {
+    case UploadImage::Status::TooLarge:
+        finish(ModuleOutcome::Kind::ImageTooLarge);
+        return;
+    case UploadImage::Status::HeaderOnly:
+        finish(ModuleOutcome::Kind::HeaderOnly);
+        return;
+    case UploadImage::Status::Invalid:
+        finish(ModuleOutcome::Kind::ImageInvalid);
+        return;
+    case UploadImage::Status::Ok:
+        break;
+    }
+    m_transfer.start(m_outcome.image.bytes);
+}
+
+void ModuleSession::transferDone(ImageTransfer::Result result)
+{
+    switch (result) {
+    case ImageTransfer::Result::Sent:
+        finish(ModuleOutcome::Kind::Sent);
+        break;
+    case ImageTransfer::Result::WrongEcho:
+        finish(ModuleOutcome::Kind::WrongEcho);
+        break;
+    case ImageTransfer::Result::NoAnswer:
+        finish(ModuleOutcome::Kind::NoAnswer);
+        break;
+    }
+}
+
+void ModuleSession::portError(QSerialPort::SerialPortError error)
+{
+    // Timeouts are how a wait for input that did not come ends; not a fault.
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError || !isBusy() || !m_port.isOpen())
+        return;
+    if (error != QSerialPort::ResourceError && error != QSerialPort::WriteError &&
+        error != QSerialPort::ReadError && error != QSerialPort::UnknownError)
+        return;
+    m_outcome.portError = m_port.errorString();
+    finish(m_transfer.isRunning() ? ModuleOutcome::Kind::LinkLost : ModuleOutcome::Kind::NotConnected);
+}
+
+void ModuleSession::stopAll()
+{
+    m_handshake.cancel();
+    m_transfer.cancel();
+    if (m_port.isOpen())
+        m_port.close();
+}
+
+void ModuleSession::cancel()
+{
+    stopAll();
+    m_operation = Operation::None;
+    m_prepare = nullptr;
+}
+
+void ModuleSession::finish(ModuleOutcome::Kind kind)
+{
+    stopAll();
+    m_operation = Operation::None;
+    m_prepare = nullptr;
+    m_outcome.kind = kind;
+    const ModuleOutcome outcome = m_outcome;
+    emit finished(outcome);
+}

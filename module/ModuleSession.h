@@ -1,0 +1,107 @@
+#pragma once
+
+#include "module/Handshake.h"
+#include "module/HandshakeReply.h"
+#include "module/ImageTransfer.h"
+#include "module/UploadImage.h"
+
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <functional>
+#include <optional>
+
+// How an operation with the module ended.
+struct ModuleOutcome
+{
+    enum class Kind
+    {
+        PortNotAvailable, // the port does not exist
+        PortBusy,         // another program holds the port
+        PortFailed,       // the port could not be opened for another reason (see portError)
+        NotConnected,     // no module answered the handshake, or the port failed during it
+        Identified,       // identify(): the module answered
+        ModelMismatch,    // upload(): a type 5 module cannot take this vehicle
+        HeaderOnly,       // upload(): the document encodes to one header byte; nothing sent
+        ImageTooLarge,    // upload(): the image exceeds the limit; nothing sent
+        ImageInvalid,     // upload(): a value does not fit the module's bytes; nothing sent
+        WrongEcho,        // upload(): stopped, the module echoed wrongly
+        NoAnswer,         // upload(): stopped, the module no longer answered
+        LinkLost,         // upload(): the port failed while the image was sent (see portError)
+        Sent,             // upload(): every byte was accepted
+    };
+
+    Kind kind = Kind::NotConnected;
+    // The module's reply when the handshake recognised one.
+    std::optional<HandshakeReply> reply;
+    // NotConnected: the module answered, but with something not understood.
+    bool unrecognisedReply = false;
+    // Upload outcomes from the build on: the image and the limit it was built against.
+    UploadImage image;
+    int limit = 0;
+    QString portError;
+};
+
+// Talks to the module over one serial port, one operation at a time: opens
+// the port, runs the handshake, and either reports the module (identify) or
+// builds and sends the image (upload); the port is closed when it ends.
+// Everything runs on the event loop; finished() always comes last.
+class ModuleSession : public QObject
+{
+    Q_OBJECT
+public:
+    // The memory limit of every upload.
+    static constexpr int UploadLimit = 510;
+    static constexpr qint32 BaudRate = 9600;
+
+    // Called once the module has answered, before the image is built; it
+    // returns what to build (the options may depend on the module's type).
+    using Prepare = std::function<ImageInput(const HandshakeReply&)>;
+
+    explicit ModuleSession(QObject* parent = nullptr);
+    ~ModuleSession() override;
+
+    bool isBusy() const { return m_operation != Operation::None; }
+
+    void identify(const QString& device, bool developerMode);
+    // vehicleCode: the chosen vehicle, checked against type 5 modules.
+    void upload(const QString& device, bool developerMode, const QString& vehicleCode, Prepare prepare);
+    // Stops whatever runs and closes the port; finished() is not emitted.
+    void cancel();
+
+    // Opens and closes the port at once: whether it can be used.
+    ModuleOutcome::Kind probe(const QString& device, QString* error = nullptr);
+
+    // A type 5 module cannot take the shows of these vehicles.
+    static bool unsuitedForTypeFive(const QString& moduleType, const QString& vehicleCode);
+
+signals:
+    // The handshake recognised the module.
+    void connected(const HandshakeReply& reply);
+    // After each byte of the image: address just sent, image length.
+    void progress(int address, int length);
+    void finished(const ModuleOutcome& outcome);
+
+private:
+    enum class Operation
+    {
+        None,
+        Identify,
+        Upload
+    };
+
+    bool openPort(const QString& device);
+    void handshakeDone(Handshake::Result result);
+    void transferDone(ImageTransfer::Result result);
+    void portError(QSerialPort::SerialPortError error);
+    void finish(ModuleOutcome::Kind kind);
+    void stopAll();
+
+    QSerialPort m_port;
+    Handshake m_handshake;
+    ImageTransfer m_transfer;
+    Operation m_operation = Operation::None;
+    Prepare m_prepare;
+    QString m_vehicleCode;
+    ModuleOutcome m_outcome;
+};
