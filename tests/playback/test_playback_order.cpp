@@ -198,12 +198,12 @@ private slots:
         const qint64 ms = 1'000'000;
         StepSchedule schedule;
         schedule.start(5 * ms);
-        schedule.advance(100);
+        schedule.advance(5 * ms, 100);
         QCOMPARE(schedule.waitMs(5 * ms), 100);
         QVERIFY(!schedule.isDue(5 * ms));
-        // A tick 7 ms late shortens the next wait instead of shifting every later step.
+        // A step shown 7 ms late shortens the next wait instead of shifting every later step.
         QVERIFY(schedule.isDue(112 * ms));
-        schedule.advance(100);
+        schedule.advance(112 * ms, 100);
         QCOMPARE(schedule.waitMs(112 * ms), 93);
         QCOMPARE(schedule.deadlineNs(), 205 * ms);
         // Rounded to the nearest millisecond; never negative.
@@ -212,12 +212,15 @@ private slots:
         QCOMPARE(schedule.waitMs(300 * ms), 0);
         QVERIFY(schedule.isDue(205 * ms - 900'000));
         QVERIFY(!schedule.isDue(205 * ms - 1'100'000));
+        // A step shown after a long block counts from then: the missed steps are not rushed.
+        schedule.advance(2205 * ms, 100);
+        QCOMPARE(schedule.deadlineNs(), 2305 * ms);
         // Long intervals are waited for in parts; absurd ones do not overflow.
-        schedule.advance(qint64(StepSchedule::MaxWaitMs) * 3);
-        QCOMPARE(schedule.waitMs(205 * ms), StepSchedule::MaxWaitMs);
-        schedule.advance(Q_INT64_C(9'000'000'000'000'000));
+        schedule.advance(2305 * ms, qint64(StepSchedule::MaxWaitMs) * 3);
+        QCOMPARE(schedule.waitMs(2305 * ms), StepSchedule::MaxWaitMs);
+        schedule.advance(2305 * ms, Q_INT64_C(9'000'000'000'000'000));
         QCOMPARE(schedule.deadlineNs(), std::numeric_limits<qint64>::max());
-        QVERIFY(!schedule.isDue(205 * ms));
+        QVERIFY(!schedule.isDue(2305 * ms));
     }
 };
 

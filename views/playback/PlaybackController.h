@@ -1,24 +1,87 @@
 #pragma once
 
+#include "views/playback/PlaybackMachine.h"
+#include "views/playback/StepSchedule.h"
+
+#include <QElapsedTimer>
+#include <QList>
 #include <QObject>
+#include <QPointer>
+#include <functional>
 
 struct AppContext;
 struct MainWindowUi;
+class QTimer;
 class WindowOps;
 
-// Plays the active sequence on the car views with its real timing.
+// Plays the active sequence on the car views with its real timing, bound to
+// cmdSilulation (from the first row), cmdSimWeiter (from the selected row)
+// and the step timer TimerE. Either button stops a running playback.
+//
+// While playback runs, the controls that would change the table or the
+// vehicle are disabled; should the table still lose rows or the active
+// sequence change, playback stops as if a button had been pressed.
 class PlaybackController : public QObject
 {
     Q_OBJECT
 public:
+    // The pause between switching the lamps off and the first step.
+    static constexpr int StartPauseMs = 500;
+
     PlaybackController(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent = nullptr);
 
-    bool isPlaying() const;
+    // From the click of a button until the end of the sequence or a stop.
+    bool isPlaying() const { return m_phase != Phase::Idle; }
     // Stops playback if it runs (used before commands that change the table).
     void stop();
 
+    // The steady clock the steps are timed by, in nanoseconds. Tests replace it.
+    void setClock(std::function<qint64()> nowNs) { m_now = std::move(nowNs); }
+    // The timer that ends the start pause (TimerE times the steps).
+    QTimer* startPauseTimer() const { return m_pauseTimer; }
+
+public slots:
+    void cmdSilulationClicked();
+    void cmdSimWeiterClicked();
+    // The start pause is over: the first step is shown.
+    void startPauseElapsed();
+    // TimerE has fired: the next step is shown when it is due.
+    void timerTick();
+
+signals:
+    void playingChanged(bool playing);
+
 private:
+    enum class Phase
+    {
+        Idle,
+        Starting,
+        Playing
+    };
+
+    void begin(int position);
+    void finish(PlaybackEnd end);
+    void apply(const PlaybackStep& step);
+    void armTimer();
+    void setCaptions(const PlaybackCaptions& captions);
+    void lockControls();
+    void unlockControls();
+    void watchTable(int k);
+    void tableChanged(int k, bool onlyAppended);
+
     AppContext& m_ctx;
     MainWindowUi& m_ui;
     WindowOps& m_ops;
+    QTimer* m_timer = nullptr;      // TimerE
+    QTimer* m_pauseTimer = nullptr; // the start pause
+    QElapsedTimer m_clock;
+    std::function<qint64()> m_now;
+
+    Phase m_phase = Phase::Idle;
+    int m_sequence = 0;      // the table being played
+    int m_startPosition = 0; // the row playback starts from
+    int m_rowsPlayed = 0;    // rows of the table when its content was taken
+    PlaybackMachine m_machine;
+    StepSchedule m_schedule;
+    QList<QPointer<QObject>> m_locked; // controls disabled while playing
 };

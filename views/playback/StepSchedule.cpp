@@ -2,9 +2,11 @@
 
 #include <limits>
 
-void StepSchedule::advance(qint64 intervalMs)
+void StepSchedule::advance(qint64 nowNs, qint64 intervalMs)
 {
     constexpr qint64 max = std::numeric_limits<qint64>::max();
+    if (nowNs - m_deadlineNs > MaxLagNs)
+        m_deadlineNs = nowNs;
     if (intervalMs <= 0)
         return;
     // An interval of centuries read from a file must not overflow the clock.

@@ -13,11 +13,16 @@ public:
     static constexpr int MaxWaitMs = 24 * 60 * 60 * 1000;
     // A timer that fires this close to the deadline counts as on time.
     static constexpr qint64 ToleranceNs = 1'000'000;
+    // A step shown later than this (the window was blocked, say by a message
+    // box) restarts the count from that step instead of hurrying through the
+    // steps that were missed.
+    static constexpr qint64 MaxLagNs = 250'000'000;
 
     // The first step is shown at nowNs.
     void start(qint64 nowNs) { m_deadlineNs = nowNs; }
-    // The next step is due intervalMs after the previous one was due.
-    void advance(qint64 intervalMs);
+    // A step has been shown at nowNs; the next one is due intervalMs after
+    // this step was due.
+    void advance(qint64 nowNs, qint64 intervalMs);
     qint64 deadlineNs() const { return m_deadlineNs; }
 
     // Whole milliseconds from nowNs to the deadline, rounded to the nearest,

@@ -1,0 +1,151 @@
+// Plays sequences through the real controller and timers on the offscreen
+// platform and compares when each step was shown with when it was due.
+//
+//   bench_playback [runs]     (default 3 runs of each sequence)
+
+#include "sequence/Interval.h"
+#include "tests/playback/PlaybackControls.h"
+#include "tests/playback/PlaybackRows.h"
+#include "tests/support/TestContext.h"
+#include "ui/WindowOps.h"
+#include "views/playback/PlaybackController.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// Notes the moment of every step shown and of the lamps switched off.
+class TimingOps final : public WindowOps
+{
+public:
+    TimingOps(SequenceDocument& doc, const QElapsedTimer& clock) : m_doc(doc), m_clock(clock) {}
+
+    struct Event
+    {
+        int row; // 0 for the lamps off
+        qint64 ns;
+    };
+    QList<Event> events;
+
+    void lichtAus() override { events.append({0, m_clock.nsecsElapsed()}); }
+    void showRow() override
+    {
+        events.append({m_doc.firstSelectedRow(m_doc.activeSequence()), m_clock.nsecsElapsed()});
+    }
+    void appendStep() override {}
+    void modellauswahl() override {}
+    void refreshCaption() override {}
+
+private:
+    SequenceDocument& m_doc;
+    const QElapsedTimer& m_clock;
+};
+
+struct Figures
+{
+    int steps = 0;
+    double nominalMs = 0;
+    double totalMs = 0;
+    double worstLateMs = 0;
+    double earliestMs = 0; // most negative lateness (a step shown before it was due)
+    double pauseMs = 0;
+};
+
+Figures playOnce(const QList<SequenceRow>& rows)
+{
+    TestContext t;
+    t.document.table(0).setRows(rows);
+    QElapsedTimer clock;
+    clock.start();
+    TimingOps ops(t.document, clock);
+    Controls controls(t.document);
+    controls.window.resize(400, 600);
+    controls.ui.List1[0]->setGeometry(0, 0, 300, 600);
+    controls.window.show();
+    PlaybackController playback(t.ctx, controls.ui, ops);
+
+    QEventLoop loop;
+    QObject::connect(&playback, &PlaybackController::playingChanged, &loop, [&loop](bool playing) {
+        if (!playing)
+            loop.quit();
+    });
+    const qint64 clickNs = clock.nsecsElapsed();
+    controls.ui.cmdSilulation->click();
+    loop.exec();
+
+    // events: off, the shown rows, off.
+    Figures f;
+    const QList<TimingOps::Event>& e = ops.events;
+    const qint64 firstNs = e.at(1).ns;
+    f.pauseMs = double(firstNs - e.at(0).ns) / 1e6;
+    Q_UNUSED(clickNs);
+    qint64 dueNs = firstNs;
+    for (int i = 1; i < e.size(); ++i) {
+        const double lateMs = double(e.at(i).ns - dueNs) / 1e6;
+        f.worstLateMs = std::max(f.worstLateMs, lateMs);
+        f.earliestMs = std::min(f.earliestMs, lateMs);
+        if (e.at(i).row != 0) {
+            ++f.steps;
+            dueNs += Interval::toMilliseconds(rows.at(e.at(i).row - 1).interval) * 1'000'000;
+        }
+    }
+    f.nominalMs = double(dueNs - firstNs) / 1e6;
+    f.totalMs = double(e.last().ns - firstNs) / 1e6;
+    return f;
+}
+
+QList<SequenceRow> loopedRows()
+{
+    // 20 rows of 0.1 to 0.3 s with four loops, the last one ending on the last row.
+    QList<SequenceRow> rows = playbackRows(20, {{3, 5, QStringLiteral("S  1 / 3 x")},
+                                                {8, 9, QStringLiteral("S  2 / 4 x")},
+                                                {10, 13, QStringLiteral("S  3 / 2 x")},
+                                                {18, 20, QStringLiteral("S  4 / 2 x")}});
+    const char* intervals[] = {"0,1", "0,2", "0.3"};
+    for (int j = 0; j < rows.size(); ++j)
+        rows[j].interval = QString::fromLatin1(intervals[j % 3]);
+    return rows;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 3;
+
+    const struct
+    {
+        const char* name;
+        QList<SequenceRow> rows;
+    } cases[] = {{"100 rows of 0.1 s", playbackRows(100, {}, QStringLiteral("0,1"))},
+                 {"20 rows with 4 loops", loopedRows()}};
+
+    QTextStream out(stdout);
+    out << "sequence               run  steps  nominal ms    total ms   error %  worst late ms  earliest ms  "
+           "pause ms\n";
+    for (const auto& c : cases) {
+        for (int run = 1; run <= runs; ++run) {
+            const Figures f = playOnce(c.rows);
+            out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9\n")
+                       .arg(QString::fromLatin1(c.name), -22)
+                       .arg(run, 3)
+                       .arg(f.steps, 6)
+                       .arg(f.nominalMs, 11, 'f', 1)
+                       .arg(f.totalMs, 11, 'f', 1)
+                       .arg(100.0 * (f.totalMs - f.nominalMs) / f.nominalMs, 9, 'f', 3)
+                       .arg(f.worstLateMs, 14, 'f', 2)
+                       .arg(f.earliestMs, 12, 'f', 2)
+                       .arg(f.pauseMs, 9, 'f', 1);
+            out.flush();
+        }
+    }
+    return 0;
+}
