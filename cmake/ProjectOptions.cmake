@@ -31,6 +31,8 @@ function(vantor_test name)
     target_link_libraries(${name} PRIVATE vantor_options vantor_testsupport Qt6::Test ${ARG_LIBS})
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=0"
+        # The user's desktop folders point into the build tree, so that a test
+        # registering the file type or saving settings leaves the real ones alone.
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=0;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-home/share;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-home/config"
         TIMEOUT 300)
 endfunction()

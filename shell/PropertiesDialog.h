@@ -3,10 +3,15 @@
 #include <QDialog>
 
 struct AppContext;
+class FileTypeRegistrar;
 class QCheckBox;
+class QLabel;
+class QPushButton;
 
-// Preferences: automatic advance at start and the lamp-area outline, plus the
-// file-type registration.
+// Preferences kept between runs: the outline of the lamp area under the
+// pointer and automatic advance at start; and registering the file type
+// again. The window is hidden, not destroyed, between uses, so the main
+// window and the car views read the check boxes at any time.
 class PropertiesDialog : public QDialog
 {
     Q_OBJECT
@@ -15,9 +20,26 @@ public:
 
     QCheckBox* chkAuto() const { return m_chkAuto; }
     QCheckBox* chkAktivierung() const { return m_chkAktivierung; }
+    QPushButton* cmdRegistry() const { return m_cmdRegistry; }
+    QPushButton* cmdOK() const { return m_cmdOK; }
+    // The registration cmdRegistry runs (tests wait for its finished()).
+    FileTypeRegistrar& registrar() const { return *m_registrar; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void chkAktivierungClick();
+    void chkAutoClick();
+    void cmdRegistryClick();
+    void refreshLabels();
+
     AppContext& m_ctx;
-    QCheckBox* m_chkAuto;
+    QLabel* m_label1;
+    QLabel* m_label2;
     QCheckBox* m_chkAktivierung;
+    QCheckBox* m_chkAuto;
+    QPushButton* m_cmdRegistry;
+    QPushButton* m_cmdOK;
+    FileTypeRegistrar* m_registrar;
 };

@@ -1,7 +1,86 @@
 #include "shell/ShellActions.h"
 
-// Not written yet: help and updater follow.
+#include "app/AppContext.h"
+#include "app/LangText.h"
+#include "app/MainWindowUi.h"
+#include "shell/HelpFiles.h"
+#include "shell/HelpWindow.h"
+#include "shell/LinkTarget.h"
+#include "ui/Prompter.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+
 ShellActions::ShellActions(AppContext& ctx, MainWindowUi& ui, QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_ui(ui)
+    : QObject(parent), m_ctx(ctx), m_ui(ui), m_launcher(&desktopLauncher())
 {
+    if (m_ui.Help)
+        connect(m_ui.Help, &QAction::triggered, this, [this] { HTMLHelp_ShowTopic(QString()); });
+    if (m_ui.Hilfe)
+        connect(m_ui.Hilfe, &QAction::triggered, this, &ShellActions::HTMLHelp_Bootloader);
+    if (m_ui.Update)
+        connect(m_ui.Update, &QAction::triggered, this, &ShellActions::updateClick);
+}
+
+ShellActions::~ShellActions()
+{
+    delete m_help;
+}
+
+void ShellActions::setLauncher(LinkLauncher& launcher)
+{
+    m_launcher = &launcher;
+    if (m_help)
+        m_help->setLauncher(launcher);
+}
+
+bool ShellActions::german() const
+{
+    return m_ctx.languageName == QLatin1String("Deutsch");
+}
+
+void ShellActions::HTMLHelp_ShowTopic(const QString& topic)
+{
+    showHelp(HelpFiles::programHelp(m_ctx.programFolder, m_ctx.languageName), topic);
+}
+
+void ShellActions::HTMLHelp_Bootloader()
+{
+    showHelp(HelpFiles::updaterHelp(m_ctx.programFolder), QString());
+}
+
+void ShellActions::showHelp(const QString& fileName, const QString& topic)
+{
+    if (!m_help) {
+        // A window of its own beside the main window, kept for the next call.
+        QWidget* owner = m_ui.central ? m_ui.central->window() : nullptr;
+        m_help = new HelpWindow(*m_launcher, owner);
+    }
+    m_help->showFile(fileName, topic);
+}
+
+bool ShellActions::updateClick()
+{
+    const QString program = HelpFiles::updaterProgram(m_ctx.programFolder);
+    const QString shown = QDir::toNativeSeparators(program);
+    // The language files hold no text for these two messages.
+    QString problem;
+    if (!QFileInfo(program).isFile()) {
+        problem =
+            german() ? QStringLiteral("Das Programm für das Modul-Update wurde nicht gefunden:\r\n") + shown +
+                           QStringLiteral("\r\n\r\nBitte installieren Sie es im Ordner dieses Programms.")
+                     : QStringLiteral("The module update program was not found:\r\n") + shown +
+                           QStringLiteral("\r\n\r\nPlease install it in the folder of this program.");
+    } else if (!m_launcher->startDetached(program, m_ctx.programFolder)) {
+        problem =
+            german()
+                ? QStringLiteral("Das Programm für das Modul-Update konnte nicht gestartet werden:\r\n") +
+                      shown
+                : QStringLiteral("The module update program could not be started:\r\n") + shown;
+    }
+    if (problem.isEmpty())
+        return true;
+    m_ctx.prompter.message(problem, m_ctx.texts.text(7), Prompter::Icon::Exclamation);
+    return false;
 }

@@ -1,19 +1,44 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 struct AppContext;
 struct MainWindowUi;
+class HelpWindow;
+class LinkLauncher;
 
-// The main window's entries that lead out of the program: help, the
+// The main window's entries that lead out of the program: the help, the
 // firmware updater and its help.
 class ShellActions : public QObject
 {
     Q_OBJECT
 public:
     ShellActions(AppContext& ctx, MainWindowUi& ui, QObject* parent = nullptr);
+    ~ShellActions() override;
+
+    // Where links and the updater are started (the desktop unless a test says otherwise).
+    void setLauncher(LinkLauncher& launcher);
+
+    // The program's help in the user's language: German for "Deutsch",
+    // English for every other language. The topic is an anchor in the help;
+    // empty shows its start.
+    void HTMLHelp_ShowTopic(const QString& topic);
+    // The help on the firmware updater.
+    void HTMLHelp_Bootloader();
+    // Starts the firmware updater beside the program without waiting for it;
+    // says so in a message when it is missing or cannot be started.
+    bool updateClick();
+
+    // The help window, once a help was shown.
+    HelpWindow* helpWindow() const { return m_help; }
 
 private:
+    void showHelp(const QString& fileName, const QString& topic);
+    bool german() const;
+
     AppContext& m_ctx;
     MainWindowUi& m_ui;
+    LinkLauncher* m_launcher;
+    QPointer<HelpWindow> m_help;
 };

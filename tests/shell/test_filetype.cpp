@@ -1,0 +1,209 @@
+#include "shell/FileTypeRegistration.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Runs a tool and returns its first line of output; empty when it failed.
+QString run(const QString& program, const QStringList& args)
+{
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0).trimmed();
+}
+
+bool installed(const char* program)
+{
+    return !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
+}
+
+// Every file below a folder with its contents.
+QMap<QString, QByteArray> snapshot(const QString& root)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        files.insert(QDir(root).relativeFilePath(path), file.readAll());
+    }
+    return files;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestFileType : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_home;
+    QString m_programFolder;
+    QString m_programFile;
+
+    QString dataHome() const { return m_home.filePath(QStringLiteral("share")); }
+    QString desktopFile() const { return dataHome() + QStringLiteral("/applications/vantor-e6x.desktop"); }
+
+    // Registers into the temporary home and waits until the tools are done.
+    void registerOnce()
+    {
+        FileTypeRegistrar registrar;
+        QSignalSpy done(&registrar, &FileTypeRegistrar::finished);
+        registrar.start(sequenceFileRegistration(m_programFolder, m_programFile));
+        QVERIFY(registrar.isRunning());
+        QVERIFY(done.wait(60000));
+        QVERIFY(!registrar.isRunning());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        // The whole desktop of this test lives in the temporary folder.
+        qputenv("XDG_DATA_HOME", dataHome().toUtf8());
+        qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral("config")).toUtf8());
+        qputenv("XDG_CURRENT_DESKTOP", "X-Generic");
+        for (const char* name : {"KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID",
+                                 "DESKTOP_SESSION", "XDG_MENU_PREFIX"})
+            qunsetenv(name);
+        QCOMPARE(FileTypeRegistrar::dataHome(), dataHome());
+
+        // An installed program in a folder whose name needs quoting on the Exec line.
+        m_programFolder = m_home.filePath(QStringLiteral("Mein Ordner $HOME `id` \"x\" \\b"));
+        QVERIFY(QDir().mkpath(m_programFolder));
+        m_programFile = m_programFolder + QStringLiteral("/vantor");
+        writeFile(m_programFile,
+                  "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done > \"$0.args\"\n");
+        QFile(m_programFile).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QDir bin(QCoreApplication::applicationDirPath());
+        for (const char* icon : {"Daten.ico", "Vantor.png"})
+            QVERIFY(QFile::copy(bin.filePath(QString::fromLatin1(icon)),
+                                QDir(m_programFolder).filePath(QString::fromLatin1(icon))));
+    }
+
+    void registersTheTypeWithTheDesktop()
+    {
+        for (const char* tool : {"xdg-mime", "update-mime-database", "mimetype"}) {
+            if (!installed(tool))
+                QFAIL(qPrintable(
+                    QStringLiteral("%1 is not installed (see scripts/setup.sh)").arg(QLatin1String(tool))));
+        }
+        registerOnce();
+
+        QVERIFY(QFile::exists(dataHome() + QStringLiteral("/mime/packages/vantor-e6x.xml")));
+        QVERIFY(QFile::exists(desktopFile()));
+        // Every size of the icon file, and the program's own icon.
+        for (int size : {16, 32, 48, 256})
+            QVERIFY(
+                QFile::exists(QStringLiteral("%1/icons/hicolor/%2x%2/mimetypes/application-x-vantor-e6x.png")
+                                  .arg(dataHome())
+                                  .arg(size)));
+        QVERIFY(QFile::exists(dataHome() + QStringLiteral("/icons/hicolor/128x128/apps/vantor-e6x.png")));
+        QVERIFY(readFile(dataHome() + QStringLiteral("/mime/packages/vantor-e6x.xml"))
+                    .contains("<comment>Vantor 2.1</comment>"));
+
+        const QString sequence = m_home.filePath(QStringLiteral("Meine Sequenz.zfx"));
+        writeFile(sequence, "Vantor sequence\r\n");
+        QCOMPARE(
+            run(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("filetype"), sequence}),
+            QStringLiteral("application/x-vantor-e6x"));
+        QCOMPARE(run(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                                  QStringLiteral("application/x-vantor-e6x")}),
+                 QStringLiteral("vantor-e6x.desktop"));
+    }
+
+    void desktopEntryStartsTheProgramWithOneFile()
+    {
+        if (!QFile::exists(desktopFile()))
+            registerOnce();
+        if (installed("desktop-file-validate")) {
+            QProcess validate;
+            validate.start(QStringLiteral("desktop-file-validate"), {desktopFile()});
+            QVERIFY(validate.waitForFinished(30000));
+            QVERIFY2(validate.exitCode() == 0, validate.readAllStandardOutput().constData());
+        }
+        if (!installed("gio"))
+            QSKIP("gio is not installed; the Exec line is not launched");
+        // A file name with blanks and a "$" arrives as one argument, unchanged.
+        const QString sequence = m_home.filePath(QStringLiteral("Lauf $1 am Abend.zfx"));
+        writeFile(sequence, "x");
+        QProcess launch;
+        launch.start(QStringLiteral("gio"), {QStringLiteral("launch"), desktopFile(), sequence});
+        QVERIFY(launch.waitForFinished(30000));
+        QCOMPARE(launch.exitCode(), 0);
+        const QString args = m_programFile + QStringLiteral(".args");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(args) && !readFile(args).isEmpty(), 10000);
+        QCOMPARE(QString::fromUtf8(readFile(args)), QLatin1Char('[') + sequence + QStringLiteral("]\n"));
+    }
+
+    void registeringAgainGivesTheSameFiles()
+    {
+        registerOnce();
+        const QMap<QString, QByteArray> first = snapshot(m_home.path());
+        registerOnce();
+        const QMap<QString, QByteArray> second = snapshot(m_home.path());
+        QCOMPARE(second.keys(), first.keys());
+        for (auto it = first.cbegin(); it != first.cend(); ++it)
+            QVERIFY2(second.value(it.key()) == it.value(), qPrintable(it.key()));
+        // The default application is listed once.
+        QCOMPARE(readFile(m_home.filePath(QStringLiteral("config/mimeapps.list")))
+                     .count("application/x-vantor-e6x=vantor-e6x.desktop"),
+                 1);
+    }
+
+    void failuresAreSilent()
+    {
+        // No tools on the path and a data folder that cannot be created:
+        // the registration still comes to its end.
+        const QByteArray path = qgetenv("PATH");
+        const QByteArray data = qgetenv("XDG_DATA_HOME");
+        const QString blocker = m_home.filePath(QStringLiteral("blocker"));
+        writeFile(blocker, "a file, not a folder");
+        qputenv("PATH", m_home.filePath(QStringLiteral("nothing-here")).toUtf8());
+        qputenv("XDG_DATA_HOME", (blocker + QStringLiteral("/share")).toUtf8());
+        FileTypeRegistrar registrar;
+        QSignalSpy done(&registrar, &FileTypeRegistrar::finished);
+        registrar.start(sequenceFileRegistration(m_programFolder, m_programFile));
+        const bool finished = done.wait(30000);
+        qputenv("PATH", path);
+        qputenv("XDG_DATA_HOME", data);
+        QVERIFY(finished);
+        QCOMPARE(done.size(), 1);
+    }
+
+    void startIsIgnoredWhileRunning()
+    {
+        FileTypeRegistrar registrar;
+        QSignalSpy done(&registrar, &FileTypeRegistrar::finished);
+        registrar.start(sequenceFileRegistration(m_programFolder, m_programFile));
+        registrar.start(sequenceFileRegistration(m_programFolder, m_programFile));
+        QVERIFY(done.wait(60000));
+        QTest::qWait(200);
+        QCOMPARE(done.size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileType)
+#include "test_filetype.moc"
