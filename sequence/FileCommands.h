@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+#include <optional>
 
 struct AppContext;
 struct MainWindowUi;
+class ParameterDialog;
 class WindowOps;
 
 // The File menu's document commands: New, Open, Save, Save As.
@@ -14,13 +17,29 @@ public:
     FileCommands(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent = nullptr);
 
     // Each returns true when it ran to its end (not cancelled, not failed).
+    // New and Open first offer to save a changed document; when that save is
+    // cancelled or fails they stop, so no work is lost.
     bool newDocument();
     bool open();
+    // Saves under the document's name while that file exists, else as Save As.
+    // A failed save says so and keeps the document, its name and its rows.
     bool save();
     bool saveAs();
 
+    // The document's part of the window caption: "Neu" for a new document,
+    // the full path after Open, the path without ".zfx" after a save.
+    QString captionName() const;
+
 private:
+    // False when the user wanted the changes saved and they were not.
+    bool offerToSave();
+    std::optional<QString> askSaveName();
+    bool writeTo(const QString& fileName);
+    void setCaptionName(const QString& name);
+    ParameterDialog* parameterDialog() const;
+
     AppContext& m_ctx;
     MainWindowUi& m_ui;
     WindowOps& m_ops;
+    QString m_captionName;
 };

@@ -6,10 +6,13 @@ namespace Interval {
 
 QString fromSlider(int sliderValue, const QLocale& locale)
 {
-    // 'g' with enough precision drops trailing zeros; no group separators for 10.
-    QLocale l = locale;
-    l.setNumberOptions(QLocale::OmitGroupSeparator);
-    return l.toString(sliderValue / 10.0, 'g', 6);
+    // 'g' drops trailing zeros. The text goes into sequence files, which hold
+    // plain ASCII only, so the digits stay ASCII whatever the locale writes
+    // and a decimal separator other than comma or point becomes a point.
+    QString text = QString::number(sliderValue / 10.0, 'g', 6);
+    if (locale.decimalPoint() == QLatin1String(","))
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
+    return text;
 }
 
 qint64 toMilliseconds(const QString& text)

@@ -8,6 +8,7 @@
 namespace Interval {
 
 // Slider value v (tenths of a second) as text: 5 -> "0,5" (German) or "0.5", 10 -> "1".
+// Always ASCII digits with a comma or a point.
 QString fromSlider(int sliderValue, const QLocale& locale = QLocale());
 
 // Milliseconds of an interval text. The first "," counts as a decimal point;

@@ -30,6 +30,59 @@ void SequenceDocument::clear()
         m_selections[k]->clear();
         m_tables[k]->clear();
     }
+    emit contentReplaced();
+}
+
+SequenceContent SequenceDocument::content() const
+{
+    return {m_vehicleCode, m_parameterString, {table(0).rows(), table(1).rows()}};
+}
+
+void SequenceDocument::setContent(const SequenceContent& content)
+{
+    m_vehicleCode = content.vehicleCode;
+    m_parameterString = content.parameterString;
+    for (std::size_t k = 0; k < 2; ++k) {
+        m_selections[k]->clear();
+        m_tables[k]->setRows(content.sequences[k]);
+    }
+    emit contentReplaced();
+}
+
+TableState SequenceDocument::tableState(int k) const
+{
+    TableState state(table(k).rows());
+    for (int j : selectedRows(k))
+        state.setSelected(j, true);
+    state.setFocusedRow(focusedRow(k));
+    return state;
+}
+
+bool SequenceDocument::applyTableState(int k, const TableState& state)
+{
+    SequenceTableModel& t = table(k);
+    const QList<SequenceRow> before = t.rows();
+    if (!t.replaceRows(state.rows()))
+        return false;
+
+    // The selection as ranges of adjacent rows, set in one step.
+    QItemSelection marks;
+    const QList<int> rows = state.selectedRows();
+    for (qsizetype i = 0; i < rows.size();) {
+        qsizetype end = i;
+        while (end + 1 < rows.size() && rows.at(end + 1) == rows.at(end) + 1)
+            ++end;
+        marks.select(t.index(rows.at(i) - 1, 0), t.index(rows.at(end) - 1, 1));
+        i = end + 1;
+    }
+    QItemSelectionModel& s = selection(k);
+    if (state.focusedRow() != focusedRow(k))
+        setFocusedRow(k, state.focusedRow());
+    s.select(marks, QItemSelectionModel::ClearAndSelect); // signals only a real difference
+
+    if (before != state.rows())
+        emit tableEdited(k, before, state.rows());
+    return true;
 }
 
 bool SequenceDocument::isSelected(int k, int j) const
@@ -45,8 +98,8 @@ void SequenceDocument::setSelected(int k, int j, bool selected)
     SequenceTableModel& t = table(k);
     if (j < 1 || j > t.count())
         return;
-    const auto flags = (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
-                       QItemSelectionModel::Rows;
+    const auto flags =
+        (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) | QItemSelectionModel::Rows;
     selection(k).select(t.index(j - 1, 0), flags);
 }
 

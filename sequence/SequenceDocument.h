@@ -1,6 +1,8 @@
 #pragma once
 
+#include "sequence/SequenceContent.h"
 #include "sequence/SequenceTableModel.h"
+#include "sequence/TableState.h"
 
 #include <QItemSelectionModel>
 #include <QObject>
@@ -41,6 +43,10 @@ public:
 
     // Removes every row of both tables; vehicle and options stay.
     void clear();
+    // The vehicle, options and rows as a file holds them.
+    SequenceContent content() const;
+    // Replaces vehicle, options and both tables (a file was read); selections are cleared.
+    void setContent(const SequenceContent& content);
     bool isEmpty() const { return table(0).count() == 0 && table(1).count() == 0; }
 
     // Selection of table k by 1-based row numbers.
@@ -53,8 +59,20 @@ public:
     int focusedRow(int k) const;
     void setFocusedRow(int k, int j);
 
+    // Table k with its selection and focus, for an editing command to work on.
+    TableState tableState(int k) const;
+    // The one place where the editing commands change a table: rows,
+    // selection and focus of table k become those of state. Emits
+    // tableEdited when the rows changed. False (nothing changed) when the
+    // state holds more rows than a table can.
+    bool applyTableState(int k, const TableState& state);
+
 signals:
     void activeSequenceChanged(int k);
+    // An editing command changed the rows of table k (for an undo history).
+    void tableEdited(int k, const QList<SequenceRow>& before, const QList<SequenceRow>& after);
+    // Both tables were replaced or emptied as a whole (New, Open, start-up file).
+    void contentReplaced();
     void fileNameChanged(const QString& fileName);
 
 private:

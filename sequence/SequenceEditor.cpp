@@ -4,11 +4,17 @@
 #include "app/LangText.h"
 #include "app/MainWindowUi.h"
 #include "sequence/Interval.h"
+#include "sequence/Loops.h"
+#include "sequence/RowCommands.h"
 #include "sequence/SequenceDocument.h"
 #include "ui/WindowOps.h"
 
+#include <QAction>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTreeView>
@@ -23,14 +29,31 @@ SequenceEditor::SequenceEditor(AppContext& ctx, MainWindowUi& ui, WindowOps& ops
         view->setSelectionModel(&doc.selection(k));
         view->header()->resizeSection(0, 80);
         view->header()->setStretchLastSection(true);
-        connect(m_ui.optAuf_Zu[std::size_t(k)], &QRadioButton::clicked, this, [this, k] { selectSequence(k); });
+        connect(view, &QWidget::customContextMenuRequested, this,
+                [this, k](const QPoint& pos) { showTableMenu(k, pos); });
+        connect(m_ui.optAuf_Zu[std::size_t(k)], &QRadioButton::clicked, this,
+                [this, k] { selectSequence(k); });
     }
     connect(m_ui.sliderZeitein, &QSlider::valueChanged, this, &SequenceEditor::refreshIntervalLabel);
+    connect(m_ui.cmdWeiter, &QPushButton::clicked, this, &SequenceEditor::appendStep);
+    connect(m_ui.cmdEinfuegen, &QPushButton::clicked, this, &SequenceEditor::insertStep);
+    connect(m_ui.cmdLoeschen, &QPushButton::clicked, this, &SequenceEditor::deleteRows);
+    connect(m_ui.cmdSchleife, &QPushButton::clicked, this, &SequenceEditor::createLoop);
+    connect(m_ui.cmdSchleife_L, &QPushButton::clicked, this, &SequenceEditor::removeLoop);
+    // Overwriting reacts to a mouse press only, never to the keyboard.
+    m_ui.cmdAendern->installEventFilter(this);
+    for (int i = 1; i <= 4; ++i)
+        connect(m_ui.List_1[std::size_t(i)], &QAction::triggered, this, [this, i] { tableMenuClick(i); });
+}
+
+QString SequenceEditor::intervalText() const
+{
+    return Interval::fromSlider(m_ui.sliderZeitein->value());
 }
 
 void SequenceEditor::refreshIntervalLabel()
 {
-    m_ui.labZeitein->setText(Interval::fromSlider(m_ui.sliderZeitein->value()) + m_ctx.texts.text(76));
+    m_ui.labZeitein->setText(intervalText() + m_ctx.texts.text(76));
 }
 
 void SequenceEditor::selectSequence(int k)
@@ -43,5 +66,98 @@ void SequenceEditor::selectSequence(int k)
     m_ui.optAuf_Zu[std::size_t(k)]->setChecked(true);
 }
 
-// Not written yet: the row commands follow.
-void SequenceEditor::appendStep() {}
+void SequenceEditor::appendStep()
+{
+    if (!RowCommands::appendStep(m_ctx, intervalText()))
+        return; // the table is full; the lamps stay as they are
+    const int k = m_ctx.document.activeSequence();
+    m_ui.List1[std::size_t(k)]->scrollToBottom();
+    m_ops.lichtAus();
+}
+
+void SequenceEditor::insertStep()
+{
+    if (!RowCommands::insertStep(m_ctx, intervalText()))
+        return;
+    scrollToFocus();
+    m_ops.lichtAus();
+}
+
+void SequenceEditor::overwriteRows()
+{
+    RowCommands::overwriteRows(m_ctx, intervalText());
+}
+
+void SequenceEditor::deleteRows()
+{
+    if (RowCommands::deleteRows(m_ctx))
+        m_ops.lichtAus();
+}
+
+void SequenceEditor::createLoop()
+{
+    Loops::create(m_ctx);
+}
+
+void SequenceEditor::removeLoop()
+{
+    Loops::remove(m_ctx);
+}
+
+bool SequenceEditor::prepareTableMenu()
+{
+    if (m_ctx.document.activeTable().count() == 0)
+        return false;
+    // While playback has the menu locked ("Kopieren" is never disabled
+    // otherwise), its items are left as they are.
+    if (m_ui.List_1[1]->isEnabled()) {
+        m_ui.List_1[3]->setEnabled(!m_clipboard.isEmpty());
+        m_ui.List_1[4]->setEnabled(!m_clipboard.isEmpty());
+    }
+    return true;
+}
+
+void SequenceEditor::showTableMenu(int k, const QPoint& pos)
+{
+    if (k != m_ctx.document.activeSequence() || !prepareTableMenu())
+        return;
+    QTreeView* view = m_ui.List1[std::size_t(k)];
+    m_ui.Tabelle->popup(view->viewport()->mapToGlobal(pos));
+}
+
+void SequenceEditor::tableMenuClick(int index)
+{
+    switch (index) {
+    case 1:
+        m_clipboard.copy(m_ctx);
+        break;
+    case 2:
+        m_clipboard.cut(m_ctx);
+        break;
+    case 3:
+        m_clipboard.pasteAtFocus(m_ctx);
+        break;
+    case 4:
+        m_clipboard.pasteAtEnd(m_ctx);
+        break;
+    default:
+        break;
+    }
+}
+
+void SequenceEditor::scrollToFocus()
+{
+    SequenceDocument& doc = m_ctx.document;
+    const int k = doc.activeSequence();
+    const int j = doc.focusedRow(k);
+    if (j != 0)
+        m_ui.List1[std::size_t(k)]->scrollTo(doc.table(k).index(j - 1, 0));
+}
+
+bool SequenceEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui.cmdAendern && event->type() == QEvent::MouseButtonPress &&
+        m_ui.cmdAendern->isEnabled())
+        overwriteRows();
+    return QObject::eventFilter(watched, event);
+}

@@ -1,13 +1,20 @@
 #pragma once
 
+#include "sequence/RowClipboard.h"
+
 #include <QObject>
 
 struct AppContext;
 struct MainWindowUi;
+class QPoint;
 class WindowOps;
 
 // Binds the step tables and the editing controls of the main window to the
-// document: which table is active, the interval slider and its label.
+// document's commands: the active table, the interval slider and its label,
+// append, insert, overwrite, delete, loops and the tables' context menu.
+//
+// The commands change the table through the document only, so playback,
+// which watches the tables, stops itself when rows under it move.
 class SequenceEditor : public QObject
 {
     Q_OBJECT
@@ -16,13 +23,40 @@ public:
 
     // Refreshes the interval label from the slider (interval text + text 76).
     void refreshIntervalLabel();
-    // Appends the current lamp state as a new last row (the operation of cmdWeiter).
-    void appendStep();
+    // The slider's interval as the tables store it.
+    QString intervalText() const;
     // Selects the active sequence and shows its table.
     void selectSequence(int k);
 
+    // cmdWeiter: appends the current lamp state as a new last row, then all lamps off.
+    void appendStep();
+    // cmdEinfügen: an empty step at the focused row, then all lamps off.
+    void insertStep();
+    // cmdÄndern (mouse press only): the slider's interval into the selected rows.
+    void overwriteRows();
+    // cmdLöschen: deletes the selected rows after asking, then all lamps off.
+    void deleteRows();
+    // cmdSchleife and cmdSchleife_L.
+    void createLoop();
+    void removeLoop();
+
+    // Readies the context menu Tabelle for the active table: false when the
+    // table is empty (no menu); otherwise the paste items are enabled exactly
+    // when the clipboard holds rows.
+    bool prepareTableMenu();
+    // List_1(index): 1 copy, 2 cut, 3 paste at the focused row, 4 paste at the end.
+    void tableMenuClick(int index);
+    RowClipboard& clipboard() { return m_clipboard; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void showTableMenu(int k, const QPoint& pos);
+    void scrollToFocus();
+
     AppContext& m_ctx;
     MainWindowUi& m_ui;
     WindowOps& m_ops;
+    RowClipboard m_clipboard;
 };

@@ -120,6 +120,45 @@ void SequenceTableModel::setRows(const QList<SequenceRow>& rows)
     emit contentChanged();
 }
 
+bool SequenceTableModel::replaceRows(const QList<SequenceRow>& rows)
+{
+    if (rows.size() > MaxRows)
+        return false;
+    const qsizetype oldCount = m_rows.size();
+    const qsizetype newCount = rows.size();
+    // The rows both lists share at their start and at their end stay untouched.
+    qsizetype head = 0;
+    while (head < oldCount && head < newCount && m_rows.at(head) == rows.at(head))
+        ++head;
+    qsizetype tail = 0;
+    while (tail < oldCount - head && tail < newCount - head &&
+           m_rows.at(oldCount - 1 - tail) == rows.at(newCount - 1 - tail))
+        ++tail;
+    const qsizetype oldMiddle = oldCount - head - tail;
+    const qsizetype newMiddle = newCount - head - tail;
+    if (oldMiddle == 0 && newMiddle == 0)
+        return true;
+    if (oldMiddle == newMiddle) {
+        for (qsizetype i = head; i < head + newMiddle; ++i)
+            m_rows[i] = rows.at(i);
+        emit dataChanged(index(int(head), 0), index(int(head + newMiddle - 1), 1));
+    } else {
+        if (oldMiddle > 0) {
+            beginRemoveRows({}, int(head), int(head + oldMiddle - 1));
+            m_rows.remove(head, oldMiddle);
+            endRemoveRows();
+        }
+        if (newMiddle > 0) {
+            beginInsertRows({}, int(head), int(head + newMiddle - 1));
+            for (qsizetype i = head; i < head + newMiddle; ++i)
+                m_rows.insert(i, rows.at(i));
+            endInsertRows();
+        }
+    }
+    emit contentChanged();
+    return true;
+}
+
 void SequenceTableModel::clear()
 {
     if (m_rows.isEmpty())

@@ -13,7 +13,11 @@ class SequenceTableModel : public QAbstractTableModel
     Q_OBJECT
 public:
     static constexpr int MaxRows = 500;
-    enum Column { IntervalColumn = 0, LoopColumn = 1 };
+    enum Column
+    {
+        IntervalColumn = 0,
+        LoopColumn = 1
+    };
 
     explicit SequenceTableModel(QObject* parent = nullptr);
 
@@ -39,6 +43,9 @@ public:
     bool setLamps(int j, const std::array<std::uint8_t, 4>& lamps);
     bool swapRows(int a, int b);
     void setRows(const QList<SequenceRow>& rows); // replaces everything (at most 500 rows kept)
+    // Replaces the rows with as few inserts and removals as the change needs,
+    // so the views keep their scroll position; false (nothing changed) above 500 rows.
+    bool replaceRows(const QList<SequenceRow>& rows);
     void clear();
 
 signals:

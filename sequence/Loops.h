@@ -1,0 +1,33 @@
+#pragma once
+
+struct AppContext;
+class TableState;
+
+// Loops over runs of adjacent rows of the active table. A loop is the marker
+// its rows carry in the "Schleife" column (see LoopMarker).
+namespace Loops {
+
+// cmdSchleife: asks for the repeat count and marks the first block of
+// selected rows as a new loop. The rows up to the end of the block are
+// deselected whether or not a loop is made.
+void create(AppContext& ctx);
+// cmdSchleife_L: a selection strictly inside a loop removes the whole loop,
+// one at an end shortens it; a loop of two rows always goes as a whole.
+void remove(AppContext& ctx);
+
+// The check after rows were inserted or pasted: a marker that stands on
+// several separate runs stays only on its first run, and a run longer than
+// 32 rows loses the marker on the rows after the 32nd. True when a run was
+// shortened; the caller then shows warnTooLong() once the table is updated.
+bool checkMarkers(TableState& table);
+void warnTooLong(AppContext& ctx);
+
+// The tidy pass after a cut: a marker left on a single row is removed.
+void removeSingleRowMarkers(TableState& table);
+
+// The number a new loop of the table gets: one above the highest number in
+// use (the last row is not looked at), or the lowest free number once that
+// would pass 99, so that markers keep their layout.
+int nextNumber(const TableState& table);
+
+} // namespace Loops

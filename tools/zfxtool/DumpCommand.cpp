@@ -1,0 +1,31 @@
+// zfxtool dump FILE: the file, read as File Open reads it, as JSON on stdout.
+#include "sequence/SequenceFile.h"
+#include "tools/zfxtool/Command.h"
+#include "tools/zfxtool/JsonForm.h"
+
+int runDump(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (args.size() != 1) {
+        reportError(err, QStringLiteral("usage: zfxtool dump FILE"));
+        return Command::Usage;
+    }
+    const QString& file = args.first();
+    const SequenceFile::ReadResult result = SequenceFile::readContent(file, true);
+    switch (result.status) {
+    case SequenceFile::ReadStatus::Ok:
+        break;
+    case SequenceFile::ReadStatus::CannotOpen:
+        reportError(err, file + QStringLiteral(": cannot be read: ") + result.problem);
+        return Command::Failure;
+    case SequenceFile::ReadStatus::ChecksumMismatch:
+        reportError(err,
+                    file + QStringLiteral(
+                               ": refused: the checksum does not match (the file was changed or damaged)"));
+        return Command::Failure;
+    case SequenceFile::ReadStatus::Damaged:
+        reportError(err, file + QStringLiteral(": refused: ") + result.problem);
+        return Command::Failure;
+    }
+    out << QString::fromLatin1(JsonForm::write(result.content));
+    return Command::Success;
+}
