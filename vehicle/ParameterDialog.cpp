@@ -2,57 +2,321 @@
 
 #include "app/AppContext.h"
 #include "sequence/SequenceDocument.h"
+#include "ui/Prompter.h"
 #include "ui/WindowOps.h"
+#include "vehicle/VehicleCatalogue.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
-// Placeholder until the vehicle catalogue and option rules are bound here:
-// the window exists with its name, title and the controls the start-up reads.
+namespace {
+
+using Option = VehicleOptions::Option;
+using Group = VehicleOptions::Group;
+using List = VehicleOptions::List;
+
+QString optionCaption(Option option)
+{
+    switch (option) {
+    case Option::chkRinge:
+        return QStringLiteral("Standlichtringe");
+    case Option::chk_Abbiegelicht:
+        return QStringLiteral("Abbiegelicht");
+    case Option::chkEine_Nebelleuchte:
+        return QStringLiteral("Eine  Nebelschlußleuchte in der Mitte");
+    case Option::chkTagfahrlicht:
+        return QStringLiteral("Tagfahrlicht US");
+    case Option::chkStandlicht_US:
+        return QStringLiteral("Standlicht US");
+    case Option::chkTagfahrlicht_Standlicht:
+        return QStringLiteral("Tagfahrlicht über Standlicht");
+    case Option::chkCommingHome_Auf:
+        return QStringLiteral("Begrüßungslicht");
+    case Option::chkCommingHome_Zu:
+        return QStringLiteral("Verabschiedungslicht");
+    case Option::chkSpiegel_Kurz:
+        return QStringLiteral("Spiegel ein und ausklappen, FFB 1x kurz betätigt");
+    case Option::chkSpiegel_Lang:
+        return QStringLiteral("Spiegel ein und ausklappen, FFB 1x lang betätigt");
+    case Option::chkVebel_vorne_vertauschen:
+        return QStringLiteral("Nebelscheinwerfer links und rechts vertauschen");
+    case Option::chkSoft_Ein:
+        return QStringLiteral("Soft ein");
+    case Option::E6x_LCI_Modul:
+        return QStringLiteral("E60, E61 LCI Rückleuchten - Modul verbaut");
+    }
+    return {};
+}
+
+QString buttonCaption(Group group, int index)
+{
+    switch (group) {
+    case Group::optType:
+        return VehicleCatalogue::modelCaption(index);
+    case Group::optBauform:
+        return VehicleCatalogue::bodyCaption(index);
+    case Group::optBaujahr:
+        return VehicleCatalogue::yearCaption(index);
+    case Group::chkFernlicht:
+        return VehicleCatalogue::headlampCaption(index);
+    }
+    return {};
+}
+
+QStringList durationItems()
+{
+    QStringList items{QStringLiteral("30 Sek."), QStringLiteral("Bis zur letzten Lampe")};
+    for (int s = 10; s <= 120; s += 10)
+        items.append(QStringLiteral("+ %1 Sek.").arg(s));
+    return items;
+}
+
+// A framed group headed by one of the labParameter labels.
+QGroupBox* labelledGroup(QWidget* parent, const QString& name, QLabel* heading)
+{
+    auto* group = new QGroupBox(parent);
+    group->setObjectName(name);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    return group;
+}
+
+} // namespace
+
 ParameterDialog::ParameterDialog(AppContext& ctx, WindowOps& ops, QWidget* parent)
     : QDialog(parent), m_ctx(ctx), m_ops(ops)
 {
     setObjectName(QStringLiteral("ParameterDialog"));
     setWindowTitle(QStringLiteral("Fahrzeugtyp - Auswahl und Einstellungen"));
-    auto* layout = new QVBoxLayout(this);
-    auto* daytime = new QCheckBox(QStringLiteral("Tagfahrlicht US"), this);
-    daytime->setObjectName(QStringLiteral("chkTagfahrlicht"));
-    layout->addWidget(daytime);
-    for (const char* name : {"combBegrüßung", "combVerabschiedung"}) {
+    m_options = new VehicleOptions(ctx, this);
+    buildControls();
+    layOut();
+    connectControls();
+    refresh();
+}
+
+void ParameterDialog::buildControls()
+{
+    for (Group g : VehicleOptions::AllGroups) {
+        auto* group = new QButtonGroup(this);
+        m_buttonGroups.at(std::size_t(g)) = group;
+        for (int i = VehicleOptions::firstIndex(g); i <= VehicleOptions::lastIndex(g); ++i) {
+            auto* b = new QRadioButton(buttonCaption(g, i), this);
+            b->setObjectName(VehicleOptions::controlName(g, i));
+            if (g == Group::optType)
+                b->setToolTip(VehicleCatalogue::modelTooltip(i));
+            group->addButton(b, i);
+            m_buttons.at(std::size_t(g)).at(std::size_t(i)) = b;
+        }
+    }
+    for (Option o : VehicleOptions::AllOptions) {
+        auto* b = new QCheckBox(optionCaption(o), this);
+        b->setObjectName(VehicleOptions::controlName(o));
+        m_boxes.at(std::size_t(o)) = b;
+    }
+    for (List l : {List::combBegruessung, List::combVerabschiedung}) {
         auto* combo = new QComboBox(this);
-        combo->setObjectName(QString::fromUtf8(name));
-        combo->addItem(QStringLiteral("30 Sek."));
-        combo->addItem(QStringLiteral("Bis zur letzten Lampe"));
-        for (int s = 10; s <= 120; s += 10)
-            combo->addItem(QStringLiteral("+ %1 Sek.").arg(s));
-        layout->addWidget(combo);
+        combo->setObjectName(VehicleOptions::controlName(l));
+        combo->addItems(durationItems());
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        m_lists.at(std::size_t(l)) = combo;
     }
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    layout->addWidget(ok);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        m_ops.modellauswahl();
-        m_ops.lichtAus();
-        hide();
-        accept();
-    });
+    ok->setDefault(true);
+    m_ok = ok;
+}
+
+void ParameterDialog::layOut()
+{
+    auto heading = [this](int i, const char* caption) {
+        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        label->setObjectName(QStringLiteral("labParameter(%1)").arg(i));
+        return label;
+    };
+
+    // Vehicle: model type, body style, model year side by side.
+    QLabel* typeHeading = heading(1, "Fahrzeugtyp");
+    QGroupBox* typeGroup = labelledGroup(this, QStringLiteral("grpFahrzeugtyp"), typeHeading);
+    auto* typeLayout = new QGridLayout(typeGroup);
+    typeLayout->addWidget(typeHeading, 0, 0, 1, 2);
+    for (int i = VehicleCatalogue::FirstModelType; i <= VehicleCatalogue::LastModelType; ++i)
+        typeLayout->addWidget(button(Group::optType, i), 1 + (i - 1) % 5, (i - 1) / 5);
+    typeLayout->setRowStretch(6, 1);
+
+    QLabel* bodyHeading = heading(2, "Bauform");
+    QGroupBox* bodyGroup = labelledGroup(this, QStringLiteral("grpBauform"), bodyHeading);
+    auto* bodyLayout = new QVBoxLayout(bodyGroup);
+    bodyLayout->addWidget(bodyHeading);
+    for (int i = VehicleCatalogue::FirstBodyStyle; i <= VehicleCatalogue::LastBodyStyle; ++i)
+        bodyLayout->addWidget(button(Group::optBauform, i));
+    bodyLayout->addStretch();
+
+    QLabel* yearHeading = heading(3, "Baujahr");
+    QGroupBox* yearGroup = labelledGroup(this, QStringLiteral("grpBaujahr"), yearHeading);
+    auto* yearLayout = new QVBoxLayout(yearGroup);
+    yearLayout->addWidget(yearHeading);
+    for (int i : {1, 2, 3, 0})
+        yearLayout->addWidget(button(Group::optBaujahr, i));
+    yearLayout->addStretch();
+
+    auto* vehicleRow = new QHBoxLayout;
+    vehicleRow->addWidget(typeGroup, 2);
+    vehicleRow->addWidget(bodyGroup, 1);
+    vehicleRow->addWidget(yearGroup, 1);
+
+    // Equipment: headlamps, rings, fog lamp.
+    QLabel* lampHeading = heading(4, "Fernlichtscheinwerfer und Standlichtringe");
+    QGroupBox* lampGroup = labelledGroup(this, QStringLiteral("grpFernlicht"), lampHeading);
+    auto* lampLayout = new QGridLayout(lampGroup);
+    lampLayout->addWidget(lampHeading, 0, 0, 1, 2);
+    for (int i = VehicleCatalogue::FirstHeadlamp; i <= VehicleCatalogue::LastHeadlamp; ++i)
+        lampLayout->addWidget(button(Group::chkFernlicht, i), i, 0);
+    lampLayout->addWidget(box(Option::chkRinge), 1, 1);
+    lampLayout->addWidget(box(Option::chkEine_Nebelleuchte), 2, 1);
+    lampLayout->setColumnStretch(0, 1);
+
+    // What the module does by itself.
+    auto* lightFrame = new QGroupBox(QStringLiteral(" Lichtfunktionen "), this);
+    lightFrame->setObjectName(QStringLiteral("Frame7"));
+    auto* lightLayout = new QGridLayout(lightFrame);
+    int row = 0;
+    for (Option o : {Option::chk_Abbiegelicht, Option::chkTagfahrlicht, Option::chkStandlicht_US,
+                     Option::chkTagfahrlicht_Standlicht})
+        lightLayout->addWidget(box(o), row++, 0, 1, 2);
+    lightLayout->addWidget(box(Option::chkCommingHome_Auf), row, 0);
+    lightLayout->addWidget(list(List::combBegruessung), row++, 1);
+    lightLayout->addWidget(box(Option::chkSoft_Ein), row++, 0, 1, 2);
+    lightLayout->addWidget(box(Option::chkCommingHome_Zu), row, 0);
+    lightLayout->addWidget(list(List::combVerabschiedung), row++, 1);
+    lightLayout->setRowStretch(row, 1);
+    lightLayout->setColumnStretch(0, 1);
+
+    auto* vehicleFrame = new QGroupBox(QStringLiteral(" Fahrzeugfunktionen "), this);
+    vehicleFrame->setObjectName(QStringLiteral("Frame4"));
+    auto* functionLayout = new QVBoxLayout(vehicleFrame);
+    for (Option o : {Option::chkSpiegel_Kurz, Option::chkSpiegel_Lang, Option::chkVebel_vorne_vertauschen,
+                     Option::E6x_LCI_Modul})
+        functionLayout->addWidget(box(o));
+    functionLayout->addStretch();
+
+    auto* functionsRow = new QHBoxLayout;
+    functionsRow->addWidget(lightFrame, 1);
+    functionsRow->addWidget(vehicleFrame, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+
+    auto* main = new QVBoxLayout(this);
+    main->addLayout(vehicleRow);
+    main->addWidget(lampGroup);
+    main->addLayout(functionsRow);
+    main->addLayout(buttons);
+    // The window grows and shrinks with its captions when the language changes.
+    main->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void ParameterDialog::connectControls()
+{
+    for (Group g : VehicleOptions::AllGroups) {
+        connect(m_buttonGroups.at(std::size_t(g)), &QButtonGroup::idClicked, this,
+                [this, g](int index) { m_options->select(g, index); });
+    }
+    for (Option o : VehicleOptions::AllOptions) {
+        connect(box(o), &QCheckBox::clicked, this,
+                [this, o](bool checked) { m_options->setChecked(o, checked); });
+    }
+    for (List l : {List::combBegruessung, List::combVerabschiedung}) {
+        connect(list(l), &QComboBox::activated, this,
+                [this, l](int index) { m_options->chooseListIndex(l, index); });
+    }
+    connect(m_ok, &QAbstractButton::clicked, this, &ParameterDialog::cmdOK_Click);
+    connect(m_options, &VehicleOptions::changed, this, &ParameterDialog::refresh);
+    connect(m_options, &VehicleOptions::messageRequested, this,
+            [this](const VehicleOptions::Message& m) { m_ctx.prompter.message(m.text, m.title, m.icon); });
+}
+
+void ParameterDialog::refresh()
+{
+    for (Group g : VehicleOptions::AllGroups) {
+        // Exclusive groups keep one button checked; a stored year may leave none.
+        QButtonGroup* group = m_buttonGroups.at(std::size_t(g));
+        group->setExclusive(false);
+        for (int i = VehicleOptions::firstIndex(g); i <= VehicleOptions::lastIndex(g); ++i) {
+            QRadioButton* b = button(g, i);
+            b->setChecked(m_options->isSelected(g, i));
+            b->setEnabled(m_options->isEnabled(g, i));
+        }
+        group->setExclusive(true);
+    }
+    for (Option o : VehicleOptions::AllOptions) {
+        box(o)->setChecked(m_options->isChecked(o));
+        box(o)->setEnabled(m_options->isEnabled(o));
+    }
+    for (List l : {List::combBegruessung, List::combVerabschiedung}) {
+        list(l)->setCurrentIndex(m_options->listIndex(l));
+        list(l)->setEnabled(m_options->isEnabled(l));
+    }
+}
+
+QRadioButton* ParameterDialog::button(Group group, int index) const
+{
+    if (index < VehicleOptions::firstIndex(group) || index > VehicleOptions::lastIndex(group))
+        return nullptr;
+    return m_buttons.at(std::size_t(group)).at(std::size_t(index));
+}
+
+QCheckBox* ParameterDialog::box(Option option) const
+{
+    return m_boxes.at(std::size_t(option));
+}
+
+QComboBox* ParameterDialog::list(List which) const
+{
+    return m_lists.at(std::size_t(which));
 }
 
 void ParameterDialog::setGreetingIndex(int index)
 {
-    findChild<QComboBox*>(QStringLiteral("combBegrüßung"))->setCurrentIndex(index);
+    m_options->setListIndex(List::combBegruessung, index);
 }
 
 void ParameterDialog::setFarewellIndex(int index)
 {
-    findChild<QComboBox*>(QStringLiteral("combVerabschiedung"))->setCurrentIndex(index);
+    m_options->setListIndex(List::combVerabschiedung, index);
 }
 
-void ParameterDialog::applyDocumentVehicle() {}
+void ParameterDialog::applyDocumentVehicle()
+{
+    m_options->ApplyDocumentVehicle();
+}
 
 QString ParameterDialog::selectionCaption() const
 {
-    return QStringLiteral("Fahrzeugauswahl:  ") + m_ctx.document.vehicleCode();
+    return m_options->selectionCaption([this](Group g, int i) { return button(g, i)->text(); });
+}
+
+ModelLayout ParameterDialog::modelLayout() const
+{
+    const VehicleConfig& v = m_ctx.vehicle;
+    return ::modelLayout(m_ctx.document.vehicleCode(), v.headlampHighBeam != 0, v.headlampCornering != 0,
+                         m_options->isChecked(Option::chkEine_Nebelleuchte));
+}
+
+void ParameterDialog::cmdOK_Click()
+{
+    m_options->cmdOK_Click();
+    m_ops.modellauswahl();
+    m_ops.lichtAus();
+    accept();
 }
