@@ -328,9 +328,8 @@ void MainWindow::menuClick(int index)
 
 void MainWindow::applyDocumentVehicle()
 {
-    m_optionsLoaded = false;
+    // The options model clears its "options loaded" flag while it sets the stored options.
     m_parameterDialog->applyDocumentVehicle();
-    m_optionsLoaded = true;
 }
 
 void MainWindow::lichtAus()
@@ -350,6 +349,12 @@ void MainWindow::appendStep()
 
 void MainWindow::modellauswahl()
 {
+    const ModelLayout layout = m_parameterDialog->modelLayout();
+    layout.applyTo(m_ctx.vehicle);
+    if (layout.plates) {
+        m_ui.picNummernschild_V->setGeometry(layout.plates->front);
+        m_ui.picNummernschild_H->setGeometry(layout.plates->rear);
+    }
     setWindowTitle(QString::fromLatin1(Config::WindowTitlePrefix) + m_parameterDialog->selectionCaption());
 }
 
