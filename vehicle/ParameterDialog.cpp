@@ -79,15 +79,16 @@ QStringList durationItems()
     return items;
 }
 
-// A framed group headed by one of the labParameter labels.
-QGroupBox* labelledGroup(QWidget* parent, const QString& name, QLabel* heading)
+// One of the labParameter labels above an untitled frame, laid out like the
+// title of a titled frame, so that all groups of the window look alike.
+QVBoxLayout* headedFrame(QLabel* heading, QGroupBox* frame)
 {
-    auto* group = new QGroupBox(parent);
-    group->setObjectName(name);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    return group;
+    auto* column = new QVBoxLayout;
+    column->setSpacing(0);
+    heading->setContentsMargins(2, 0, 0, 2);
+    column->addWidget(heading);
+    column->addWidget(frame, 1);
+    return column;
 }
 
 } // namespace
@@ -143,46 +144,43 @@ void ParameterDialog::layOut()
         label->setObjectName(QStringLiteral("labParameter(%1)").arg(i));
         return label;
     };
+    auto frame = [this](const char* name) {
+        auto* f = new QGroupBox(this);
+        f->setObjectName(QString::fromLatin1(name));
+        return f;
+    };
 
     // Vehicle: model type, body style, model year side by side.
-    QLabel* typeHeading = heading(1, "Fahrzeugtyp");
-    QGroupBox* typeGroup = labelledGroup(this, QStringLiteral("grpFahrzeugtyp"), typeHeading);
+    QGroupBox* typeGroup = frame("grpFahrzeugtyp");
     auto* typeLayout = new QGridLayout(typeGroup);
-    typeLayout->addWidget(typeHeading, 0, 0, 1, 2);
     for (int i = VehicleCatalogue::FirstModelType; i <= VehicleCatalogue::LastModelType; ++i)
-        typeLayout->addWidget(button(Group::optType, i), 1 + (i - 1) % 5, (i - 1) / 5);
-    typeLayout->setRowStretch(6, 1);
+        typeLayout->addWidget(button(Group::optType, i), (i - 1) % 5, (i - 1) / 5);
+    typeLayout->setRowStretch(5, 1);
 
-    QLabel* bodyHeading = heading(2, "Bauform");
-    QGroupBox* bodyGroup = labelledGroup(this, QStringLiteral("grpBauform"), bodyHeading);
+    QGroupBox* bodyGroup = frame("grpBauform");
     auto* bodyLayout = new QVBoxLayout(bodyGroup);
-    bodyLayout->addWidget(bodyHeading);
     for (int i = VehicleCatalogue::FirstBodyStyle; i <= VehicleCatalogue::LastBodyStyle; ++i)
         bodyLayout->addWidget(button(Group::optBauform, i));
     bodyLayout->addStretch();
 
-    QLabel* yearHeading = heading(3, "Baujahr");
-    QGroupBox* yearGroup = labelledGroup(this, QStringLiteral("grpBaujahr"), yearHeading);
+    QGroupBox* yearGroup = frame("grpBaujahr");
     auto* yearLayout = new QVBoxLayout(yearGroup);
-    yearLayout->addWidget(yearHeading);
     for (int i : {1, 2, 3, 0})
         yearLayout->addWidget(button(Group::optBaujahr, i));
     yearLayout->addStretch();
 
     auto* vehicleRow = new QHBoxLayout;
-    vehicleRow->addWidget(typeGroup, 2);
-    vehicleRow->addWidget(bodyGroup, 1);
-    vehicleRow->addWidget(yearGroup, 1);
+    vehicleRow->addLayout(headedFrame(heading(1, "Fahrzeugtyp"), typeGroup), 2);
+    vehicleRow->addLayout(headedFrame(heading(2, "Bauform"), bodyGroup), 1);
+    vehicleRow->addLayout(headedFrame(heading(3, "Baujahr"), yearGroup), 1);
 
     // Equipment: headlamps, rings, fog lamp.
-    QLabel* lampHeading = heading(4, "Fernlichtscheinwerfer und Standlichtringe");
-    QGroupBox* lampGroup = labelledGroup(this, QStringLiteral("grpFernlicht"), lampHeading);
+    QGroupBox* lampGroup = frame("grpFernlicht");
     auto* lampLayout = new QGridLayout(lampGroup);
-    lampLayout->addWidget(lampHeading, 0, 0, 1, 2);
     for (int i = VehicleCatalogue::FirstHeadlamp; i <= VehicleCatalogue::LastHeadlamp; ++i)
-        lampLayout->addWidget(button(Group::chkFernlicht, i), i, 0);
-    lampLayout->addWidget(box(Option::chkRinge), 1, 1);
-    lampLayout->addWidget(box(Option::chkEine_Nebelleuchte), 2, 1);
+        lampLayout->addWidget(button(Group::chkFernlicht, i), i - 1, 0);
+    lampLayout->addWidget(box(Option::chkRinge), 0, 1);
+    lampLayout->addWidget(box(Option::chkEine_Nebelleuchte), 1, 1);
     lampLayout->setColumnStretch(0, 1);
 
     // What the module does by itself.
@@ -219,7 +217,7 @@ void ParameterDialog::layOut()
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(vehicleRow);
-    main->addWidget(lampGroup);
+    main->addLayout(headedFrame(heading(4, "Fernlichtscheinwerfer und Standlichtringe"), lampGroup));
     main->addLayout(functionsRow);
     main->addLayout(buttons);
     // The window grows and shrinks with its captions when the language changes.
