@@ -17,7 +17,8 @@ struct Loop
 
 // The loops of a sequence, read from the loop markers of its rows in table
 // order. Loops are numbered from 1; there is no limit on their number or on
-// the row numbers they span.
+// the row numbers they span. A marker whose count cannot be read (a damaged
+// file) means one pass, so that every loop comes to an end.
 class LoopTable
 {
 public:
@@ -31,13 +32,6 @@ public:
     const QList<Loop>& loops() const { return m_loops; }
     // The number of the first loop that ends at or after row, 0 when none does.
     int firstEndingAtOrAfter(int row) const;
-
-    // True when the marker names a loop ("S  1 / 3 x").
-    static bool isLoopMarker(const QString& marker);
-    // The number of passes a marker asks for: the number in its characters 8
-    // and 9. A count below 1 (a damaged marker) means one pass, so a loop
-    // always comes to an end.
-    static int repeatCount(const QString& marker);
 
 private:
     QList<Loop> m_loops;
