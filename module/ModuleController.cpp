@@ -1,10 +1,259 @@
 #include "module/ModuleController.h"
 
-// Not written yet: the serial link follows.
+#include "app/AppContext.h"
+#include "app/LangText.h"
+#include "app/MainWindowUi.h"
+#include "app/SettingsStore.h"
+#include "module/ConnectDialog.h"
+#include "module/ImageSource.h"
+#include "module/ModuleMessages.h"
+#include "module/PortNames.h"
+#include "sequence/SequenceDocument.h"
+#include "ui/Prompter.h"
+#include "vehicle/ParameterDialog.h"
+#include "vehicle/VehicleCatalogue.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+
 ModuleController::ModuleController(AppContext& ctx, MainWindowUi& ui, WindowOps& ops,
                                    ConnectDialog& connectDialog, QObject* parent)
     : QObject(parent), m_ctx(ctx), m_ui(ui), m_ops(ops), m_connectDialog(connectDialog)
 {
+    for (int i = PortNames::FirstPort; i <= PortNames::LastPort; ++i) {
+        if (QAction* port = m_ui.Port[std::size_t(i)])
+            connect(port, &QAction::triggered, this, [this, i] { portClick(i); });
+    }
+    if (m_ui.Connect)
+        connect(m_ui.Connect, &QMenu::aboutToShow, this, &ModuleController::refreshPortCaptions);
+    if (m_ui.cmdDaten)
+        connect(m_ui.cmdDaten, &QPushButton::clicked, this, &ModuleController::cmdDatenClick);
+    if (m_ui.M_Type)
+        connect(m_ui.M_Type, &QAction::triggered, this, &ModuleController::mTypeClick);
+    if (m_ui.cmdSpeicherbedarf)
+        connect(m_ui.cmdSpeicherbedarf, &QPushButton::clicked, this,
+                &ModuleController::cmdSpeicherbedarfClick);
+
+    connect(&m_session, &ModuleSession::connected, this, &ModuleController::connected);
+    connect(&m_session, &ModuleSession::progress, this, &ModuleController::progress);
+    connect(&m_session, &ModuleSession::finished, this, &ModuleController::finished);
+    refreshPortCaptions();
 }
 
-void ModuleController::closePort() {}
+void ModuleController::closePort()
+{
+    const bool wasBusy = m_session.isBusy();
+    m_session.cancel();
+    m_operation = Operation::None;
+    if (wasBusy) {
+        m_connectDialog.hide();
+        if (m_ui.Send_Progress)
+            m_ui.Send_Progress->setValue(0);
+        setBusy(false);
+    }
+}
+
+QString ModuleController::portDevice(int n) const
+{
+    return PortNames::device(n, m_ctx.settings);
+}
+
+void ModuleController::refreshPortCaptions()
+{
+    const QStringList system = PortNames::systemPorts();
+    for (int i = PortNames::FirstPort; i <= PortNames::LastPort; ++i) {
+        if (QAction* port = m_ui.Port[std::size_t(i)])
+            port->setText(PortNames::menuCaption(i, PortNames::device(i, m_ctx.settings, system)));
+    }
+}
+
+void ModuleController::applyStoredPort(std::optional<int> port)
+{
+    if (port) {
+        m_ctx.module.portNumber = *port;
+        m_ui.labPort->setText(QStringLiteral(" Port: ") + QString::number(*port));
+        for (int i = PortNames::FirstPort; i <= PortNames::LastPort; ++i)
+            m_ui.Port[std::size_t(i)]->setChecked(i == *port);
+    } else {
+        m_ctx.module.portNumber = 1;
+        m_ui.labPort->setText(QStringLiteral(" Port: 1"));
+    }
+}
+
+void ModuleController::portClick(int index)
+{
+    if (isBusy())
+        return;
+    for (int i = PortNames::FirstPort; i <= PortNames::LastPort; ++i)
+        m_ui.Port[std::size_t(i)]->setChecked(i == index);
+    m_ctx.module.portNumber = index;
+    // The choice is kept even when the port cannot be opened now (an adapter
+    // not plugged in yet): tick, label and setting always agree.
+    m_ctx.settings.save(QString::fromLatin1(SettingsStore::SectionUpper), QStringLiteral("Lampen_Port"),
+                        QString::number(index));
+    m_ui.labPort->setText(QStringLiteral(" Port: ") + QString::number(index));
+    ModuleOutcome outcome;
+    outcome.kind = m_session.probe(portDevice(index));
+    if (outcome.kind != ModuleOutcome::Kind::Identified) {
+        if (const auto message = ModuleMessages::forOutcome(m_ctx.texts, outcome, index))
+            show(*message);
+    }
+}
+
+ParameterDialog* ModuleController::parameterDialog() const
+{
+    return parent() ? parent()->findChild<ParameterDialog*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+ImageInput ModuleController::imageInput() const
+{
+    const ParameterDialog* dialog = parameterDialog();
+    if (!dialog) {
+        ImageInput in;
+        for (int k = 0; k < 2; ++k)
+            in.sequences[std::size_t(k)] = m_ctx.document.table(k).rows();
+        in.codedVehicleNumber = m_ctx.vehicle.codedVehicleNumber;
+        return in;
+    }
+    return ImageSource::input(m_ctx.document, dialog->options(), m_ctx.vehicle.codedVehicleNumber);
+}
+
+void ModuleController::setBusy(bool busy)
+{
+    for (QAction* action : {m_ui.M_Type})
+        if (action)
+            action->setEnabled(!busy);
+    if (m_ui.cmdDaten)
+        m_ui.cmdDaten->setEnabled(!busy);
+    for (int i = PortNames::FirstPort; i <= PortNames::LastPort; ++i) {
+        if (QAction* port = m_ui.Port[std::size_t(i)])
+            port->setEnabled(!busy);
+    }
+}
+
+void ModuleController::cmdDatenClick()
+{
+    if (isBusy())
+        return;
+    m_ctx.module.memoryOnly = false;
+    ParameterDialog* dialog = parameterDialog();
+    const bool greeting = dialog && dialog->options().isChecked(VehicleOptions::Option::chkCommingHome_Auf);
+    if (m_ctx.document.table(0).count() == 0 && !greeting)
+        return;
+    m_operation = Operation::Upload;
+    setBusy(true);
+    m_connectDialog.show();
+    m_session.upload(portDevice(m_ctx.module.portNumber), m_ctx.developerMode, m_ctx.document.vehicleCode(),
+                     [this](const HandshakeReply&) {
+                         // The module's edition decides which light functions it takes.
+                         if (ParameterDialog* d = parameterDialog())
+                             d->Modul_Typ_Freigeben();
+                         m_ctx.module.memoryLimit = ModuleSession::UploadLimit;
+                         return imageInput();
+                     });
+}
+
+void ModuleController::mTypeClick()
+{
+    if (isBusy())
+        return;
+    m_ctx.module.memoryOnly = false;
+    m_operation = Operation::Identify;
+    setBusy(true);
+    m_connectDialog.show();
+    m_session.identify(portDevice(m_ctx.module.portNumber), m_ctx.developerMode);
+}
+
+void ModuleController::cmdSpeicherbedarfClick()
+{
+    m_ctx.module.memoryOnly = true;
+    const int limit =
+        m_ctx.module.memoryLimit > 0 ? m_ctx.module.memoryLimit : ModuleInfo::DefaultMemoryLimit;
+    const UploadImage image = UploadImage::build(imageInput(), limit);
+    switch (image.status) {
+    case UploadImage::Status::Ok:
+        show(ModuleMessages::memoryShare(m_ctx.texts, memoryShare(image.length, limit)));
+        break;
+    case UploadImage::Status::TooLarge:
+        show(ModuleMessages::imageTooLarge(m_ctx.texts));
+        break;
+    case UploadImage::Status::Invalid:
+        show(ModuleMessages::buildFailed(m_ctx.texts));
+        break;
+    case UploadImage::Status::HeaderOnly:
+        break;
+    }
+}
+
+void ModuleController::connected(const HandshakeReply& reply)
+{
+    ModuleInfo& info = m_ctx.module;
+    info.connected = true;
+    info.moduleType = reply.moduleType;
+    info.moduleVersion = reply.moduleVersion;
+    if (reply.hasCompileInfo) {
+        info.compileDate = reply.compileDate;
+        info.codedVehicle = reply.codedVehicle;
+    }
+    m_connectDialog.hide();
+    m_ui.labInfo->setText(reply.statusText());
+}
+
+void ModuleController::progress(int address, int length)
+{
+    if (!m_ui.Send_Progress)
+        return;
+    if (m_ui.Send_Progress->maximum() != length)
+        m_ui.Send_Progress->setRange(0, length);
+    m_ui.Send_Progress->setValue(address);
+}
+
+void ModuleController::finished(const ModuleOutcome& outcome)
+{
+    const Operation operation = m_operation;
+    m_operation = Operation::None;
+    m_connectDialog.hide();
+    if (m_ui.Send_Progress)
+        m_ui.Send_Progress->setValue(0);
+    setBusy(false);
+
+    if (outcome.kind == ModuleOutcome::Kind::NotConnected) {
+        m_ctx.module.connected = false;
+        m_ui.labInfo->setText(m_ctx.texts.text(103));
+    }
+    if (operation == Operation::Identify && outcome.kind == ModuleOutcome::Kind::Identified &&
+        outcome.reply) {
+        showIdentification(*outcome.reply);
+        return;
+    }
+    if (const auto message = ModuleMessages::forOutcome(m_ctx.texts, outcome, m_ctx.module.portNumber))
+        show(*message);
+}
+
+void ModuleController::showIdentification(const HandshakeReply& reply)
+{
+    if (ModuleSession::unsuitedForTypeFive(reply.moduleType, m_ctx.document.vehicleCode()))
+        show(ModuleMessages::modelMismatch(m_ctx.texts));
+    ParameterDialog* dialog = parameterDialog();
+    if (dialog)
+        dialog->Modul_Typ_Freigeben();
+    m_ctx.module.memoryLimit = Identification::memoryLimit(reply.moduleType);
+    QString compile;
+    if (reply.hasCompileInfo)
+        compile = Identification::compileInfo(reply.compileDate, reply.codedVehicle,
+                                              VehicleCatalogue::vehicleName(reply.codedVehicle));
+    if (dialog && dialog->options().isChecked(VehicleOptions::Option::E6x_LCI_Modul) &&
+        Identification::firmwareLacksLci(reply.moduleVersion)) {
+        show(Identification::lciUpgrade(m_ctx.texts, reply.moduleType, reply.moduleVersion));
+        dialog->options().setChecked(VehicleOptions::Option::E6x_LCI_Modul, false);
+    }
+    show(Identification::report(m_ctx.texts, reply.moduleType, reply.moduleVersion, compile));
+}
+
+void ModuleController::show(const ModuleMessage& message)
+{
+    m_ctx.prompter.message(message.text, message.title, message.icon);
+}

@@ -1,14 +1,22 @@
 #pragma once
 
+#include "module/ModuleSession.h"
+
 #include <QObject>
+#include <optional>
 
 struct AppContext;
 struct MainWindowUi;
+struct ModuleMessage;
 class ConnectDialog;
+class ParameterDialog;
 class WindowOps;
 
-// The window side of the module link: the port menu, sending the data,
-// reading the module type and the memory requirement.
+// The window side of the module link: the port menu, sending the data
+// (cmdDaten), reading the module type (M_Type) and the memory requirement
+// (cmdSpeicherbedarf). The work itself is done by a ModuleSession; while it
+// talks to the module, the commands that would start another exchange are
+// disabled.
 class ModuleController : public QObject
 {
     Q_OBJECT
@@ -16,12 +24,49 @@ public:
     ModuleController(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, ConnectDialog& connectDialog,
                      QObject* parent = nullptr);
 
-    // Closes the serial port if it is open.
+    // Stops a running exchange and closes the serial port if it is open.
     void closePort();
 
+    // The stored "Lampen_Port" (nothing stored: nullopt): port number, label, ticks.
+    void applyStoredPort(std::optional<int> port);
+
+    // The menu entry Port(index): ticks it, remembers it, tries the port.
+    void portClick(int index);
+    // Sends the document and the light functions to the module.
+    void cmdDatenClick();
+    // Asks the module what it is and shows it.
+    void mTypeClick();
+    // Shows how much of the module's memory the document needs.
+    void cmdSpeicherbedarfClick();
+
+    bool isBusy() const { return m_session.isBusy(); }
+    ModuleSession& session() { return m_session; }
+    // The device "Com n" stands for now; empty when there is none.
+    QString portDevice(int n) const;
+    // Shows the device of every "Com n" after its caption.
+    void refreshPortCaptions();
+
 private:
+    enum class Operation
+    {
+        None,
+        Upload,
+        Identify
+    };
+
+    ParameterDialog* parameterDialog() const;
+    ImageInput imageInput() const;
+    void setBusy(bool busy);
+    void connected(const HandshakeReply& reply);
+    void progress(int address, int length);
+    void finished(const ModuleOutcome& outcome);
+    void showIdentification(const HandshakeReply& reply);
+    void show(const ModuleMessage& message);
+
     AppContext& m_ctx;
     MainWindowUi& m_ui;
     WindowOps& m_ops;
     ConnectDialog& m_connectDialog;
+    ModuleSession m_session;
+    Operation m_operation = Operation::None;
 };

@@ -2,7 +2,6 @@
 
 #include "app/SettingsStore.h"
 
-#include <QCollator>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <algorithm>
@@ -11,13 +10,45 @@ namespace PortNames {
 
 namespace {
 
-// "ttyS2" before "ttyS10": numbers inside the names count as numbers.
+// Compares names with the numbers inside them counted as numbers, so that
+// "ttyS2" comes before "ttyS10".
+bool nameLess(const QString& a, const QString& b)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            const qsizetype startA = i;
+            const qsizetype startB = j;
+            while (i < a.size() && a[i].isDigit())
+                ++i;
+            while (j < b.size() && b[j].isDigit())
+                ++j;
+            // Compare without leading zeros: first by length, then digit by digit.
+            QStringView na = QStringView(a).mid(startA, i - startA);
+            QStringView nb = QStringView(b).mid(startB, j - startB);
+            while (na.size() > 1 && na.front() == QLatin1Char('0'))
+                na = na.mid(1);
+            while (nb.size() > 1 && nb.front() == QLatin1Char('0'))
+                nb = nb.mid(1);
+            if (na.size() != nb.size())
+                return na.size() < nb.size();
+            if (const int c = na.compare(nb); c != 0)
+                return c < 0;
+            continue;
+        }
+        if (a[i] != b[j])
+            return a[i] < b[j];
+        ++i;
+        ++j;
+    }
+    return a.size() - i < b.size() - j;
+}
+
 void sortByName(QStringList& devices)
 {
-    QCollator collator(QLocale::c());
-    collator.setNumericMode(true);
-    std::stable_sort(devices.begin(), devices.end(), [&collator](const QString& a, const QString& b) {
-        return collator.compare(QFileInfo(a).fileName(), QFileInfo(b).fileName()) < 0;
+    std::stable_sort(devices.begin(), devices.end(), [](const QString& a, const QString& b) {
+        return nameLess(QFileInfo(a).fileName(), QFileInfo(b).fileName());
     });
 }
 

@@ -1,0 +1,317 @@
+#include "module/UploadImage.h"
+
+#include <QTest>
+
+namespace {
+
+SequenceRow row(const char* interval, std::array<std::uint8_t, 4> lamps, const char* marker = "")
+{
+    SequenceRow r;
+    r.interval = QString::fromLatin1(interval);
+    r.loopMarker = QString::fromLatin1(marker);
+    r.lamps = lamps;
+    return r;
+}
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (int v : values)
+        out.append(char(v));
+    return out;
+}
+
+// The bytes from address first on, count of them.
+QByteArray span(const UploadImage& image, int first, int count)
+{
+    return image.bytes.mid(first - 1, count);
+}
+
+} // namespace
+
+class TestUploadImage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void oneRowGivesHeaderIntervalAndLamp();
+    void rowRecordParts();
+    void rearLampSeenTwiceIsSentOnce();
+    void headerOnlyDocumentIsNotSent();
+    void limitIsCheckedByteForByte();
+    void emptySequences();
+    void vehicleNumberAndOptionBits();
+    void loopsFromMarkers();
+    void loopStartingOnDarkRow();
+    void tooManyLoopsOrBadValuesAreInvalid();
+    void intervalsInTenths();
+    void comingHomeTails_data();
+    void comingHomeTails();
+    void tailsOverTheLimit();
+    void shareRounding();
+};
+
+void TestUploadImage::oneRowGivesHeaderIntervalAndLamp()
+{
+    ImageInput in;
+    in.sequences[0] = {row("0,5", {2, 0, 0, 0})};
+    const UploadImage image = UploadImage::build(in, 510);
+    QCOMPARE(image.status, UploadImage::Status::Ok);
+    QCOMPARE(image.length, 12);
+    QCOMPARE(image.bytes.size(), 12);
+    QCOMPARE(span(image, 10, 3), bytes({0xC2, 5, 2}));
+    QCOMPARE(span(image, 1, 4), bytes({0, 12, 0, 13}));
+    QCOMPARE(span(image, 8, 2), bytes({0, 0}));
+}
+
+void TestUploadImage::rowRecordParts()
+{
+    ImageInput in;
+    in.sequences[0] = {
+        row("1", {1, 2, 4, 8}),   // every lamp byte: 128+64+2+4+8+16
+        row("1", {0, 0, 0, 0}),   // dark, same interval: the header alone
+        row("1,5", {0, 0, 0, 0}), // dark, new interval: header and interval
+        row("1.5", {0, 0, 9, 0}), // lamp byte 3 only, same interval
+    };
+    in.sequences[1] = {row("0,3", {0, 7, 0, 0})};
+    const UploadImage image = UploadImage::build(in, 510);
+    QCOMPARE(image.status, UploadImage::Status::Ok);
+    QCOMPARE(span(image, 10, 12), bytes({0xDE, 10, 1, 2, 4, 8, 0x80, 0xC0, 15, 0x88, 9, 0xC4}));
+    QCOMPARE(image.at(22), std::uint8_t(3));
+    QCOMPARE(image.at(23), std::uint8_t(7));
+    QCOMPARE(image.length, 23);
+    // Sequence 0 ends at 20, sequence 1 at 23.
+    QCOMPARE(span(image, 1, 4), bytes({0, 20, 0, 23}));
+}
+
+void TestUploadImage::rearLampSeenTwiceIsSentOnce()
+{
+    ImageInput in;
+    in.sequences[0] = {row("0,1", {0, 0, 16, 16}), row("0,1", {0, 0, 16, 17})};
+    const UploadImage image = UploadImage::build(in, 510);
+    // 16/16: bit 3 only and lamp byte 3; 16/17 is sent as it is.
+    QCOMPARE(span(image, 10, 6), bytes({128 + 64 + 8, 1, 16, 128 + 8 + 16, 16, 17}));
+}
+
+void TestUploadImage::headerOnlyDocumentIsNotSent()
+{
+    ImageInput in;
+    in.sequences[0] = {row("0", {0, 0, 0, 0})};
+    in.functions.commingHomeAuf = true; // no tail: the build stops before
+    QCOMPARE(UploadImage::build(in, 510).status, UploadImage::Status::HeaderOnly);
+
+    in.sequences[1] = {row("0", {0, 0, 0, 0})};
+    QCOMPARE(UploadImage::build(in, 510).status, UploadImage::Status::Ok);
+}
+
+void TestUploadImage::limitIsCheckedByteForByte()
+{
+    // 9 + 6 + 98 x 5 + 3 x 2 = 511 bytes.
+    ImageInput in;
+    in.sequences[0].append(row("0,1", {1, 1, 1, 1}));
+    for (int i = 0; i < 98; ++i)
+        in.sequences[0].append(row("0,1", {1, 1, 1, 1}));
+    for (int i = 0; i < 3; ++i)
+        in.sequences[0].append(row("0,1", {1, 0, 0, 0}));
+    const UploadImage large = UploadImage::build(in, 1010);
+    QCOMPARE(large.status, UploadImage::Status::Ok);
+    QCOMPARE(large.length, 511);
+    QCOMPARE(UploadImage::build(in, 510).status, UploadImage::Status::TooLarge);
+    QCOMPARE(UploadImage::build(in, 511).status, UploadImage::Status::Ok);
+}
+
+void TestUploadImage::emptySequences()
+{
+    ImageInput in;
+    UploadImage image = UploadImage::build(in, 510);
+    QCOMPARE(image.status, UploadImage::Status::Ok);
+    QCOMPARE(image.length, 0);
+    QVERIFY(image.bytes.isEmpty());
+
+    // Only the lock sequence: it starts at 10; bytes 1 and 2 say 10.
+    in.sequences[1] = {row("0,2", {0, 0, 0, 3})};
+    image = UploadImage::build(in, 510);
+    QCOMPARE(image.length, 12);
+    QCOMPARE(span(image, 1, 4), bytes({0, 10, 0, 12}));
+    QCOMPARE(span(image, 10, 3), bytes({0xD0, 2, 3}));
+}
+
+void TestUploadImage::vehicleNumberAndOptionBits()
+{
+    ImageInput in;
+    in.sequences[0] = {row("0,5", {2, 0, 0, 0})};
+    in.codedVehicleNumber = 20;
+    QCOMPARE(span(UploadImage::build(in, 510), 5, 3), bytes({20, 0, 0}));
+
+    const std::pair<bool LightFunctions::*, std::pair<int, int>> bits[] = {
+        {&LightFunctions::abbiegelicht, {6, 1}},     {&LightFunctions::tagfahrlicht, {6, 2}},
+        {&LightFunctions::standlichtUs, {6, 4}},     {&LightFunctions::tagfahrlichtStandlicht, {6, 8}},
+        {&LightFunctions::commingHomeAuf, {6, 16}},  {&LightFunctions::commingHomeZu, {6, 32}},
+        {&LightFunctions::spiegelKurz, {6, 64}},     {&LightFunctions::spiegelLang, {6, 128}},
+        {&LightFunctions::nebelVertauschen, {7, 1}}, {&LightFunctions::softEin, {7, 2}},
+        {&LightFunctions::lciModul, {7, 4}},
+    };
+    for (const auto& [flag, where] : bits) {
+        ImageInput one = in;
+        one.greetingIndex = 0; // no tails, so the bytes stay where they are
+        one.farewellIndex = 0;
+        one.functions.*flag = true;
+        const UploadImage image = UploadImage::build(one, 510);
+        const int other = where.first == 6 ? 7 : 6;
+        QCOMPARE(int(image.at(where.first)), where.second);
+        QCOMPARE(int(image.at(other)), 0);
+        QCOMPARE(image.length, 12);
+    }
+}
+
+void TestUploadImage::loopsFromMarkers()
+{
+    ImageInput in;
+    in.sequences[0] = {
+        row("0,5", {1, 0, 0, 0}),
+        row("0,5", {2, 0, 0, 0}, "S  1 / 3 x"),
+        row("0,5", {4, 0, 0, 0}, "S  1 / 3 x"),
+        row("0,5", {0, 0, 0, 0}, "S  1 / 3 x"), // dark row inside the loop
+        row("0,5", {8, 0, 0, 0}),
+        row("0,5", {1, 0, 0, 0}, "S 12 / 20 x"),
+        row("0,5", {2, 0, 0, 0}, "S 12 / 20 x"),
+    };
+    const UploadImage image = UploadImage::build(in, 510);
+    QCOMPARE(image.status, UploadImage::Status::Ok);
+    QCOMPARE(span(image, 10, 3), bytes({0xC2, 5, 1}));
+    // Loop 1: three passes (2), three rows (2).
+    QCOMPARE(span(image, 13, 4), bytes({0x80 | 0x20 | 0x02, 2, 2, 2}));
+    QCOMPARE(span(image, 17, 2), bytes({0x82, 4}));
+    QCOMPARE(image.at(19), std::uint8_t(0x80));
+    QCOMPARE(span(image, 20, 2), bytes({0x82, 8}));
+    // Loop 12: twenty passes (19), two rows (1).
+    QCOMPARE(span(image, 22, 4), bytes({0xA2, 1, 19, 1}));
+    QCOMPARE(span(image, 26, 2), bytes({0x82, 2}));
+    QCOMPARE(image.length, 27);
+}
+
+void TestUploadImage::loopStartingOnDarkRow()
+{
+    // A dark row's marker is not read, so the loop starts on the next row;
+    // its count and length are still those of the whole run.
+    ImageInput in;
+    in.sequences[0] = {row("0,5", {0, 0, 0, 0}, "S  1 / 4 x"), row("0,5", {2, 0, 0, 0}, "S  1 / 4 x")};
+    const UploadImage image = UploadImage::build(in, 510);
+    QCOMPARE(span(image, 10, 6), bytes({0xC0, 5, 0xA2, 2, 3, 1}));
+}
+
+void TestUploadImage::tooManyLoopsOrBadValuesAreInvalid()
+{
+    ImageInput in;
+    for (int n = 1; n <= 21; ++n) {
+        const QString marker = QStringLiteral("S %1 / 2 x").arg(n, 2);
+        in.sequences[1].append(row("0,5", {1, 0, 0, 0}));
+        in.sequences[1].last().loopMarker = marker;
+        in.sequences[1].append(in.sequences[1].last());
+    }
+    QCOMPARE(UploadImage::build(in, 1010).status, UploadImage::Status::Invalid);
+    in.sequences[1].removeLast();
+    in.sequences[1].removeLast();
+    QCOMPARE(UploadImage::build(in, 1010).status, UploadImage::Status::Ok);
+
+    ImageInput badCount;
+    badCount.sequences[0] = {row("0,5", {1, 0, 0, 0}, "S  1 / ? x"), row("0,5", {1, 0, 0, 0}, "S  1 / ? x")};
+    QCOMPARE(UploadImage::build(badCount, 510).status, UploadImage::Status::Invalid);
+}
+
+void TestUploadImage::intervalsInTenths()
+{
+    QCOMPARE(intervalTenths(QStringLiteral("0,5")), 5.0);
+    QCOMPARE(intervalTenths(QStringLiteral("2.3")), 23.0);
+    QCOMPARE(intervalTenths(QStringLiteral("25,5")), 255.0);
+    QCOMPARE(intervalTenths(QStringLiteral("")), 0.0);
+    QCOMPARE(intervalTenths(QStringLiteral("abc")), 0.0);
+    QCOMPARE(intervalTenths(QStringLiteral("0,25")), 2.0); // half to even
+    QCOMPARE(intervalTenths(QStringLiteral("0,35")), 4.0);
+
+    ImageInput in;
+    in.sequences[0] = {row("25,5", {1, 0, 0, 0})};
+    QCOMPARE(UploadImage::build(in, 510).status, UploadImage::Status::Ok);
+    // A step longer than 25.5 seconds does not fit its byte.
+    in.sequences[0] = {row("25,6", {1, 0, 0, 0})};
+    const UploadImage image = UploadImage::build(in, 510);
+    QCOMPARE(image.status, UploadImage::Status::Invalid);
+    QVERIFY(image.problem.contains(QStringLiteral("25,6")));
+    in.sequences[0] = {row("-1", {1, 0, 0, 0})};
+    QCOMPARE(UploadImage::build(in, 510).status, UploadImage::Status::Invalid);
+}
+
+void TestUploadImage::comingHomeTails_data()
+{
+    QTest::addColumn<bool>("rows0");
+    QTest::addColumn<bool>("rows1");
+    QTest::addColumn<int>("greeting"); // -1: box not checked
+    QTest::addColumn<int>("farewell");
+    QTest::addColumn<QByteArray>("image"); // from address 1
+
+    // Sequence 0: one row at 10..12; sequence 1: one row at 13..15.
+    QTest::newRow("index 0 adds nothing")
+        << true << true << 0 << 0 << bytes({0, 12, 0, 15, 2, 48, 0, 0, 0, 0xC2, 5, 2, 0xC4, 3, 4});
+    QTest::newRow("greeting only, box unchecked farewell")
+        << true << true << 2 << -1
+        << bytes({0, 15, 0, 18, 2, 16, 0, 0, 0, 0xC2, 5, 2, 192, 100, 128, 0xC4, 3, 4});
+    QTest::newRow("both") << true << true << 1 << 3
+                          << bytes({0, 14,  0,   21,   2, 48, 0,   0,   0,   0xC2, 5,
+                                    2, 192, 100, 0xC4, 3, 4,  192, 100, 128, 128});
+    QTest::newRow("farewell after an empty lock sequence")
+        << true << false << -1 << 1 << bytes({0, 12, 0, 14, 2, 32, 0, 0, 0, 0xC2, 5, 2, 192, 100});
+    QTest::newRow("greeting before a lock sequence, unlock empty")
+        << false << true << 1 << -1 << bytes({0, 11, 0, 14, 2, 16, 0, 0, 0, 192, 100, 0xC4, 3, 4});
+    QTest::newRow("both sequences empty")
+        << false << false << 1 << 2 << bytes({0, 11, 0, 14, 2, 48, 0, 0, 0, 192, 100, 192, 100, 128});
+    QTest::newRow("farewell only, both empty")
+        << false << false << -1 << 1 << bytes({0, 10, 0, 11, 2, 32, 0, 0, 0, 192, 100});
+}
+
+void TestUploadImage::comingHomeTails()
+{
+    QFETCH(bool, rows0);
+    QFETCH(bool, rows1);
+    QFETCH(int, greeting);
+    QFETCH(int, farewell);
+    QFETCH(QByteArray, image);
+
+    ImageInput in;
+    in.codedVehicleNumber = 2;
+    if (rows0)
+        in.sequences[0] = {row("0,5", {2, 0, 0, 0})};
+    if (rows1)
+        in.sequences[1] = {row("0,3", {0, 4, 0, 0})};
+    in.functions.commingHomeAuf = greeting >= 0;
+    in.functions.commingHomeZu = farewell >= 0;
+    in.greetingIndex = std::max(greeting, 0);
+    in.farewellIndex = std::max(farewell, 0);
+    const UploadImage built = UploadImage::build(in, 510);
+    QCOMPARE(built.status, UploadImage::Status::Ok);
+    QCOMPARE(built.bytes, image);
+    QCOMPARE(built.length, int(image.size()));
+}
+
+void TestUploadImage::tailsOverTheLimit()
+{
+    ImageInput in;
+    in.sequences[0] = {row("0,5", {2, 0, 0, 0})}; // length 12
+    in.functions.commingHomeZu = true;
+    in.farewellIndex = 13; // 14 more bytes: 26
+    QCOMPARE(UploadImage::build(in, 26).status, UploadImage::Status::Ok);
+    QCOMPARE(UploadImage::build(in, 25).status, UploadImage::Status::TooLarge);
+}
+
+void TestUploadImage::shareRounding()
+{
+    QCOMPARE(memoryShare(240, 510), 47); // 47.06
+    QCOMPARE(memoryShare(505, 1010), 50);
+    QCOMPARE(memoryShare(510, 510), 100);
+    QCOMPARE(memoryShare(0, 510), 0);
+    QCOMPARE(memoryShare(12, 510), 2);   // 2.35 -> 2.4 -> 2
+    QCOMPARE(memoryShare(232, 510), 46); // 45.49 -> 45.5 -> 46 (half to even)
+    QCOMPARE(memoryShare(237, 510), 46); // 46.47 -> 46.5 -> 46 (half to even)
+    QCOMPARE(memoryShare(10, 0), 0);
+}
+
+QTEST_GUILESS_MAIN(TestUploadImage)
+#include "test_upload_image.moc"
