@@ -34,7 +34,10 @@ HelpWindow::HelpWindow(LinkLauncher& launcher, QWidget* parent)
     m_browser->setOpenLinks(false);
     m_back = toolButton("cmdZurueck", QStyle::SP_ArrowBack, this);
     m_forward = toolButton("cmdVor", QStyle::SP_ArrowForward, this);
-    m_home = toolButton("cmdAnfang", QStyle::SP_DirHomeIcon, this);
+    m_home = toolButton("cmdAnfang", QStyle::SP_ArrowUp, this);
+    m_back->setToolTip(QStringLiteral("Zurück / Back"));
+    m_forward->setToolTip(QStringLiteral("Vor / Forward"));
+    m_home->setToolTip(QStringLiteral("Anfang / Start"));
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
     auto* close = new QPushButton(QStringLiteral("OK"), this);
@@ -73,10 +76,8 @@ void HelpWindow::showFile(const QString& fileName, const QString& topic)
         QUrl url = QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath());
         if (!topic.isEmpty())
             url.setFragment(topic);
-        m_browser->clearHistory();
         m_browser->setSource(url);
     } else {
-        m_browser->clearHistory();
         m_browser->setSource(QUrl());
         m_browser->setHtml(QStringLiteral("<h2>Hilfe / Help</h2>"
                                           "<p>Die Hilfedatei wurde nicht gefunden:</p>"
@@ -85,6 +86,8 @@ void HelpWindow::showFile(const QString& fileName, const QString& topic)
                                .arg(QDir::toNativeSeparators(fileName).toHtmlEscaped()));
         setWindowTitle(QStringLiteral("Hilfe / Help"));
     }
+    // Back leads through this file only, not to the file shown before.
+    m_browser->clearHistory();
     show();
     raise();
     activateWindow();

@@ -21,6 +21,8 @@ QLabel* explanation(const char* name, QWidget* parent)
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromUtf8(name));
     label->setWordWrap(true);
+    // Wide enough for the headings of every language on one line.
+    label->setMinimumWidth(380);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);

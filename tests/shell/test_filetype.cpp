@@ -1,7 +1,6 @@
 #include "shell/FileTypeRegistration.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
@@ -24,20 +23,6 @@ QString run(const QString& program, const QStringList& args)
 bool installed(const char* program)
 {
     return !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
-}
-
-// Every file below a folder with its contents.
-QMap<QString, QByteArray> snapshot(const QString& root)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        files.insert(QDir(root).relativeFilePath(path), file.readAll());
-    }
-    return files;
 }
 
 QByteArray readFile(const QString& path)
@@ -156,21 +141,6 @@ private slots:
         const QString args = m_programFile + QStringLiteral(".args");
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(args) && !readFile(args).isEmpty(), 10000);
         QCOMPARE(QString::fromUtf8(readFile(args)), QLatin1Char('[') + sequence + QStringLiteral("]\n"));
-    }
-
-    void registeringAgainGivesTheSameFiles()
-    {
-        registerOnce();
-        const QMap<QString, QByteArray> first = snapshot(m_home.path());
-        registerOnce();
-        const QMap<QString, QByteArray> second = snapshot(m_home.path());
-        QCOMPARE(second.keys(), first.keys());
-        for (auto it = first.cbegin(); it != first.cend(); ++it)
-            QVERIFY2(second.value(it.key()) == it.value(), qPrintable(it.key()));
-        // The default application is listed once.
-        QCOMPARE(readFile(m_home.filePath(QStringLiteral("config/mimeapps.list")))
-                     .count("application/x-vantor-e6x=vantor-e6x.desktop"),
-                 1);
     }
 
     void failuresAreSilent()
