@@ -257,16 +257,7 @@ void MainWindow::loadSettings()
 {
     SettingsStore& s = m_ctx.settings;
 
-    const std::optional<int> port = s.number(kSectionUpper, QStringLiteral("Lampen_Port"));
-    if (port) {
-        m_ctx.module.portNumber = *port;
-        m_ui.labPort->setText(QStringLiteral(" Port: ") + QString::number(*port));
-        for (int i = 1; i <= 20; ++i)
-            m_ui.Port[std::size_t(i)]->setChecked(i == *port);
-    } else {
-        m_ctx.module.portNumber = 1;
-        m_ui.labPort->setText(QStringLiteral(" Port: 1"));
-    }
+    m_module->applyStoredPort(s.number(kSectionUpper, QStringLiteral("Lampen_Port")));
 
     const std::optional<int> automatic = s.number(kSection, QStringLiteral("Eigenschaften"));
     m_propertiesDialog->chkAuto()->setChecked(automatic.value_or(0) != 0);
