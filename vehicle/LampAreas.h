@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <span>
 
 // The clickable lamp areas of a vehicle, in twips (15 per pixel) of a car
 // view. Row 1 holds the front areas, given for view 2 (imaVL); row 2 the rear
@@ -33,3 +34,75 @@ struct LampAreaTable
 // The areas of a vehicle code with its headlamp flags and rear fog choice.
 // A code with no areas of its own gives an empty table.
 LampAreaTable lampAreasFor(const QString& vehicleCode, bool highBeam, bool cornering, bool oneRearFogLamp);
+
+// ---------------------------------------------------------------------------
+// The car pictures. Every picture id from 101 to 3492 belongs to one block: the
+// pictures of one view of one look, one picture per lamp mask (id = first id
+// of the block + mask). Vehicles that share a block share its look and its
+// lamp areas.
+
+// One look of a car view: the front or the back of a body, with its lamps.
+enum class Look : std::uint8_t
+{
+    // Fronts (views 1 and 2).
+    Er1Front,
+    Er1CoupeFront,
+    Er1CabrioFront,
+    Z4Front,
+    Er3Front,
+    Er3LciFront,
+    Er3CoupeFront,
+    Er5Front,
+    Er6Front,
+    X5Front,
+    X6Front,
+    MiniFrontHighBeam,
+    MiniFront,
+    // Backs (views 3 and 4).
+    Er1Rear,
+    Er1LciRear,
+    Er1CoupeRear,
+    Z4Rear,
+    Er3Rear,
+    Er3TouringRear,
+    Er3LciRear,
+    Er3CoupeRear,
+    Er3CabrioRear,
+    Er5Rear,
+    Er5TouringRear,
+    Er6Rear,
+    Er6LciRear,
+    X5Rear,
+    X6Rear,
+    MiniRearOneFog,
+    MiniRear,
+    MiniCabrioRearOneFog,
+    MiniCabrioRear,
+    ClubmanRear,
+};
+inline constexpr int LookCount = int(Look::ClubmanRear) + 1;
+
+bool isFrontLook(Look look);
+// A short English name for tools and diagnostics ("Er3TouringRear").
+const char* lookName(Look look);
+
+struct PictureBlock
+{
+    int firstId = 0;
+    int length = 0; // 16, 32 or 64 pictures: masks 0 to length - 1
+    int view = 0;   // 1 imaVR, 2 imaVL, 3 imaHL, 4 imaHR
+    Look look = Look::Er1Front;
+    // Lamp bits this view does not show although the look has the area
+    // (the Clubman has its reversing light on the right only, its fog
+    // lamp on the left only, in the same place).
+    std::uint8_t hiddenBits = 0;
+};
+
+// All blocks in ascending order of their first id; together they cover 101 to 3492.
+std::span<const PictureBlock> pictureBlocks();
+// The block of a picture id, or nullptr outside the book.
+const PictureBlock* pictureBlockOf(int id);
+
+// The areas a look is drawn with: only its own row (front or rear) and its
+// mirror offset are filled.
+LampAreaTable lookAreas(Look look);

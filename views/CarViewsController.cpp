@@ -1,23 +1,258 @@
 #include "views/CarViewsController.h"
 
 #include "app/AppContext.h"
+#include "app/LangText.h"
 #include "app/MainWindowUi.h"
+#include "sequence/Interval.h"
+#include "sequence/SequenceDocument.h"
+#include "ui/Prompter.h"
+#include "ui/WindowOps.h"
+#include "vehicle/LampAreas.h"
 #include "views/CarViewWidget.h"
+#include "views/HitTest.h"
 #include "views/PictureBook.h"
+#include "views/RowPreview.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSlider>
+#include <QTreeView>
 
 CarViewsController::CarViewsController(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_ui(ui), m_ops(ops), m_pictures(std::make_unique<PlaceholderPictureBook>())
+    : QObject(parent), m_ctx(ctx), m_ui(ui), m_ops(ops),
+      m_pictures(std::make_unique<PictureBook>(ctx.programFolder))
 {
+    for (int v = 1; v <= 4; ++v) {
+        CarViewWidget* view = m_ui.views[std::size_t(v)];
+        if (!view)
+            continue;
+        connect(view, &CarViewWidget::pointerPressed, this,
+                [this, v](int button, double x, double y) { pointerEvent(button, x, y, v); });
+        connect(view, &CarViewWidget::pointerMoved, this,
+                [this, v](double x, double y) { pointerEvent(0, x, y, v); });
+    }
+    if (m_ui.cmdBereiche)
+        connect(m_ui.cmdBereiche, &QPushButton::clicked, this, &CarViewsController::showAreas);
+    if (m_ui.Bereich)
+        connect(m_ui.Bereich, &QAction::triggered, this, &CarViewsController::showAreas);
+    for (QTreeView* table : m_ui.List1) {
+        if (table)
+            connect(table, &QAbstractItemView::clicked, this, &CarViewsController::showRow);
+    }
+
+    m_advanceTimer.setSingleShot(true);
+    m_advanceTimer.setInterval(AdvanceDelayMs);
+    connect(&m_advanceTimer, &QTimer::timeout, this, &CarViewsController::advance);
+
+    m_prefetchTimer.setInterval(0);
+    connect(&m_prefetchTimer, &QTimer::timeout, this, &CarViewsController::prefetchSome);
 }
 
 CarViewsController::~CarViewsController() = default;
 
-void CarViewsController::lichtAus()
+LampOptions CarViewsController::options() const
 {
-    m_ctx.lampState = {};
-    for (int v : {2, 1, 3, 4})
-        m_ui.views[std::size_t(v)]->setPicture(m_pictures->picture(m_ctx.vehicle.pictureBaseOfView(v)));
+    return LampOptions::of(m_ctx.document.vehicleCode(), m_ctx.vehicle);
 }
 
-// Not written yet: showing a stored row follows with the lamp rules.
-void CarViewsController::showRow() {}
+int CarViewsController::baseOfView(int view) const
+{
+    return m_ctx.vehicle.pictureBaseOfView(view);
+}
+
+bool CarViewsController::loadView(int view, int mask)
+{
+    CarViewWidget* widget = m_ui.views[std::size_t(view)];
+    if (!widget)
+        return false;
+    m_pictures->setDevicePixelRatio(widget->devicePixelRatioF());
+    const int id = PictureBook::pictureId(baseOfView(view), mask);
+    const QPixmap picture = id ? m_pictures->picture(id) : QPixmap();
+    widget->setPicture(picture);
+    return !picture.isNull();
+}
+
+void CarViewsController::lichtAus()
+{
+    // Whatever step was waiting to be stored automatically is dropped with the
+    // lamps (after AppendStep, which calls this, it has just been stored).
+    m_advanceTimer.stop();
+    m_ctx.lampState = {};
+    for (int v : {2, 1, 3, 4})
+        loadView(v, 0);
+    prefetchStart();
+}
+
+void CarViewsController::showRow()
+{
+    // A step still waiting for its automatic advance is stored first.
+    if (m_advanceTimer.isActive())
+        advance();
+
+    const std::optional<RowPreview> preview = RowPreview::of(m_ctx.document, options());
+    if (!preview)
+        return;
+    m_ui.labPos->setText(QStringLiteral("Position ") + QString::number(preview->row));
+    m_ui.labZeitein->setText(Interval::fromSlider(m_ui.sliderZeitein->value()) + m_ctx.texts.text(76));
+    m_ctx.lampState = preview->bytes;
+    for (int v : {2, 1, 3, 4}) {
+        if (!loadView(v, preview->masks[std::size_t(v - 1)])) {
+            const int id = baseOfView(v) + preview->masks[std::size_t(v - 1)];
+            m_ctx.prompter.message(QStringLiteral("Das Bild Nr. %1 ist nicht vorhanden.\r\n"
+                                                  "Picture no. %1 does not exist.")
+                                       .arg(id),
+                                   QString(), Prompter::Icon::None);
+            return;
+        }
+    }
+}
+
+void CarViewsController::pointerEvent(int button, double x, double y, int view)
+{
+    if (view < 1 || view > 4)
+        return;
+    const QLocale locale;
+    if (m_ui.labX)
+        m_ui.labX->setText(locale.toString(x));
+    if (m_ui.labY)
+        m_ui.labY->setText(locale.toString(y));
+
+    const LampOptions o = options();
+    const bool enabled = outlineEnabled();
+    const HitTest::Result result = HitTest::test(view, x, y, m_ctx.vehicle.lampAreas, o);
+    for (const HitTest::Hit& hit : result.hits) {
+        if (!hit.processed)
+            continue;
+        if (CarViewWidget* widget = m_ui.views[std::size_t(view)])
+            widget->setToolTip(m_ctx.texts.text(hit.textNumber) + hit.suffix);
+        applyOutline(m_hover.outline(hit.outlineView, hit.area, true, enabled));
+        toggle(hit.lamp, view, button, hit.area);
+    }
+    if (!result.anyHit())
+        applyOutline(m_hover.outline(0, 0, false, enabled));
+}
+
+void CarViewsController::toggle(int lamp, int view, int button, int area)
+{
+    if (button == 0)
+        return;
+    // A click while the previous step waits for its automatic advance: that
+    // step is stored now, and this click begins the next one.
+    if (m_advanceTimer.isActive())
+        advance();
+
+    const LampOptions o = options();
+    const LampRules::ToggleResult r = LampRules::toggle(m_ctx.lampState, lamp, view, button, o);
+    m_ctx.lampState = r.bytes;
+    for (int v : r.reload)
+        loadView(v, LampRules::displayMask(v, m_ctx.lampState, o));
+
+    // The new picture carries no outline: draw the clicked area's again.
+    m_hover.reset();
+    m_shown = {};
+    const bool centreLamp = area == 33 || (area == 45 && o.oneRearFogLamp);
+    if (!centreLamp)
+        applyOutline(m_hover.outline(view, area, true, outlineEnabled()));
+
+    if (button == 1 && m_ui.chkAutomatichWeiter && m_ui.chkAutomatichWeiter->isChecked())
+        m_advanceTimer.start();
+}
+
+void CarViewsController::advance()
+{
+    m_advanceTimer.stop();
+    m_ops.appendStep();
+    if (m_ui.cmdWeiter)
+        m_ui.cmdWeiter->setFocus();
+}
+
+void CarViewsController::setOutlineSwitch(QCheckBox* box)
+{
+    m_outlineSwitch = box;
+}
+
+bool CarViewsController::outlineEnabled()
+{
+    if (!m_outlineSwitch && m_ui.central) {
+        m_outlineSwitch = m_ui.central->window()->findChild<QCheckBox*>(QStringLiteral("chkAktivierung"));
+    }
+    // Without the properties dialog the outline is on, as it is by default.
+    return !m_outlineSwitch || m_outlineSwitch->isChecked();
+}
+
+void CarViewsController::applyOutline(const HoverOutline::Step& step)
+{
+    auto clearShown = [this] {
+        for (CarViewWidget* w : m_ui.views) {
+            if (w)
+                w->clearOutline();
+        }
+        m_shown = {};
+    };
+    if (step.erase && *step.erase == m_shown)
+        clearShown();
+    if (step.draw) {
+        clearShown();
+        const auto rects =
+            HitTest::outlineRects(step.draw->view, step.draw->area, m_ctx.vehicle.lampAreas, options().model);
+        for (int v = 1; v <= 4; ++v) {
+            QList<QRectF> own;
+            for (const HitTest::ViewRect& r : rects) {
+                if (r.view == v)
+                    own.append(r.rect);
+            }
+            if (!own.isEmpty() && m_ui.views[std::size_t(v)])
+                m_ui.views[std::size_t(v)]->setOutline(own);
+        }
+        m_shown = *step.draw;
+    }
+}
+
+void CarViewsController::showAreas()
+{
+    m_ops.lichtAus();
+    m_ops.modellauswahl();
+    const auto boxes = HitTest::areaDisplay(m_ctx.vehicle.lampAreas, options());
+    for (int v = 1; v <= 4; ++v) {
+        QList<QRectF> own;
+        for (const HitTest::ViewRect& r : boxes) {
+            if (r.view == v)
+                own.append(r.rect);
+        }
+        if (m_ui.views[std::size_t(v)])
+            m_ui.views[std::size_t(v)]->addAreaBoxes(own);
+    }
+}
+
+// After a change of vehicle the rest of its pictures are drawn a few at a
+// time while the window has nothing else to do, so that clicks find them ready.
+void CarViewsController::prefetchStart()
+{
+    const std::array<int, 4> bases{baseOfView(1), baseOfView(2), baseOfView(3), baseOfView(4)};
+    if (bases == m_prefetchBases)
+        return;
+    m_prefetchBases = bases;
+    m_prefetch.clear();
+    for (int base : bases) {
+        const PictureBlock* block = pictureBlockOf(base);
+        if (!block || block->firstId != base)
+            continue;
+        for (int id = block->firstId + block->length - 1; id > block->firstId; --id)
+            m_prefetch.push_back(id);
+    }
+    if (!m_prefetch.empty())
+        m_prefetchTimer.start();
+}
+
+void CarViewsController::prefetchSome()
+{
+    for (int n = 0; n < 6 && !m_prefetch.empty(); ++n) {
+        m_pictures->picture(m_prefetch.back());
+        m_prefetch.pop_back();
+    }
+    if (m_prefetch.empty())
+        m_prefetchTimer.stop();
+}

@@ -1,18 +1,29 @@
 #pragma once
 
+#include "views/HoverOutline.h"
+#include "views/LampRules.h"
+
 #include <QObject>
+#include <QPointer>
+#include <QTimer>
 #include <memory>
+#include <vector>
 
 struct AppContext;
 struct MainWindowUi;
 class PictureBook;
+class QCheckBox;
 class WindowOps;
 
-// Shows the current lamp state on the four car views.
+// Binds the four car views to the lamp rules: shows the current lamp state,
+// turns clicks on lamps into toggles, outlines the lamp under the pointer,
+// shows a stored row and advances to the next step automatically.
 class CarViewsController : public QObject
 {
     Q_OBJECT
 public:
+    static constexpr int AdvanceDelayMs = 200;
+
     CarViewsController(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent = nullptr);
     ~CarViewsController() override;
 
@@ -20,10 +31,43 @@ public:
     void lichtAus();
     // Shows the first selected row of the active table.
     void showRow();
+    // Pointer movement (button 0) or a press on a view, in twips of the view.
+    void pointerEvent(int button, double x, double y, int view);
+    // "Bereiche anzeigen": all lamp areas as green boxes until the next picture.
+    void showAreas();
+
+    // The check box that switches the hover outline on (chkAktivierung of the
+    // properties dialog). Without one the main window is searched for it.
+    void setOutlineSwitch(QCheckBox* box);
+
+    PictureBook& pictures() { return *m_pictures; }
+    const HoverOutline& hover() const { return m_hover; }
+    // True while an automatic advance waits for its 200 ms.
+    bool advancePending() const { return m_advanceTimer.isActive(); }
 
 private:
+    LampOptions options() const;
+    int baseOfView(int view) const;
+    // Shows picture base + mask on a view; false when the picture does not exist.
+    bool loadView(int view, int mask);
+    void toggle(int lamp, int view, int button, int area);
+    bool outlineEnabled();
+    void applyOutline(const HoverOutline::Step& step);
+    void advance();
+    void prefetchStart();
+    void prefetchSome();
+
     AppContext& m_ctx;
     MainWindowUi& m_ui;
     WindowOps& m_ops;
     std::unique_ptr<PictureBook> m_pictures;
+    HoverOutline m_hover;
+    // The outline now on screen (the hover state may name one that a new picture wiped).
+    HoverOutline::Target m_shown;
+    QPointer<QCheckBox> m_outlineSwitch;
+    QTimer m_advanceTimer;
+    // Pictures of the current vehicle still to be drawn while the window is idle.
+    QTimer m_prefetchTimer;
+    std::vector<int> m_prefetch;
+    std::array<int, 4> m_prefetchBases{};
 };

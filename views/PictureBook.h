@@ -1,19 +1,57 @@
 #pragma once
 
+#include <QCache>
+#include <QImage>
 #include <QPixmap>
+#include <QString>
+#include <memory>
+#include <unordered_map>
 
-// The car pictures by number (101 to 3492): picture base of a view plus the
-// mask of the lamps lit on it.
+struct PictureBlock;
+
+// The car pictures by number (101 to 3492): a view shows the picture of its
+// block's first id plus the mask of the lamps lit on it. Pictures are drawn
+// by our own code, once, and kept; a file pictures/<id>.png in the program
+// folder takes the place of the drawn picture of that id.
 class PictureBook
 {
 public:
-    virtual ~PictureBook() = default;
-    virtual QPixmap picture(int id) = 0;
-};
+    static constexpr int Width = 195;
+    static constexpr int Height = 269;
 
-// Stand-in until the car drawings exist: a neutral card with the number.
-class PlaceholderPictureBook final : public PictureBook
-{
-public:
-    QPixmap picture(int id) override;
+    explicit PictureBook(const QString& programFolder = QString());
+    ~PictureBook();
+    PictureBook(const PictureBook&) = delete;
+    PictureBook& operator=(const PictureBook&) = delete;
+
+    // Pictures are made for this many device pixels per pixel (sharp on
+    // high-density screens). Changing it drops what was kept.
+    void setDevicePixelRatio(qreal ratio);
+    qreal devicePixelRatio() const { return m_ratio; }
+
+    // The id a view shows for `mask` when its pictures start at `base`: lamps
+    // the view's block has no pictures for are left out. 0 when `base` is not
+    // the first id of a block.
+    static int pictureId(int base, int mask);
+    static bool contains(int id);
+
+    // The picture of `id`; a null pixmap for an id outside the book.
+    QPixmap picture(int id);
+
+    // The drawn picture, without the kept pictures and the files.
+    static QImage draw(int id, qreal ratio = 1.0);
+
+    // How many pictures were drawn or read so far (for the benchmark and tests).
+    int madeCount() const { return m_made; }
+
+private:
+    class Canvas;
+    Canvas& canvasOf(const PictureBlock& block);
+    QImage fromFile(int id) const;
+
+    QString m_folder;
+    qreal m_ratio = 1.0;
+    std::unordered_map<int, std::unique_ptr<Canvas>> m_canvases; // by the block's first id
+    QCache<int, QPixmap> m_pictures;
+    int m_made = 0;
 };
