@@ -28,6 +28,11 @@ ShellActions::~ShellActions()
     delete m_help;
 }
 
+HelpWindow* ShellActions::helpWindow() const
+{
+    return m_help;
+}
+
 void ShellActions::setLauncher(LinkLauncher& launcher)
 {
     m_launcher = &launcher;

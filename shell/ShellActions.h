@@ -31,7 +31,7 @@ public:
     bool updateClick();
 
     // The help window, once a help was shown.
-    HelpWindow* helpWindow() const { return m_help; }
+    HelpWindow* helpWindow() const;
 
 private:
     void showHelp(const QString& fileName, const QString& topic);
