@@ -31,3 +31,5 @@ void reportError(QTextStream& err, const QString& message);
 // The commands' entry points (one source file each).
 int runDump(const QStringList& args, QTextStream& out, QTextStream& err);
 int runPack(const QStringList& args, QTextStream& out, QTextStream& err);
+int runImage(const QStringList& args, QTextStream& out, QTextStream& err);
+int runUpload(const QStringList& args, QTextStream& out, QTextStream& err);

@@ -1,0 +1,81 @@
+#include "tools/zfxtool/ModuleShow.h"
+
+#include "module/HandshakeReply.h"
+#include "module/ImageSource.h"
+#include "sequence/SequenceFile.h"
+#include "tools/zfxtool/Command.h"
+#include "vehicle/VehicleCatalogue.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// A stored duration as the editor reads it: list index 0 to 13, else 2.
+int durationIndex(const SettingsStore& settings, const char* key)
+{
+    const int index =
+        settings.number(QString::fromLatin1(SettingsStore::Section), QString::fromLatin1(key)).value_or(2);
+    return index >= 0 && index < VehicleOptions::ListItemCount ? index : 2;
+}
+
+} // namespace
+
+ModuleShow::ModuleShow() : m_ctx(m_settings, m_texts, m_prompter, m_document), m_options(m_ctx)
+{
+    // The language files lie beside the programs, as the editor's do.
+    m_ctx.programFolder = QCoreApplication::applicationDirPath();
+    const QString language = m_settings.get(QStringLiteral("Language"));
+    if (!language.isEmpty())
+        m_texts.load(QDir(m_ctx.programFolder).filePath(language + QStringLiteral(".zfl")));
+    m_ctx.developerMode = developerMode();
+}
+
+bool ModuleShow::developerMode() const
+{
+    return m_settings.get(QString::fromLatin1(SettingsStore::SectionUpper),
+                          QStringLiteral("Entwickerstatus")) == QLatin1String("Wahr");
+}
+
+bool ModuleShow::load(const QString& fileName, QTextStream& err)
+{
+    switch (SequenceFile::read(fileName, m_document, true)) {
+    case SequenceFile::ReadStatus::Ok:
+        break;
+    case SequenceFile::ReadStatus::CannotOpen:
+        reportError(err, fileName + QStringLiteral(": cannot be read"));
+        return false;
+    case SequenceFile::ReadStatus::ChecksumMismatch:
+        reportError(err, fileName +
+                             QStringLiteral(
+                                 ": refused: the checksum does not match (the file was changed or damaged)"));
+        return false;
+    case SequenceFile::ReadStatus::Damaged:
+        reportError(err, fileName + QStringLiteral(": refused: the file is damaged"));
+        return false;
+    }
+    m_options.setListIndex(VehicleOptions::List::combBegruessung, durationIndex(m_settings, "Time_Kommen"));
+    m_options.setListIndex(VehicleOptions::List::combVerabschiedung, durationIndex(m_settings, "Time_Gehen"));
+    m_options.ApplyDocumentVehicle();
+    m_ctx.vehicle.codedVehicleNumber = VehicleCatalogue::codedVehicleNumber(m_document.vehicleCode())
+                                           .value_or(m_ctx.vehicle.codedVehicleNumber);
+    return true;
+}
+
+ImageInput ModuleShow::input() const
+{
+    return ImageSource::input(m_document, m_options, m_ctx.vehicle.codedVehicleNumber);
+}
+
+void ModuleShow::adaptTo(const HandshakeReply& reply)
+{
+    m_ctx.module.moduleType = reply.moduleType;
+    m_ctx.module.moduleVersion = reply.moduleVersion;
+    m_options.Modul_Typ_Freigeben();
+}
+
+bool ModuleShow::greetingLight() const
+{
+    return m_options.isChecked(VehicleOptions::Option::chkCommingHome_Auf);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "app/LangText.h"
+#include "app/SettingsStore.h"
+#include "module/UploadImage.h"
+#include "sequence/SequenceDocument.h"
+#include "ui/Prompter.h"
+#include "vehicle/VehicleOptions.h"
+
+#include <QTextStream>
+
+struct HandshakeReply;
+
+// A show file made ready for the module outside the editor, for the image
+// and upload commands: the file's sequences, the light functions that the
+// file's option string gives through the rules of the options dialog, and
+// the greeting and farewell durations and the language from the user's
+// settings, as the editor reads them.
+class ModuleShow
+{
+public:
+    ModuleShow();
+
+    // Reads the file as File Open does; false (reported on err) when it cannot.
+    bool load(const QString& fileName, QTextStream& err);
+
+    ImageInput input() const;
+    // The options a module of this type takes (as before every upload).
+    void adaptTo(const HandshakeReply& reply);
+
+    const LangText& texts() const { return m_texts; }
+    const SequenceDocument& document() const { return m_document; }
+    bool developerMode() const;
+    bool greetingLight() const;
+
+private:
+    // The options model reports through its own signal; nothing is asked here.
+    class QuietPrompter final : public Prompter
+    {
+    public:
+        void message(const QString&, const QString&, Icon) override {}
+        bool askYesNo(const QString&, const QString&) override { return false; }
+        std::optional<QString> askText(const QString&, const QString&, const QString&) override { return {}; }
+        std::optional<QString> openFileName(const QString&, const QString&) override { return {}; }
+        std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override
+        {
+            return {};
+        }
+        void beep() override {}
+    };
+
+    SettingsStore m_settings;
+    LangText m_texts;
+    QuietPrompter m_prompter;
+    SequenceDocument m_document;
+    AppContext m_ctx;
+    VehicleOptions m_options;
+};
