@@ -72,6 +72,7 @@ bool CarViewsController::loadView(int view, int mask)
     const int id = PictureBook::pictureId(baseOfView(view), mask);
     const QPixmap picture = id ? m_pictures->picture(id) : QPixmap();
     widget->setPicture(picture);
+    m_shownIds[std::size_t(view - 1)] = picture.isNull() ? 0 : id;
     return !picture.isNull();
 }
 
@@ -114,7 +115,9 @@ void CarViewsController::pointerEvent(int button, double x, double y, int view)
 {
     if (view < 1 || view > 4)
         return;
-    const QLocale locale;
+    // Plain decimal text with the user's decimal separator, no thousands separator.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     if (m_ui.labX)
         m_ui.labX->setText(locale.toString(x));
     if (m_ui.labY)

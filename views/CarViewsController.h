@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -40,6 +41,11 @@ public:
     // properties dialog). Without one the main window is searched for it.
     void setOutlineSwitch(QCheckBox* box);
 
+    // The picture id a view shows (0 when it shows none).
+    int shownPicture(int view) const
+    {
+        return view >= 1 && view <= 4 ? m_shownIds[std::size_t(view - 1)] : 0;
+    }
     PictureBook& pictures() { return *m_pictures; }
     const HoverOutline& hover() const { return m_hover; }
     // True while an automatic advance waits for its 200 ms.
@@ -61,6 +67,7 @@ private:
     MainWindowUi& m_ui;
     WindowOps& m_ops;
     std::unique_ptr<PictureBook> m_pictures;
+    std::array<int, 4> m_shownIds{};
     HoverOutline m_hover;
     // The outline now on screen (the hover state may name one that a new picture wiped).
     HoverOutline::Target m_shown;

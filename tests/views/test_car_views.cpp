@@ -1,0 +1,405 @@
+#include "app/MainWindowUi.h"
+#include "sequence/Interval.h"
+#include "tests/support/TestContext.h"
+#include "ui/WindowOps.h"
+#include "vehicle/ModelLayout.h"
+#include "views/CarViewWidget.h"
+#include "views/CarViewsController.h"
+#include "views/HitTest.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTreeView>
+
+namespace {
+
+// The main window's side of the operations: what the real window forwards.
+class FakeWindow : public WindowOps
+{
+public:
+    AppContext* ctx = nullptr;
+    CarViewsController* views = nullptr;
+    int lichtAusCalls = 0;
+    int modellauswahlCalls = 0;
+    QSlider* slider = nullptr;
+
+    void lichtAus() override
+    {
+        ++lichtAusCalls;
+        views->lichtAus();
+    }
+    void showRow() override { views->showRow(); }
+    void appendStep() override
+    {
+        SequenceRow row;
+        row.interval = Interval::fromSlider(slider->value());
+        row.lamps = ctx->lampState;
+        ctx->document.activeTable().appendRow(row);
+        views->lichtAus();
+    }
+    void modellauswahl() override { ++modellauswahlCalls; }
+    void refreshCaption() override {}
+};
+
+struct Fixture
+{
+    TestContext t;
+    QWidget window;
+    MainWindowUi ui;
+    FakeWindow ops;
+    QCheckBox outlineSwitch;
+    std::unique_ptr<CarViewsController> views;
+
+    Fixture()
+    {
+        t.texts.loadBuiltinGerman();
+        ui.central = &window;
+        for (int v = 1; v <= 4; ++v) {
+            ui.views[std::size_t(v)] = new CarViewWidget(v, &window);
+            ui.views[std::size_t(v)]->move((v % 2) * 200, v > 2 ? 280 : 0);
+        }
+        ui.labPos = new QLabel(QStringLiteral("Position 0"), &window);
+        ui.labZeitein = new QLabel(&window);
+        ui.labX = new QLabel(&window);
+        ui.labY = new QLabel(&window);
+        ui.sliderZeitein = new QSlider(&window);
+        ui.sliderZeitein->setRange(1, 100);
+        ui.sliderZeitein->setValue(5);
+        ui.cmdWeiter = new QPushButton(&window);
+        ui.chkAutomatichWeiter = new QCheckBox(&window);
+        ui.cmdBereiche = new QPushButton(&window);
+        ui.Bereich = new QAction(&window);
+        for (int k = 0; k < 2; ++k) {
+            ui.List1[std::size_t(k)] = new QTreeView(&window);
+            ui.List1[std::size_t(k)]->setModel(&t.document.table(k));
+            ui.List1[std::size_t(k)]->setSelectionModel(&t.document.selection(k));
+        }
+        outlineSwitch.setChecked(true);
+        ops.ctx = &t.ctx;
+        ops.slider = ui.sliderZeitein;
+        views = std::make_unique<CarViewsController>(t.ctx, ui, ops);
+        views->setOutlineSwitch(&outlineSwitch);
+        ops.views = views.get();
+    }
+
+    void vehicle(const char* code, bool highBeam = true, bool oneFog = false)
+    {
+        t.document.setVehicleCode(QString::fromLatin1(code));
+        VehicleConfig& v = t.ctx.vehicle;
+        v.headlampHighBeam = highBeam ? 1 : 0;
+        v.headlampCornering = 0;
+        v.headlampDrlBulb = 0;
+        v.ringLights = 1;
+        v.oneRearFogLamp = oneFog;
+        modelLayout(t.document.vehicleCode(), highBeam, false, oneFog).applyTo(v);
+        views->lichtAus();
+    }
+
+    int base(int view) const { return t.ctx.vehicle.pictureBaseOfView(view); }
+    CarViewWidget* view(int v) { return ui.views[std::size_t(v)]; }
+
+    // The middle of an area as the pointer gives it on a view, in twips.
+    QPointF centreOf(int v, int area)
+    {
+        const QRectF r = HitTest::areaRect(v, area, t.ctx.vehicle.lampAreas);
+        return r.center() * 15;
+    }
+    void move(int v, int area)
+    {
+        const QPointF p = centreOf(v, area);
+        views->pointerEvent(0, p.x(), p.y(), v);
+    }
+    void click(int v, int area, int button = 1)
+    {
+        const QPointF p = centreOf(v, area);
+        views->pointerEvent(button, p.x(), p.y(), v);
+    }
+
+    void addRow(std::array<std::uint8_t, 4> lamps)
+    {
+        SequenceRow row;
+        row.interval = QStringLiteral("1");
+        row.lamps = lamps;
+        t.document.activeTable().appendRow(row);
+    }
+};
+
+} // namespace
+
+class TestCarViews : public QObject
+{
+    Q_OBJECT
+private slots:
+    void lichtAusShowsTheBasePictures()
+    {
+        Fixture f;
+        f.vehicle("211");
+        f.t.ctx.lampState = {1, 2, 3, 4};
+        f.views->lichtAus();
+        QCOMPARE(f.t.ctx.lampState, (LampBytes{0, 0, 0, 0}));
+        for (int v = 1; v <= 4; ++v) {
+            QCOMPARE(f.views->shownPicture(v), f.base(v));
+            QVERIFY(!f.view(v)->picture().isNull());
+        }
+        QCOMPARE(f.base(2), 357);
+    }
+
+    void clickTogglesTheLampAndShowsItsPicture()
+    {
+        Fixture f;
+        f.vehicle("211");
+        f.click(2, 13);
+        QCOMPARE(f.t.ctx.lampState, (LampBytes{0, 1, 0, 0}));
+        QCOMPARE(f.views->shownPicture(2), f.base(2) + 1);
+        QCOMPARE(f.views->shownPicture(1), f.base(1));
+        QCOMPARE(f.view(2)->toolTip(), QStringLiteral("Blinker_L"));
+        // The mirrored view answers at the mirrored place; the right button toggles too.
+        f.click(1, 5, 2);
+        QCOMPARE(f.t.ctx.lampState, (LampBytes{2, 1, 0, 0}));
+        QCOMPARE(f.view(1)->toolTip(), QStringLiteral("Abblendlicht_R"));
+        // Moving the pointer changes nothing.
+        f.move(2, 5);
+        QCOMPARE(f.t.ctx.lampState, (LampBytes{2, 1, 0, 0}));
+        QCOMPARE(f.view(2)->toolTip(), QStringLiteral("Abblendlicht_L"));
+        // The centre brake light lights on both rear views.
+        f.click(4, 33);
+        QCOMPARE(f.t.ctx.lampState, (LampBytes{2, 1, 16, 16}));
+        QCOMPARE(f.views->shownPicture(3), f.base(3) + 16);
+        QCOMPARE(f.views->shownPicture(4), f.base(4) + 16);
+    }
+
+    void coordinatesAreShownUnmirrored()
+    {
+        Fixture f;
+        f.vehicle("731");
+        f.views->pointerEvent(0, 1216, 2300, 1);
+        QCOMPARE(f.ui.labX->text(), QStringLiteral("1216"));
+        QCOMPARE(f.ui.labY->text(), QStringLiteral("2300"));
+        QCOMPARE(f.view(1)->toolTip(), QStringLiteral("Blinker_R"));
+    }
+
+    void outlineFollowsThePointer()
+    {
+        Fixture f;
+        f.vehicle("211");
+        f.move(2, 13);
+        QCOMPARE(f.view(2)->outline(), QList<QRectF>{HitTest::areaRect(2, 13, f.t.ctx.vehicle.lampAreas)});
+        f.move(2, 5);
+        QCOMPARE(f.view(2)->outline(), QList<QRectF>{HitTest::areaRect(2, 5, f.t.ctx.vehicle.lampAreas)});
+        // Onto empty space: erased, tooltip kept.
+        f.views->pointerEvent(0, 10, 10, 2);
+        QVERIFY(f.view(2)->outline().isEmpty());
+        QCOMPARE(f.view(2)->toolTip(), QStringLiteral("Abblendlicht_L"));
+        // A click draws the outline again on the new picture.
+        f.click(2, 5);
+        QCOMPARE(f.view(2)->outline(), QList<QRectF>{HitTest::areaRect(2, 5, f.t.ctx.vehicle.lampAreas)});
+        // From one view straight onto another: only one outline stays.
+        f.move(1, 5);
+        QVERIFY(f.view(2)->outline().isEmpty());
+        QCOMPARE(f.view(1)->outline().size(), 1);
+        // A picture load in between leaves no mark when the pointer moves on.
+        f.views->lichtAus();
+        f.views->pointerEvent(0, 10, 10, 1);
+        for (int v = 1; v <= 4; ++v)
+            QVERIFY(f.view(v)->outline().isEmpty());
+    }
+
+    void outlineOnlyWhenSwitchedOn()
+    {
+        Fixture f;
+        f.vehicle("211");
+        f.outlineSwitch.setChecked(false);
+        f.move(2, 13);
+        QVERIFY(f.view(2)->outline().isEmpty());
+        QCOMPARE(f.view(2)->toolTip(), QStringLiteral("Blinker_L"));
+        f.click(2, 13);
+        QVERIFY(f.view(2)->outline().isEmpty());
+        QCOMPARE(f.t.ctx.lampState[1], std::uint8_t(1));
+    }
+
+    void sixerOutlinesBothPartsOfItsRearLight()
+    {
+        Fixture f;
+        f.vehicle("431");
+        f.move(3, 25);
+        QCOMPARE(f.view(3)->toolTip(), QStringLiteral("Rückleuchte_LO_U"));
+        QCOMPARE(f.view(3)->outline().size(), 2);
+        f.click(3, 25);
+        QCOMPARE(f.t.ctx.lampState[2], std::uint8_t(4));
+        QCOMPARE(f.views->shownPicture(3), f.base(3) + 6);
+        QCOMPARE(f.view(3)->outline().size(), 2);
+    }
+
+    void centreLampsAreNotOutlinedAfterAClick()
+    {
+        Fixture f;
+        f.vehicle("211");
+        f.move(4, 33);
+        QCOMPARE(f.view(3)->outline().size(), 1);
+        QCOMPARE(f.view(4)->outline().size(), 1);
+        f.click(4, 33);
+        QVERIFY(f.view(3)->outline().isEmpty());
+        QVERIFY(f.view(4)->outline().isEmpty());
+    }
+
+    void automaticAdvanceAfterALeftClick()
+    {
+        Fixture f;
+        f.vehicle("211");
+        f.ui.chkAutomatichWeiter->setChecked(true);
+        f.window.show();
+        f.click(2, 13, 2); // the right button: no advance
+        QVERIFY(!f.views->advancePending());
+        f.click(2, 5);
+        QVERIFY(f.views->advancePending());
+        QCOMPARE(f.t.document.activeTable().count(), 0); // nothing yet: the window stays live
+        QTRY_COMPARE_WITH_TIMEOUT(f.t.document.activeTable().count(), 1, 2000);
+        QCOMPARE(f.t.document.activeTable().row(1).lamps, (LampBytes{0, 3, 0, 0}));
+        QCOMPARE(f.t.ctx.lampState, (LampBytes{0, 0, 0, 0}));
+        QVERIFY(!f.views->advancePending());
+    }
+
+    void secondClickDuringTheWaitMakesTheNextStep()
+    {
+        Fixture f;
+        f.vehicle("211");
+        f.ui.chkAutomatichWeiter->setChecked(true);
+        f.click(2, 13);
+        f.click(2, 5); // within the 200 ms
+        QCOMPARE(f.t.document.activeTable().count(), 1);
+        QCOMPARE(f.t.document.activeTable().row(1).lamps, (LampBytes{0, 1, 0, 0}));
+        QTRY_COMPARE_WITH_TIMEOUT(f.t.document.activeTable().count(), 2, 2000);
+        QCOMPARE(f.t.document.activeTable().row(2).lamps, (LampBytes{0, 2, 0, 0}));
+        QTest::qWait(300);
+        QCOMPARE(f.t.document.activeTable().count(), 2);
+    }
+
+    void savingByHandDuringTheWaitStoresOnce()
+    {
+        Fixture f;
+        f.vehicle("211");
+        f.ui.chkAutomatichWeiter->setChecked(true);
+        f.click(2, 13);
+        f.ops.appendStep(); // cmdWeiter pressed at once
+        QTest::qWait(400);
+        QCOMPARE(f.t.document.activeTable().count(), 1);
+        QCOMPARE(f.t.document.activeTable().row(1).lamps, (LampBytes{0, 1, 0, 0}));
+    }
+
+    void showRowShowsTheFirstSelectedRow()
+    {
+        Fixture f;
+        f.vehicle("111");
+        for (int i = 0; i < 5; ++i)
+            f.addRow({0, 0, 0, 0});
+        f.t.document.activeTable().setLamps(2, {0, 0, 8, 0});
+        f.t.document.setSelected(0, 2, true);
+        f.t.document.setSelected(0, 5, true);
+        f.ui.sliderZeitein->setValue(25);
+        f.views->showRow();
+        QCOMPARE(f.ui.labPos->text(), QStringLiteral("Position 2"));
+        QCOMPARE(f.ui.labZeitein->text(), Interval::fromSlider(25) + f.t.texts.text(76));
+        QCOMPARE(f.t.ctx.lampState, (LampBytes{0, 0, 8, 8}));
+        QCOMPARE(f.views->shownPicture(3), f.base(3) + 8);
+        QCOMPARE(f.views->shownPicture(4), f.base(4) + 8);
+        // The table keeps the row as it was.
+        QCOMPARE(f.t.document.activeTable().row(2).lamps, (LampBytes{0, 0, 8, 0}));
+    }
+
+    void showRowWithoutSelectionDoesNothing()
+    {
+        Fixture f;
+        f.vehicle("311");
+        f.views->showRow(); // an empty table
+        f.addRow({1, 1, 1, 1});
+        f.t.ctx.lampState = {2, 0, 0, 0};
+        f.views->showRow();
+        QCOMPARE(f.ui.labPos->text(), QStringLiteral("Position 0"));
+        QCOMPARE(f.t.ctx.lampState, (LampBytes{2, 0, 0, 0}));
+        QVERIFY(f.t.prompter.shown.isEmpty());
+    }
+
+    void showRowDisplayRules()
+    {
+        Fixture f;
+        f.vehicle("432");
+        f.addRow({0, 0, 4, 0});
+        f.t.document.setSelected(0, 1, true);
+        f.views->showRow();
+        QCOMPARE(f.t.ctx.lampState[2], std::uint8_t(4));
+        QCOMPARE(f.views->shownPicture(3), f.base(3) + 6);
+        // Daytime bulb.
+        f.vehicle("211");
+        f.t.ctx.vehicle.headlampDrlBulb = 1;
+        f.t.document.activeTable().setLamps(1, {0, 8, 0, 0});
+        f.views->showRow();
+        QCOMPARE(f.t.ctx.lampState[1], std::uint8_t(8));
+        QCOMPARE(f.views->shownPicture(2), f.base(2) + 12);
+    }
+
+    void showRowReportsAMissingPicture()
+    {
+        Fixture f;
+        f.vehicle("211");
+        f.addRow({0, 1, 0, 0});
+        f.t.document.setSelected(0, 1, true);
+        f.t.ctx.vehicle.viewPictureBase = {5000, 5000, 5000, 5000};
+        f.views->showRow();
+        QCOMPARE(f.t.prompter.shown.size(), 1);
+        QVERIFY(f.t.prompter.shown[0].text.contains(QStringLiteral("5001")));
+        // What was done before the failure stays.
+        QCOMPARE(f.ui.labPos->text(), QStringLiteral("Position 1"));
+        QCOMPARE(f.t.ctx.lampState, (LampBytes{0, 1, 0, 0}));
+    }
+
+    void clickOnATableRowShowsIt()
+    {
+        Fixture f;
+        f.vehicle("211");
+        f.addRow({0, 0, 0, 0});
+        f.addRow({0, 1, 0, 0});
+        f.t.document.setSelected(0, 2, true);
+        emit f.ui.List1[0]->clicked(f.t.document.table(0).index(1, 0));
+        QCOMPARE(f.ui.labPos->text(), QStringLiteral("Position 2"));
+        QCOMPARE(f.views->shownPicture(2), f.base(2) + 1);
+    }
+
+    void areaDisplayUntilTheNextPicture()
+    {
+        Fixture f;
+        f.vehicle("311");
+        f.click(2, 13);
+        f.ui.cmdBereiche->click();
+        QCOMPARE(f.ops.lichtAusCalls, 1);
+        QCOMPARE(f.ops.modellauswahlCalls, 1);
+        QCOMPARE(f.t.ctx.lampState, (LampBytes{0, 0, 0, 0}));
+        QCOMPARE(f.view(2)->areaBoxes().size(), 6);
+        QCOMPARE(f.view(1)->areaBoxes().size(), 6);
+        QCOMPARE(f.view(4)->areaBoxes().size(), 6);
+        f.ui.Bereich->trigger();
+        QCOMPARE(f.view(2)->areaBoxes().size(), 6);
+        f.click(2, 13);
+        QVERIFY(f.view(2)->areaBoxes().isEmpty());
+        QCOMPARE(f.view(1)->areaBoxes().size(), 6);
+    }
+
+    void clubmanLeftViewBumperLampIsTheFogLamp()
+    {
+        Fixture f;
+        f.vehicle("751");
+        f.click(3, 37);
+        QCOMPARE(f.t.ctx.lampState, (LampBytes{0, 0, 32, 0}));
+        QCOMPARE(f.view(3)->toolTip(), QStringLiteral("Nebelleuchte_L"));
+        f.click(4, 37);
+        QCOMPARE(f.t.ctx.lampState, (LampBytes{0, 0, 32, 8}));
+        QCOMPARE(f.view(4)->toolTip(), QStringLiteral("Rückfahrscheinwerfer_R"));
+    }
+};
+
+QTEST_MAIN(TestCarViews)
+#include "test_car_views.moc"
