@@ -12,8 +12,10 @@
 
 #ifdef Q_OS_WIN
 #include <QSettings>
-#include <shlobj.h>
+
 #include <windows.h>
+
+#include <shlobj.h>
 #endif
 
 namespace {
