@@ -39,7 +39,7 @@ QList<CaptionEntry> buildTable()
     add(t, main, QStringLiteral("chkAutomatichWeiter"), 56);
     add(t, main, QStringLiteral("labInfo"), 78);
     for (int i = 1; i <= 6; ++i)
-        add(t, main, idx("Frame", i), 61 + i);
+        add(t, main, QStringLiteral("Frame%1").arg(i), 61 + i);
 
     const char* props = "PropertiesDialog";
     add(t, props, QStringLiteral("cmdRegistry"), 32);

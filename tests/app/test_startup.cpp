@@ -129,6 +129,8 @@ private slots:
         QCOMPARE(ui.cmdSilulation->text(), en.text(20));
         QCOMPARE(ui.optAuf_Zu[1]->text(), en.text(36));
         QCOMPARE(ui.Frame1->title(), en.text(62));
+        QCOMPARE(ui.Frame2->title(), en.text(63));
+        QCOMPARE(ui.Frame6->title(), en.text(67));
         QCOMPARE(ui.List_1[4]->text(), en.text(19));
         QCOMPARE(ui.Konfig->text(), en.text(9));
         QCOMPARE(window.propertiesDialog().windowTitle(), en.text(6));
