@@ -96,7 +96,19 @@ bool writeContent(const QString& fileName, const SequenceContent& content, QStri
     }
     const QByteArray bytes = SequenceCodec::encode(content);
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // Unbuffered, so that a short write (a full disk) shows here: a buffered
+    // one would only fail in commit's flush, which does not always report it.
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    ok = ok && file.write(bytes) == bytes.size();
+    if (!ok) {
+        if (problem)
+            *problem = file.error() == QFileDevice::NoError
+                           ? QStringLiteral("the file could not be written completely")
+                           : file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
         if (problem)
             *problem = file.errorString();
         return false;
