@@ -1,0 +1,329 @@
+#include "app/MainWindow.h"
+#include "sequence/FileCommands.h"
+#include "sequence/Interval.h"
+#include "sequence/SequenceEditor.h"
+#include "sequence/SequenceFile.h"
+#include "tests/sequence/SequenceTestData.h"
+#include "tests/support/TestContext.h"
+#include "vehicle/ParameterDialog.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+#include <QTreeView>
+
+using namespace TestData;
+
+namespace {
+
+const QString Blanks = QStringLiteral("      ");
+
+// The main window over a test context, loaded with vehicle 312 stored.
+struct Window
+{
+    TestContext t;
+    std::unique_ptr<MainWindow> window;
+    MainWindowUi* ui = nullptr;
+
+    Window()
+    {
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"),
+                        QStringLiteral("312"));
+        window = std::make_unique<MainWindow>(t.ctx);
+        window->load(QString());
+        ui = &window->ui();
+        t.prompter.clear();
+    }
+    QString path(const QString& name) const { return t.dir.filePath(name); }
+    QString caption(const QString& name) const
+    {
+        return name + Blanks + window->parameterDialog().selectionCaption();
+    }
+    void menu(int index) { ui->Menu[std::size_t(index)]->trigger(); }
+    // A document saved under name with rows in both tables.
+    QString savedFile(const QString& name, const QString& vehicle = QStringLiteral("211"))
+    {
+        SequenceDocument doc;
+        doc.setContent({vehicle, QStringLiteral("12100000000000000000"), {rows(3), rows(2)}});
+        const QString file = path(name);
+        SequenceFile::write(file, doc);
+        return file;
+    }
+};
+
+} // namespace
+
+class TestSequenceWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void intervalTextFollowsTheLocale()
+    {
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+        QCOMPARE(Interval::fromSlider(5, german), QStringLiteral("0,5"));
+        QCOMPARE(Interval::fromSlider(30, german), QStringLiteral("3"));
+        QCOMPARE(Interval::fromSlider(25, english), QStringLiteral("2.5"));
+        QCOMPARE(Interval::fromSlider(10, english), QStringLiteral("1"));
+        QCOMPARE(Interval::fromSlider(100, german), QStringLiteral("10"));
+        // The file holds ASCII only: other digits and separators are not used.
+        QCOMPARE(Interval::fromSlider(5, QLocale(QLocale::Arabic, QLocale::Egypt)), QStringLiteral("0.5"));
+
+        Window w;
+        w.ui->sliderZeitein->setValue(7);
+        QCOMPARE(w.ui->labZeitein->text(), Interval::fromSlider(7) + w.t.texts.text(76));
+    }
+
+    void editingButtons()
+    {
+        Window w;
+        SequenceDocument& doc = w.t.document;
+        w.ui->sliderZeitein->setValue(5);
+        w.t.ctx.lampState = {1, 2, 4, 8};
+        QTest::mouseClick(w.ui->cmdWeiter, Qt::LeftButton);
+        QCOMPARE(doc.table(0).rows(),
+                 (QList<SequenceRow>{{Interval::fromSlider(5), QString(), {1, 2, 4, 8}}}));
+        QCOMPARE(w.t.ctx.lampState, (std::array<std::uint8_t, 4>{})); // all lamps off
+
+        // cmdÄndern answers a mouse press, and not the keyboard.
+        select(doc, 0, {1}, 1);
+        w.t.ctx.lampState = {3, 3, 3, 3};
+        w.ui->sliderZeitein->setValue(20);
+        w.ui->cmdAendern->click();
+        w.window->show();
+        w.ui->cmdAendern->setFocus();
+        QTest::keyClick(w.ui->cmdAendern, Qt::Key_Space);
+        QCOMPARE(doc.table(0).row(1).lamps, (std::array<std::uint8_t, 4>{1, 2, 4, 8}));
+        QTest::mousePress(w.ui->cmdAendern, Qt::RightButton);
+        QTest::mouseRelease(w.ui->cmdAendern, Qt::RightButton);
+        QCOMPARE(doc.table(0).row(1), (SequenceRow{QStringLiteral("2"), QString(), {3, 3, 3, 3}}));
+
+        QTest::mouseClick(w.ui->cmdEinfuegen, Qt::LeftButton);
+        QCOMPARE(doc.table(0).count(), 2);
+        QCOMPARE(doc.table(0).row(1).lamps, (std::array<std::uint8_t, 4>{}));
+
+        select(doc, 0, {1, 2}, 1);
+        w.t.prompter.textAnswers.enqueue(QStringLiteral("4"));
+        QTest::mouseClick(w.ui->cmdSchleife, Qt::LeftButton);
+        QCOMPARE(markers(doc, 0), (QStringList{QStringLiteral("S  1 / 4 x"), QStringLiteral("S  1 / 4 x")}));
+        select(doc, 0, {1}, 1);
+        QTest::mouseClick(w.ui->cmdSchleife_L, Qt::LeftButton);
+        QCOMPARE(markers(doc, 0), (QStringList{QString(), QString()}));
+
+        // The lock sequence is edited on its own.
+        QTest::mouseClick(w.ui->optAuf_Zu[1], Qt::LeftButton);
+        QCOMPARE(doc.activeSequence(), 1);
+        QVERIFY(w.ui->List1[1]->isVisible() && !w.ui->List1[0]->isVisible());
+        QTest::mouseClick(w.ui->cmdWeiter, Qt::LeftButton);
+        QCOMPARE(doc.table(1).count(), 1);
+        QCOMPARE(doc.table(0).count(), 2);
+
+        select(doc, 1, {1}, 1);
+        w.t.prompter.yesNoAnswers.enqueue(true);
+        QTest::mouseClick(w.ui->cmdLoeschen, Qt::LeftButton);
+        QCOMPARE(doc.table(1).count(), 0);
+        QCOMPARE(w.t.prompter.shown.last().text, w.t.texts.text(80));
+    }
+
+    void tableMenu()
+    {
+        Window w;
+        SequenceDocument& doc = w.t.document;
+        SequenceEditor& editor = w.window->sequenceEditor();
+        QVERIFY(!editor.prepareTableMenu()); // an empty table has no menu
+        fill(doc, 0, 3);
+        QVERIFY(editor.prepareTableMenu());
+        QVERIFY(!w.ui->List_1[3]->isEnabled() && !w.ui->List_1[4]->isEnabled());
+        QVERIFY(w.ui->List_1[1]->isEnabled() && w.ui->List_1[2]->isEnabled());
+        select(doc, 0, {2}, 2);
+        w.ui->List_1[1]->trigger();
+        QVERIFY(editor.prepareTableMenu());
+        QVERIFY(w.ui->List_1[3]->isEnabled() && w.ui->List_1[4]->isEnabled());
+        w.ui->List_1[4]->trigger();
+        w.ui->List_1[3]->trigger();
+        QCOMPARE(doc.table(0).rows(), (QList<SequenceRow>{row(1), row(2), row(2), row(3), row(2)}));
+        w.ui->List_1[2]->trigger();
+        QCOMPARE(doc.table(0).count(), 4);
+    }
+
+    void newAsksOnlyForChanges()
+    {
+        Window w;
+        w.ui->labPos->setText(QStringLiteral("Position 7"));
+        w.menu(1);
+        QVERIFY(w.t.prompter.shown.isEmpty());
+        QCOMPARE(w.window->windowTitle(), w.caption(QStringLiteral("Neu")));
+        QCOMPARE(w.ui->labPos->text(), QStringLiteral("Position 0"));
+
+        fill(w.t.document, 1, 1);
+        w.menu(1); // answered No
+        QCOMPARE(w.t.prompter.texts(), QStringList{w.t.texts.text(90)});
+        QVERIFY(w.t.document.isEmpty());
+
+        // Yes saves first; the save then names the file.
+        fill(w.t.document, 0, 2);
+        w.t.prompter.yesNoAnswers.enqueue(true);
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("Erst.zfx")));
+        w.menu(1);
+        QVERIFY(w.t.document.isEmpty() && w.t.document.isUntitled());
+        SequenceDocument saved;
+        QCOMPARE(SequenceFile::read(w.path(QStringLiteral("Erst.zfx")), saved, false),
+                 SequenceFile::ReadStatus::Ok);
+        QCOMPARE(saved.table(0).rows(), rows(2));
+    }
+
+    void cancellingTheSaveKeepsTheWork()
+    {
+        Window w;
+        fill(w.t.document, 0, 2);
+        const QString file = w.savedFile(QStringLiteral("Andere.zfx"));
+        // New: Yes, then the save dialog is cancelled.
+        w.t.prompter.yesNoAnswers.enqueue(true);
+        w.menu(1);
+        QCOMPARE(w.t.document.table(0).rows(), rows(2));
+        // Open: Yes, then the save fails.
+        w.t.prompter.yesNoAnswers.enqueue(true);
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("kein/Ordner.zfx")));
+        w.t.prompter.fileAnswers.enqueue(file);
+        w.menu(2);
+        QCOMPARE(w.t.document.table(0).rows(), rows(2));
+        QVERIFY(w.t.document.isUntitled());
+        QCOMPARE(w.t.prompter.shown.last().text, w.t.texts.text(88));
+        QCOMPARE(w.t.prompter.fileAnswers.size(), 1); // the open dialog was not shown
+    }
+
+    void openReadsTheFileAndItsVehicle()
+    {
+        Window w;
+        const QString file = w.savedFile(QStringLiteral("Tour.zfx"));
+        w.t.prompter.fileAnswers.enqueue(file);
+        w.t.ctx.lampState = {1, 1, 1, 1};
+        w.menu(2);
+        QCOMPARE(w.t.prompter.shown.first().kind, ScriptedPrompter::Shown::Kind::OpenFile);
+        QCOMPARE(w.t.prompter.shown.first().title, w.t.texts.text(126));
+        QCOMPARE(w.t.document.table(0).rows(), rows(3));
+        QCOMPARE(w.t.document.vehicleCode(), QStringLiteral("211"));
+        QCOMPARE(w.t.document.fileName(), file);
+        QCOMPARE(w.window->windowTitle(), w.caption(file));
+        QVERIFY(w.window->windowTitle().startsWith(file + Blanks + QStringLiteral("Fahrzeugauswahl:")));
+        QCOMPARE(w.t.ctx.lampState, (std::array<std::uint8_t, 4>{}));
+
+        // The same file again: nothing changed, nothing asked.
+        w.t.prompter.clear();
+        w.t.prompter.fileAnswers.enqueue(file);
+        w.menu(2);
+        QCOMPARE(w.t.prompter.shown.size(), 1);
+    }
+
+    void openRefusesADamagedFile()
+    {
+        Window w;
+        const QString file = w.path(QStringLiteral("Kaputt.zfx"));
+        QByteArray bytes = SequenceCodec::encode(SequenceDocument().content());
+        bytes[bytes.size() - 2] = char(bytes.at(bytes.size() - 2) ^ 1);
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        fill(w.t.document, 0, 1);
+        w.t.prompter.yesNoAnswers.enqueue(false);
+        w.t.prompter.fileAnswers.enqueue(file);
+        w.menu(2);
+        QCOMPARE(w.t.prompter.shown.last().text, w.t.texts.text(88));
+        QCOMPARE(w.t.prompter.shown.last().title, w.t.texts.text(82));
+        QCOMPARE(w.t.prompter.shown.last().icon, Prompter::Icon::Exclamation);
+        QVERIFY(w.t.document.isEmpty() && w.t.document.isUntitled());
+        QCOMPARE(w.t.document.vehicleCode(), QStringLiteral("312"));
+        QCOMPARE(w.window->windowTitle(), w.caption(QStringLiteral("Neu")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), bytes);
+    }
+
+    void saveNamesTheDocument()
+    {
+        Window w;
+        fill(w.t.document, 0, 2);
+        // Untitled: the dialog; a name without extension gets ".zfx".
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("Tour")));
+        w.menu(3);
+        const QString file = w.path(QStringLiteral("Tour.zfx"));
+        QCOMPARE(w.t.document.fileName(), file);
+        QCOMPARE(w.window->windowTitle(), w.caption(w.path(QStringLiteral("Tour"))));
+        QVERIFY(SequenceFile::documentUnchanged(w.t.document));
+
+        // Named and present: no dialog.
+        w.t.prompter.clear();
+        fill(w.t.document, 1, 4);
+        w.menu(3);
+        QVERIFY(w.t.prompter.shown.isEmpty());
+        QVERIFY(SequenceFile::documentUnchanged(w.t.document));
+
+        // Named but deleted meanwhile: the dialog, as Save As.
+        QFile::remove(file);
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("Neu.zfx")));
+        w.menu(3);
+        QCOMPARE(w.t.prompter.shown.size(), 1);
+        QCOMPARE(w.t.document.fileName(), w.path(QStringLiteral("Neu.zfx")));
+
+        // Save As always asks; a cancel changes nothing.
+        w.menu(4);
+        QCOMPARE(w.t.prompter.shown.size(), 2);
+        QCOMPARE(w.t.document.fileName(), w.path(QStringLiteral("Neu.zfx")));
+    }
+
+    void aFailedSaveKeepsTheDocument()
+    {
+        Window w;
+        fill(w.t.document, 0, 3);
+        const QString file = w.savedFile(QStringLiteral("Alt.zfx"));
+        w.t.document.setFileName(file);
+        const QString title = w.window->windowTitle();
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("fehlt/Neu.zfx")));
+        w.menu(4);
+        QCOMPARE(w.t.prompter.shown.last().text, w.t.texts.text(88));
+        QCOMPARE(w.t.prompter.shown.last().title, w.t.texts.text(82));
+        QCOMPARE(w.t.document.table(0).rows(), rows(3));
+        QCOMPARE(w.t.document.fileName(), file);
+        QCOMPARE(w.window->windowTitle(), title);
+    }
+
+    void closingWithAFailedSaveStaysOpen()
+    {
+        Window w;
+        w.window->show();
+        fill(w.t.document, 0, 2);
+        w.t.prompter.yesNoAnswers.enqueue(true);
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("fehlt/Tour.zfx")));
+        QVERIFY(!w.window->close());
+        QVERIFY(w.window->isVisible());
+        QCOMPARE(w.t.document.table(0).rows(), rows(2));
+
+        // A file deleted since it was saved counts as changed, so closing asks.
+        const QString file = w.path(QStringLiteral("Tour.zfx"));
+        w.t.prompter.clear();
+        w.t.prompter.yesNoAnswers.enqueue(true);
+        w.t.prompter.fileAnswers.enqueue(file);
+        QVERIFY(w.window->close());
+        QCOMPARE(w.t.prompter.texts().first(), w.t.texts.text(83));
+        QVERIFY(SequenceFile::documentUnchanged(w.t.document));
+    }
+
+    void parentEntriesSwitchTheLampsOff()
+    {
+        Window w;
+        w.t.ctx.lampState = {1, 2, 3, 4};
+        emit w.ui->menuLanguage->aboutToShow();
+        QCOMPARE(w.t.ctx.lampState, (std::array<std::uint8_t, 4>{}));
+        w.t.ctx.lampState = {1, 2, 3, 4};
+        emit w.ui->menuUpdate->aboutToShow();
+        QCOMPARE(w.t.ctx.lampState, (std::array<std::uint8_t, 4>{}));
+    }
+};
+
+QTEST_MAIN(TestSequenceWindow)
+#include "test_sequence_window.moc"

@@ -1,0 +1,142 @@
+#include "sequence/SequenceFile.h"
+#include "tests/sequence/SequenceTestData.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run zfxtool(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(ZFXTOOL), args);
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QByteArray readAll(const QString& name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& name, const QByteArray& bytes)
+{
+    QFile f(name);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A failure: exit status 1 and exactly one line on stderr.
+void verifyOneLineError(const Run& run)
+{
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(run.err.startsWith("zfxtool: "));
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY(run.err.endsWith('\n'));
+}
+
+} // namespace
+
+class TestZfxtool : public QObject
+{
+    Q_OBJECT
+private slots:
+    void dumpShowsTheDocumentAndPackGivesItBack()
+    {
+        QTemporaryDir dir;
+        SequenceDocument doc;
+        SequenceRow looped = TestData::row(2, QStringLiteral("S  1 / 12 x"));
+        const QList<SequenceRow> open{{QStringLiteral("0,5"), QString(), {2, 0, 0, 0}}, looped, looped};
+        doc.setContent({QStringLiteral("312"), QStringLiteral("12100000000000000000"), {open, {}}});
+        const QString file = dir.filePath(QStringLiteral("Tour.zfx"));
+        QVERIFY(SequenceFile::write(file, doc));
+
+        const Run dump = zfxtool({QStringLiteral("dump"), file});
+        QCOMPARE(dump.exitCode, 0);
+        QVERIFY(dump.err.isEmpty());
+        QCOMPARE(dump.out, QByteArray(R"({
+  "vehicle": "312",
+  "parameters": "12100000000000000000",
+  "sequences": [
+    [
+      {"interval": "0,5", "loop": "", "lamps": [2, 0, 0, 0]},
+      {"interval": "2,5", "loop": "S  1 / 12 x", "lamps": [2, 3, 4, 5]},
+      {"interval": "2,5", "loop": "S  1 / 12 x", "lamps": [2, 3, 4, 5]}
+    ],
+    []
+  ]
+}
+)"));
+
+        const QString json = dir.filePath(QStringLiteral("Tour.json"));
+        writeAll(json, dump.out);
+        const QString packed = dir.filePath(QStringLiteral("Packed.zfx"));
+        const Run pack = zfxtool({QStringLiteral("pack"), json, packed});
+        QCOMPARE(pack.exitCode, 0);
+        QVERIFY(pack.err.isEmpty());
+        QCOMPARE(readAll(packed), readAll(file));
+    }
+
+    void dumpPadsAShortParameterString()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Kurz.zfx"));
+        writeAll(file, TestData::fileFromPlain("312F121000000000000000P0Z0Z"));
+        const Run dump = zfxtool({QStringLiteral("dump"), file});
+        QCOMPARE(dump.exitCode, 0);
+        QVERIFY(dump.out.contains("\"parameters\": \"12100000000000000000\""));
+    }
+
+    void failuresAreOneLineAndStatusOne()
+    {
+        QTemporaryDir dir;
+        const QString damaged = dir.filePath(QStringLiteral("Kaputt.zfx"));
+        writeAll(damaged, TestData::fileFromPlain("312F1P1Z0Z", 3));
+        verifyOneLineError(zfxtool({QStringLiteral("dump"), damaged}));
+        const QString tooMany = dir.filePath(QStringLiteral("Viele.zfx"));
+        writeAll(tooMany, TestData::fileFromPlain("312F1P501Z" +
+                                                  QByteArray("1I\x01\x02\x03\x04@").repeated(501) + "0Z"));
+        verifyOneLineError(zfxtool({QStringLiteral("dump"), tooMany}));
+        verifyOneLineError(zfxtool({QStringLiteral("dump"), dir.filePath(QStringLiteral("fehlt.zfx"))}));
+
+        const QString target = dir.filePath(QStringLiteral("Ziel.zfx"));
+        const QList<QByteArray> badJson{
+            R"({"vehicle": "312", "parameters": "1", "sequences": [[], []])", // unterminated
+            R"({"vehicle": "312", "parameters": "1", "sequences": [[]]})",    // one sequence
+            R"({"vehicle": "312", "parameters": "1", "sequences": [[{"interval": "1", "loop": "", "lamps": [1, 2, 3]}], []]})",
+            R"({"vehicle": "312", "parameters": "1", "sequences": [[{"interval": "1", "loop": "", "lamps": [64, 0, 0, 0]}], []]})",
+            R"({"vehicle": "312", "parameters": "1", "sequences": [[{"interval": "1 Woche", "loop": "", "lamps": [1, 0, 0, 0]}], []]})",
+            R"({"vehicle": "312", "parameters": "1", "sequences": [[], []], "extra": 1})",
+            R"([1, 2])",
+        };
+        const QString json = dir.filePath(QStringLiteral("bad.json"));
+        for (const QByteArray& text : badJson) {
+            writeAll(json, text);
+            verifyOneLineError(zfxtool({QStringLiteral("pack"), json, target}));
+            QVERIFY(!QFile::exists(target));
+        }
+        writeAll(json, R"({"vehicle": "312", "parameters": "1", "sequences": [[], []]})");
+        verifyOneLineError(
+            zfxtool({QStringLiteral("pack"), json, dir.filePath(QStringLiteral("fehlt/Ziel.zfx"))}));
+        QCOMPARE(zfxtool({QStringLiteral("pack"), json, target}).exitCode, 0);
+
+        QCOMPARE(zfxtool({}).exitCode, 2);
+        QCOMPARE(zfxtool({QStringLiteral("dump")}).exitCode, 2);
+        QCOMPARE(zfxtool({QStringLiteral("frobnicate")}).exitCode, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestZfxtool)
+#include "test_zfxtool.moc"
