@@ -351,7 +351,9 @@ void MainWindow::modellauswahl()
 
 void MainWindow::refreshCaption()
 {
-    modellauswahl();
+    // The document's name (see FileCommands), six blanks, the vehicle.
+    setWindowTitle(m_fileCommands->captionName() + QStringLiteral("      ") +
+                   m_parameterDialog->selectionCaption());
 }
 
 void MainWindow::showEvent(QShowEvent* event)
