@@ -7,6 +7,7 @@
 #include <QLinearGradient>
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace car {
 
@@ -183,7 +184,8 @@ void rearBody(Scene& s, const RearSpec& r)
     diffuser.cubicTo(r.tyreIn - 20, r.apronY, 30, r.apronY, -2, r.apronY);
     diffuser.closeSubpath();
     paintTrim(p, diffuser, r.apronY - 10, r.apronY);
-    for (double dx : r.twinPipes ? std::initializer_list<double>{-8, 8} : std::initializer_list<double>{0}) {
+    const std::vector<double> pipes = r.twinPipes ? std::vector<double>{-8, 8} : std::vector<double>{0};
+    for (double dx : pipes) {
         const QRectF pipe(r.exhaustX + dx - 6, r.exhaustY - 3.5, 12, 7);
         p.setPen(QPen(colour::chrome, 1.4));
         p.setBrush(QColor(14, 15, 17));

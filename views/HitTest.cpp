@@ -273,7 +273,8 @@ std::vector<HitTest::ViewRect> HitTest::areaDisplay(const LampAreaTable& areas, 
         } else if (c == 45 && o.model == 751) {
             continue; // the Clubman's fog lamp shares the reversing light's place
         }
-        for (int v : front ? std::initializer_list<int>{2, 1} : std::initializer_list<int>{4, 3}) {
+        const std::array<int, 2> views = front ? std::array<int, 2>{2, 1} : std::array<int, 2>{4, 3};
+        for (int v : views) {
             const QRectF r = areaRect(v, c, areas);
             if (!r.isEmpty())
                 out.push_back({v, r});
