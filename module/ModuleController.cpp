@@ -123,9 +123,9 @@ ImageInput ModuleController::imageInput() const
 
 void ModuleController::setBusy(bool busy)
 {
-    for (QAction* action : {m_ui.M_Type})
-        if (action)
-            action->setEnabled(!busy);
+    // Everything that would open the port while it is in use.
+    if (m_ui.M_Type)
+        m_ui.M_Type->setEnabled(!busy);
     if (m_ui.cmdDaten)
         m_ui.cmdDaten->setEnabled(!busy);
     for (int i = PortNames::FirstPort; i <= PortNames::LastPort; ++i) {

@@ -111,7 +111,7 @@ private slots:
 void TestModuleController::portMenu()
 {
     SimProcess sim({});
-    Window w(QString());
+    Window w{QString()};
     w.t.settings.save(QStringLiteral("Ports"), QStringLiteral("Com20"), sim.device());
     w.t.settings.save(QStringLiteral("Ports"), QStringLiteral("Com19"), QStringLiteral("/dev/no-such-port"));
 
@@ -165,7 +165,7 @@ void TestModuleController::uploadFromTheWindow()
     SimProcess sim({QStringLiteral("--type"), QStringLiteral("6.2"), QStringLiteral("--image"), file});
     // Mirror folding is a Premium function: the 6.2 module keeps it.
     Window w(sim.device(), QStringLiteral("312"), QStringLiteral("12100000001000000000"));
-    QVERIFY(w.options().isChecked(Option::chkSpiegel_Kurz));
+    QVERIFY(w.options().isChecked(Option::chkSpiegel_Lang));
     w.t.document.table(0).appendRow(row("0,5", {2, 0, 0, 0}));
     w.t.document.table(0).appendRow(row("1", {0, 1, 0, 0}));
     w.t.document.table(1).appendRow(row("0,3", {0, 0, 4, 0}));
@@ -193,7 +193,7 @@ void TestModuleController::uploadFromTheWindow()
     const UploadImage image = UploadImage::build(w.input(), 510);
     QCOMPARE(highest, image.length);
     QCOMPARE(w.ui().Send_Progress->maximum(), image.length);
-    QCOMPARE(int(image.at(6)) & 64, 64);
+    QCOMPARE(int(image.at(6)), 1 + 128); // cornering light, mirror folding (long press)
     QCOMPARE(w.messages(), QStringList{ModuleMessages::sent(w.t.texts, memoryShare(image.length, 510)).text});
     QCOMPARE(w.t.prompter.shown.last().title, QString::fromLatin1(Config::MakerWebAddress));
     QVERIFY(sim.waitFor(QStringLiteral("end of transfer")));
@@ -210,9 +210,9 @@ void TestModuleController::uploadFromTheWindow()
     w.t.prompter.clear();
     send->click();
     QVERIFY(w.waitIdle());
-    QVERIFY(!w.options().isChecked(Option::chkSpiegel_Kurz));
+    QVERIFY(!w.options().isChecked(Option::chkSpiegel_Lang));
     QVERIFY(comfort.waitFor(QStringLiteral("end of transfer")));
-    QVERIFY(comfort.log().contains(QStringLiteral("frame 6 00")));
+    QVERIFY(comfort.log().contains(QStringLiteral("frame 6 01")));
 }
 
 void TestModuleController::uploadNeedsSomethingToSend()
