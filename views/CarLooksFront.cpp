@@ -175,6 +175,22 @@ void frontBody(Scene& s, const FrontSpec& f)
     p.restore();
 
     if (f.plasticArches) {
+        // The X models: black lower apron with a silver skid plate.
+        QPainterPath apron;
+        apron.moveTo(-2, f.apronY - 12);
+        apron.lineTo(f.tyreIn - 10, f.bodyBottomY - 10);
+        apron.lineTo(f.tyreIn - 4, f.bodyBottomY);
+        apron.cubicTo(f.tyreIn - 20, f.apronY, 30, f.apronY, -2, f.apronY);
+        apron.closeSubpath();
+        paintTrim(p, apron, f.apronY - 12, f.apronY);
+        QPainterPath skid = smoothPolygon(
+            QPolygonF{{-4, f.apronY - 9}, {44, f.apronY - 9}, {50, f.apronY - 1}, {-4, f.apronY - 1}}, 2);
+        QLinearGradient g(0, f.apronY - 9, 0, f.apronY);
+        g.setColorAt(0.0, QColor(224, 228, 232));
+        g.setColorAt(1.0, QColor(150, 156, 162));
+        p.setBrush(g);
+        p.setPen(QPen(QColor(90, 96, 102), 0.6));
+        p.drawPath(skid);
         QPainterPath arch;
         arch.moveTo(f.bodyHalf + 1.5, f.bodyBottomY - 40);
         arch.lineTo(f.bodyHalf + 1.5, f.bodyBottomY - 4);
@@ -236,11 +252,13 @@ void twinHeadlamps(Scene& s, const FrontSpec& f)
     const double top = co.y() - ringR - 2.5;
     const double bottom = f.indicator == IndicatorStyle::StripBelow && !ind.isEmpty() ? ind.bottom() - 0.5
                                                                                       : co.y() + ringR + 2.5;
+    // Pointed and low towards the grille, high and round at the wing.
+    const double sweep = f.headlampSweep;
     QPolygonF hp;
-    hp << QPointF(left - 7, co.y() + f.headlampSweep * 0.6) << QPointF(left, top + 1)
-       << QPointF(right - 8, top - f.headlampSweep * 0.25) << QPointF(right, top + 3)
-       << QPointF(right + 1, bottom - 6) << QPointF(right - 8, bottom) << QPointF(left + 4, bottom + 0.5)
-       << QPointF(left - 4, co.y() + f.headlampSweep * 0.6 + 6);
+    hp << QPointF(left - 6 - sweep, co.y() + ringR * 0.45 + sweep * 0.3)
+       << QPointF(left + 1, top + 0.5 + sweep * 0.2) << QPointF(right - 9, top - sweep * 0.3)
+       << QPointF(right + 0.5, top + 2.5) << QPointF(right + 1, bottom - 7) << QPointF(right - 7, bottom)
+       << QPointF(left + 6, bottom + 0.5);
     s.lampSpace();
     const QPainterPath housing = smoothPolygon(hp, 4.5);
     paintHousing(p, housing);
@@ -248,9 +266,9 @@ void twinHeadlamps(Scene& s, const FrontSpec& f)
     // Chrome rings round both reflectors (the lit part is the arc on top).
     p.setBrush(Qt::NoBrush);
     for (const QPointF& c : {ci, co}) {
-        p.setPen(QPen(QColor(110, 118, 126), 1.8));
+        p.setPen(QPen(QColor(70, 78, 86), 2.2));
         p.drawEllipse(c, ringR, ringR);
-        p.setPen(QPen(QColor(200, 206, 212), 0.9));
+        p.setPen(QPen(QColor(150, 158, 166), 1.0));
         p.drawEllipse(c, ringR, ringR);
     }
 
@@ -293,18 +311,20 @@ void bumper(Scene& s, const FrontSpec& f)
                  f.plate.top() - 24);
     crease(p, line, 0.7);
 
-    // The wide lower intake.
-    QPainterPath intake;
-    intake.moveTo(-2, f.intakeTop);
-    intake.lineTo(f.intakeHalf - 6, f.intakeTop);
-    intake.quadTo(f.intakeHalf, f.intakeTop, f.intakeHalf + 2, f.intakeTop + 4);
-    intake.lineTo(f.intakeHalf - 4, f.intakeBottom);
-    intake.lineTo(-2, f.intakeBottom);
-    intake.closeSubpath();
-    paintTrim(p, intake, f.intakeTop, f.intakeBottom);
-    p.setPen(QPen(QColor(80, 84, 90), 0.8));
-    p.drawLine(QPointF(0, (f.intakeTop + f.intakeBottom) / 2),
-               QPointF(f.intakeHalf - 2, (f.intakeTop + f.intakeBottom) / 2));
+    // The wide lower intake (the X models have their skid plate there).
+    if (f.intakeHalf > 0) {
+        QPainterPath intake;
+        intake.moveTo(-2, f.intakeTop);
+        intake.lineTo(f.intakeHalf - 6, f.intakeTop);
+        intake.quadTo(f.intakeHalf, f.intakeTop, f.intakeHalf + 2, f.intakeTop + 4);
+        intake.lineTo(f.intakeHalf - 4, f.intakeBottom);
+        intake.lineTo(-2, f.intakeBottom);
+        intake.closeSubpath();
+        paintTrim(p, intake, f.intakeTop, f.intakeBottom);
+        p.setPen(QPen(QColor(80, 84, 90), 0.8));
+        p.drawLine(QPointF(0, (f.intakeTop + f.intakeBottom) / 2),
+                   QPointF(f.intakeHalf - 2, (f.intakeTop + f.intakeBottom) / 2));
+    }
 
     paintPlateRecess(p, QRectF(-10, f.plate.top(), f.plate.right() + 10, f.plate.height()));
 
@@ -703,8 +723,7 @@ void drawFrontLook(Scene& s)
         f.plasticArches = true;
         f.kidney = {5, 134, 36, 34};
         f.plate = {0, 213, 43, 18};
-        f.intakeTop = 232;
-        f.intakeBottom = 240;
+        f.intakeHalf = 0;
         bmwFront(s, f);
         break;
     }
@@ -734,7 +753,7 @@ void drawFrontLook(Scene& s)
         f.kidney = {5, 130, 38, 30};
         f.plate = {0, 187, 41, 17};
         f.intakeTop = 206;
-        f.intakeBottom = 222;
+        f.intakeBottom = 214;
         f.intakeHalf = 66;
         bmwFront(s, f);
         break;

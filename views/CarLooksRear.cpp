@@ -193,6 +193,17 @@ void rearBody(Scene& s, const RearSpec& r)
     }
 
     if (r.plasticArches) {
+        QPainterPath skid = smoothPolygon(QPolygonF{{-4, r.apronY - 8},
+                                                    {r.exhaustX - 16, r.apronY - 8},
+                                                    {r.exhaustX - 12, r.apronY},
+                                                    {-4, r.apronY}},
+                                          2);
+        QLinearGradient g(0, r.apronY - 8, 0, r.apronY);
+        g.setColorAt(0.0, QColor(224, 228, 232));
+        g.setColorAt(1.0, QColor(150, 156, 162));
+        p.setBrush(g);
+        p.setPen(QPen(QColor(90, 96, 102), 0.6));
+        p.drawPath(skid);
         QPainterPath arch;
         arch.moveTo(r.bodyHalf + 1.5, r.bodyBottomY - 44);
         arch.lineTo(r.bodyHalf + 1.5, r.bodyBottomY - 4);

@@ -101,9 +101,10 @@ void paintDarkLamp(QPainter& p, const QPainterPath& path, Glass glass, Tint tint
         break;
     }
     case Glass::Chrome: {
+        // Light guides: milky grey when dark.
         QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0.0, QColor(236, 240, 244));
-        g.setColorAt(1.0, QColor(150, 158, 166));
+        g.setColorAt(0.0, QColor(176, 184, 192));
+        g.setColorAt(1.0, QColor(112, 120, 128));
         p.setBrush(g);
         p.setPen(QPen(QColor(96, 104, 112), 0.4));
         p.drawPath(path);

@@ -82,6 +82,9 @@ void CarViewsController::lichtAus()
     // lamps (after AppendStep, which calls this, it has just been stored).
     m_advanceTimer.stop();
     m_ctx.lampState = {};
+    // The new pictures carry no outline; the next pointer movement draws it afresh.
+    m_hover.reset();
+    m_shown = {};
     for (int v : {2, 1, 3, 4})
         loadView(v, 0);
     prefetchStart();

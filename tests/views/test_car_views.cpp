@@ -202,8 +202,12 @@ private slots:
         f.move(1, 5);
         QVERIFY(f.view(2)->outline().isEmpty());
         QCOMPARE(f.view(1)->outline().size(), 1);
-        // A picture load in between leaves no mark when the pointer moves on.
+        // All lamps off: the outline goes with the old picture and comes back
+        // as soon as the pointer moves over the lamp again.
         f.views->lichtAus();
+        QVERIFY(f.view(1)->outline().isEmpty());
+        f.move(1, 5);
+        QCOMPARE(f.view(1)->outline().size(), 1);
         f.views->pointerEvent(0, 10, 10, 1);
         for (int v = 1; v <= 4; ++v)
             QVERIFY(f.view(v)->outline().isEmpty());
