@@ -322,17 +322,18 @@ void miniRear(Scene& s)
     RearSpec r;
     r.ground = 266;
     r.roofY = clubman ? 18 : 28;
-    r.roofHalf = 70;
-    r.roofEdgeHalf = 104;
+    // The Clubman's back is upright and square, its lamps on the pillars.
+    r.roofHalf = clubman ? 96 : 70;
+    r.roofEdgeHalf = clubman ? 124 : 104;
     r.roofEdgeY = r.roofY + 8;
     r.windowTopY = r.roofY + 12;
     r.windowTopHalf = clubman ? 40 : 84;
     r.windowBottomY = clubman ? 112 : 84;
     r.windowBottomHalf = clubman ? 40 : 100;
-    r.pillarHalf = 118;
-    r.deckY = clubman ? 120 : 88;
-    r.shoulderY = clubman ? 124 : 92;
-    r.shoulderHalf = 132;
+    r.pillarHalf = clubman ? 136 : 118;
+    r.deckY = clubman ? 122 : 88;
+    r.shoulderY = clubman ? 126 : 92;
+    r.shoulderHalf = clubman ? 139 : 132;
     r.bodyHalf = 141;
     r.bodyBottomY = 236;
     r.apronY = 240;
@@ -373,10 +374,11 @@ void miniRear(Scene& s)
     }
     if (clubman) {
         // The two barn doors: a window in each, a split in the middle.
-        for (double x0 : {6.0}) {
+        {
+            const double x0 = 6;
             QPainterPath w = smoothPolygon(QPolygonF{{x0, r.windowTopY},
-                                                     {96, r.windowTopY + 2},
-                                                     {100, r.windowBottomY},
+                                                     {106, r.windowTopY + 2},
+                                                     {110, r.windowBottomY},
                                                      {x0, r.windowBottomY}},
                                            4);
             paintGlass(p, w, r.windowTopY, r.windowBottomY);
