@@ -63,6 +63,8 @@ QString ModuleController::portDevice(int n) const
 
 void ModuleController::refreshPortCaptions()
 {
+    // Picks up a [Ports] section edited while the program runs.
+    m_ctx.settings.sync();
     const QStringList system = PortNames::systemPorts();
     for (int i = PortNames::FirstPort; i <= PortNames::LastPort; ++i) {
         if (QAction* port = m_ui.Port[std::size_t(i)])
