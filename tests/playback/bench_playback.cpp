@@ -51,6 +51,7 @@ struct Figures
     int steps = 0;
     double nominalMs = 0;
     double totalMs = 0;
+    double meanLateMs = 0;
     double worstLateMs = 0;
     double earliestMs = 0; // most negative lateness (a step shown before it was due)
     double pauseMs = 0;
@@ -74,7 +75,6 @@ Figures playOnce(const QList<SequenceRow>& rows)
         if (!playing)
             loop.quit();
     });
-    const qint64 clickNs = clock.nsecsElapsed();
     controls.ui.cmdSilulation->click();
     loop.exec();
 
@@ -83,10 +83,11 @@ Figures playOnce(const QList<SequenceRow>& rows)
     const QList<TimingOps::Event>& e = ops.events;
     const qint64 firstNs = e.at(1).ns;
     f.pauseMs = double(firstNs - e.at(0).ns) / 1e6;
-    Q_UNUSED(clickNs);
     qint64 dueNs = firstNs;
+    double sumLateMs = 0;
     for (int i = 1; i < e.size(); ++i) {
         const double lateMs = double(e.at(i).ns - dueNs) / 1e6;
+        sumLateMs += lateMs;
         f.worstLateMs = std::max(f.worstLateMs, lateMs);
         f.earliestMs = std::min(f.earliestMs, lateMs);
         if (e.at(i).row != 0) {
@@ -94,6 +95,7 @@ Figures playOnce(const QList<SequenceRow>& rows)
             dueNs += Interval::toMilliseconds(rows.at(e.at(i).row - 1).interval) * 1'000'000;
         }
     }
+    f.meanLateMs = sumLateMs / double(e.size() - 1);
     f.nominalMs = double(dueNs - firstNs) / 1e6;
     f.totalMs = double(e.last().ns - firstNs) / 1e6;
     return f;
@@ -134,13 +136,14 @@ int main(int argc, char** argv)
     for (const auto& c : cases) {
         for (int run = 1; run <= runs; ++run) {
             const Figures f = playOnce(c.rows);
-            out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9\n")
+            out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10\n")
                        .arg(QString::fromLatin1(c.name), -22)
                        .arg(run, 3)
                        .arg(f.steps, 6)
                        .arg(f.nominalMs, 11, 'f', 1)
                        .arg(f.totalMs, 11, 'f', 1)
                        .arg(100.0 * (f.totalMs - f.nominalMs) / f.nominalMs, 9, 'f', 3)
+                       .arg(f.meanLateMs, 13, 'f', 2)
                        .arg(f.worstLateMs, 14, 'f', 2)
                        .arg(f.earliestMs, 12, 'f', 2)
                        .arg(f.pauseMs, 9, 'f', 1);
