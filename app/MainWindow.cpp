@@ -377,10 +377,8 @@ void MainWindow::runOneTimeSteps()
         m_ctx.prompter.message(t.text(84), t.text(85), Prompter::Icon::Information);
         m_parameterDialog->exec();
         m_ctx.prompter.message(t.text(87), t.text(85), Prompter::Icon::Information);
-        const QDir folder(m_ctx.programFolder);
-        registerFileType({QString::fromLatin1(Config::ApplicationTitle),
-                          QCoreApplication::applicationFilePath(), QStringLiteral("Vantor_E6x"),
-                          QStringLiteral("zfx"), folder.filePath(QStringLiteral("Daten.ico"))});
+        registerFileType(
+            sequenceFileRegistration(m_ctx.programFolder, QCoreApplication::applicationFilePath()));
         m_ctx.prompter.message(t.text(86), t.text(89), Prompter::Icon::Information);
     }
     if (m_startupFileFailed) {
