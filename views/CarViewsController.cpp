@@ -255,10 +255,11 @@ void CarViewsController::prefetchStart()
 
 void CarViewsController::prefetchSome()
 {
-    for (int n = 0; n < 6 && !m_prefetch.empty(); ++n) {
+    // Stop before the kept pictures would push out the ones on show.
+    for (int n = 0; n < 6 && !m_prefetch.empty() && m_pictures->hasRoom(); ++n) {
         m_pictures->picture(m_prefetch.back());
         m_prefetch.pop_back();
     }
-    if (m_prefetch.empty())
+    if (m_prefetch.empty() || !m_pictures->hasRoom())
         m_prefetchTimer.stop();
 }

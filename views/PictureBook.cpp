@@ -55,8 +55,9 @@ private:
 
 PictureBook::PictureBook(const QString& programFolder) : m_folder(programFolder)
 {
-    // Enough for every picture of a vehicle at twice the pixel density.
-    m_pictures.setMaxCost(160 * 1024);
+    // In KiB: every picture of a vehicle at normal pixel density many times
+    // over; at higher densities the least recently shown give way.
+    m_pictures.setMaxCost(128 * 1024);
 }
 
 PictureBook::~PictureBook() = default;
@@ -110,6 +111,12 @@ QImage PictureBook::fromFile(int id) const
     return image;
 }
 
+int PictureBook::pictureCost() const
+{
+    return int(
+        std::max<qint64>(1, qint64(std::lround(Width * m_ratio)) * std::lround(Height * m_ratio) * 4 / 1024));
+}
+
 QPixmap PictureBook::picture(int id)
 {
     if (const QPixmap* kept = m_pictures.object(id))
@@ -123,8 +130,7 @@ QPixmap PictureBook::picture(int id)
     ++m_made;
     auto* pixmap = new QPixmap(QPixmap::fromImage(std::move(image)));
     const QPixmap result = *pixmap;
-    const int cost = int(std::max<qint64>(1, qint64(result.width()) * result.height() * 4 / 1024));
-    m_pictures.insert(id, pixmap, cost);
+    m_pictures.insert(id, pixmap, pictureCost());
     return result;
 }
 

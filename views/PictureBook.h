@@ -41,6 +41,9 @@ public:
     // The drawn picture, without the kept pictures and the files.
     static QImage draw(int id, qreal ratio = 1.0);
 
+    // Whether another picture can be kept without dropping one.
+    bool hasRoom() const { return m_pictures.totalCost() + pictureCost() <= m_pictures.maxCost(); }
+
     // How many pictures were drawn or read so far (for the benchmark and tests).
     int madeCount() const { return m_made; }
 
@@ -48,6 +51,7 @@ private:
     class Canvas;
     Canvas& canvasOf(const PictureBlock& block);
     QImage fromFile(int id) const;
+    int pictureCost() const; // in KiB
 
     QString m_folder;
     qreal m_ratio = 1.0;
