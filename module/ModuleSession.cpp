@@ -25,6 +25,8 @@ bool ModuleSession::unsuitedForTypeFive(const QString& moduleType, const QString
 
 bool ModuleSession::openPort(const QString& device)
 {
+    ++m_run;
+    m_stage = Stage::Handshake;
     m_outcome = ModuleOutcome();
     if (m_port.isOpen())
         m_port.close();
@@ -129,6 +131,7 @@ void ModuleSession::handshakeDone(Handshake::Result result)
     case UploadImage::Status::Ok:
         break;
     }
+    m_stage = Stage::Transfer;
     m_transfer.start(m_outcome.image.bytes);
 }
 
@@ -155,8 +158,24 @@ void ModuleSession::portError(QSerialPort::SerialPortError error)
     if (error != QSerialPort::ResourceError && error != QSerialPort::WriteError &&
         error != QSerialPort::ReadError && error != QSerialPort::UnknownError)
         return;
+    if (!m_outcome.portError.isEmpty())
+        return; // already on its way to the end
     m_outcome.portError = m_port.errorString();
-    finish(m_transfer.isRunning() ? ModuleOutcome::Kind::LinkLost : ModuleOutcome::Kind::NotConnected);
+    // The fault may be reported from inside a write of the handshake or the
+    // transfer: close the port at once, end the operation from the event loop.
+    m_handshake.cancel();
+    m_transfer.cancel();
+    m_port.close();
+    const ModuleOutcome::Kind kind =
+        m_stage == Stage::Transfer ? ModuleOutcome::Kind::LinkLost : ModuleOutcome::Kind::NotConnected;
+    const quint64 run = m_run;
+    QMetaObject::invokeMethod(
+        this,
+        [this, run, kind] {
+            if (run == m_run && isBusy())
+                finish(kind);
+        },
+        Qt::QueuedConnection);
 }
 
 void ModuleSession::stopAll()
@@ -169,6 +188,7 @@ void ModuleSession::stopAll()
 
 void ModuleSession::cancel()
 {
+    ++m_run;
     stopAll();
     m_operation = Operation::None;
     m_prepare = nullptr;

@@ -89,6 +89,11 @@ private:
         Identify,
         Upload
     };
+    enum class Stage
+    {
+        Handshake,
+        Transfer
+    };
 
     bool openPort(const QString& device);
     void handshakeDone(Handshake::Result result);
@@ -101,6 +106,9 @@ private:
     Handshake m_handshake;
     ImageTransfer m_transfer;
     Operation m_operation = Operation::None;
+    Stage m_stage = Stage::Handshake;
+    // Counts operations, so that a late report of a port fault cannot end a later one.
+    quint64 m_run = 0;
     Prepare m_prepare;
     QString m_vehicleCode;
     ModuleOutcome m_outcome;

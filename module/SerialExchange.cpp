@@ -15,6 +15,8 @@ void SerialExchange::start(const QByteArray& message)
 {
     m_message = message;
     m_attempt = 0;
+    if (!m_port.isOpen())
+        return; // the port failed or was closed: the owner has been told
     // Whatever is still on its way from an earlier exchange is not the answer.
     m_port.clear(QSerialPort::Input);
     writeAttempt();
@@ -29,7 +31,9 @@ void SerialExchange::writeAttempt()
 {
     ++m_attempt;
     m_port.write(m_message);
-    m_timer.start();
+    // A write that failed may have closed the port; then nothing more happens here.
+    if (m_port.isOpen())
+        m_timer.start();
 }
 
 void SerialExchange::waited()

@@ -92,6 +92,7 @@ private slots:
     void noAnswerSixTimesStops();
     void typeFiveModelIsRefused();
     void nothingSentForBadImages();
+    void lostLinkStopsTheTransfer();
 };
 
 void TestSerialLink::handshakeValidReply()
@@ -303,6 +304,26 @@ void TestSerialLink::nothingSentForBadImages()
     // Each stop closed the port: it can be opened again at once.
     QSerialPort other(sim.device());
     QVERIFY(other.open(QIODevice::ReadWrite));
+}
+
+void TestSerialLink::lostLinkStopsTheTransfer()
+{
+    auto sim = std::make_unique<SimProcess>(QStringList{});
+    ImageInput input;
+    for (int i = 0; i < 30; ++i)
+        input.sequences[0].append(row("0,5", {std::uint8_t(i + 1), 0, 0, 0}));
+    ModuleSession session;
+    connect(&session, &ModuleSession::progress, this, [&sim](int address, int) {
+        if (address == 5 && sim)
+            sim.reset(); // the module goes away in the middle of the image
+    });
+    const ModuleOutcome outcome = run(session, [&] {
+        session.upload(sim->device(), false, QStringLiteral("112"),
+                       [input](const HandshakeReply&) { return input; });
+    });
+    QCOMPARE(outcome.kind, ModuleOutcome::Kind::LinkLost);
+    QVERIFY(!outcome.portError.isEmpty());
+    QVERIFY(!session.isBusy());
 }
 
 QTEST_GUILESS_MAIN(TestSerialLink)
