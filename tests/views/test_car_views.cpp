@@ -6,6 +6,7 @@
 #include "views/CarViewWidget.h"
 #include "views/CarViewsController.h"
 #include "views/HitTest.h"
+#include "views/PictureBook.h"
 
 #include <QAction>
 #include <QApplication>
@@ -390,6 +391,17 @@ private slots:
         f.click(2, 13);
         QVERIFY(f.view(2)->areaBoxes().isEmpty());
         QCOMPARE(f.view(1)->areaBoxes().size(), 6);
+    }
+
+    void picturesAreDrawnAheadAndKept()
+    {
+        Fixture f;
+        f.vehicle("311"); // four views of 64 pictures each
+        QTRY_COMPARE_WITH_TIMEOUT(f.views->pictures().madeCount(), 256, 10000);
+        f.click(2, 13);
+        f.click(4, 41);
+        f.views->lichtAus();
+        QCOMPARE(f.views->pictures().madeCount(), 256);
     }
 
     void clubmanLeftViewBumperLampIsTheFogLamp()
