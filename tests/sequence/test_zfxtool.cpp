@@ -89,6 +89,20 @@ private slots:
         QCOMPARE(readAll(packed), readAll(file));
     }
 
+    void bundledExampleIsPackedFromItsJson()
+    {
+        QTemporaryDir dir;
+        const QString packed = dir.filePath(QStringLiteral("Beispiel.zfx"));
+        const QString examples = QStringLiteral(EXAMPLES_DIR);
+        QCOMPARE(
+            zfxtool({QStringLiteral("pack"), examples + QStringLiteral("/Beispiel.json"), packed}).exitCode,
+            0);
+        QCOMPARE(readAll(packed), readAll(examples + QStringLiteral("/Beispiel.zfx")));
+        SequenceDocument doc;
+        QCOMPARE(SequenceFile::read(packed, doc, true), SequenceFile::ReadStatus::Ok);
+        QCOMPARE(doc.vehicleCode(), QStringLiteral("312"));
+    }
+
     void dumpPadsAShortParameterString()
     {
         QTemporaryDir dir;
