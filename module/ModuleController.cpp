@@ -97,9 +97,9 @@ void ModuleController::portClick(int index)
     m_ctx.settings.save(QString::fromLatin1(SettingsStore::SectionUpper), QStringLiteral("Lampen_Port"),
                         QString::number(index));
     m_ui.labPort->setText(QStringLiteral(" Port: ") + QString::number(index));
-    ModuleOutcome outcome;
-    outcome.kind = m_session.probe(portDevice(index));
-    if (outcome.kind != ModuleOutcome::Kind::Identified) {
+    if (const auto problem = m_session.portProblem(portDevice(index))) {
+        ModuleOutcome outcome;
+        outcome.kind = *problem;
         if (const auto message = ModuleMessages::forOutcome(m_ctx.texts, outcome, index))
             show(*message);
     }

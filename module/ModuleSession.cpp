@@ -55,15 +55,13 @@ bool ModuleSession::openPort(const QString& device)
     return false;
 }
 
-ModuleOutcome::Kind ModuleSession::probe(const QString& device, QString* error)
+std::optional<ModuleOutcome::Kind> ModuleSession::portProblem(const QString& device)
 {
     if (isBusy())
         return ModuleOutcome::Kind::PortBusy;
     const bool opened = openPort(device);
     m_port.close();
-    if (error)
-        *error = m_outcome.portError;
-    return opened ? ModuleOutcome::Kind::Identified : m_outcome.kind;
+    return opened ? std::nullopt : std::optional(m_outcome.kind);
 }
 
 void ModuleSession::identify(const QString& device, bool developerMode)

@@ -69,8 +69,8 @@ public:
     // Stops whatever runs and closes the port; finished() is not emitted.
     void cancel();
 
-    // Opens and closes the port at once: whether it can be used.
-    ModuleOutcome::Kind probe(const QString& device, QString* error = nullptr);
+    // Opens and closes the port at once: why it cannot be used, nullopt when it can.
+    std::optional<ModuleOutcome::Kind> portProblem(const QString& device);
 
     // A type 5 module cannot take the shows of these vehicles.
     static bool unsuitedForTypeFive(const QString& moduleType, const QString& vehicleCode);
