@@ -87,6 +87,7 @@ private slots:
     void handshakeNoAnswer();
     void portNotAvailableOrBusy();
     void uploadKeepsTheImage();
+    void framesAndEchoes();
     void retryRule();
     void wrongEchoSixTimesStops();
     void noAnswerSixTimesStops();
@@ -210,6 +211,20 @@ void TestSerialLink::uploadKeepsTheImage()
     QCOMPARE(readFile(file), hexLines(expected.bytes));
     QCOMPARE(sim.count(QStringLiteral("frame")), expected.length);
     QCOMPARE(sim.log().last(), QStringLiteral("end of transfer, %1 bytes kept").arg(expected.length));
+}
+
+void TestSerialLink::framesAndEchoes()
+{
+    const QByteArray frame = ImageTransfer::frame(300, char(0xC2));
+    QCOMPARE(frame, QByteArray("\x01\x2C\xC2", 3));
+    QCOMPARE(ImageTransfer::frame(1, 0), QByteArray("\x00\x01\x00", 3));
+    // The frame and any one character more is the echo; the frame alone is not.
+    QVERIFY(ImageTransfer::isEcho(frame + 'K', frame));
+    QVERIFY(ImageTransfer::isEcho(frame + '\0', frame));
+    QVERIFY(!ImageTransfer::isEcho(frame, frame));
+    QVERIFY(!ImageTransfer::isEcho(frame + "KK", frame));
+    QVERIFY(!ImageTransfer::isEcho(QByteArray("\x01\x2C\xC3K", 4), frame));
+    QVERIFY(!ImageTransfer::isEcho(QByteArray(), frame));
 }
 
 void TestSerialLink::retryRule()
