@@ -113,7 +113,9 @@ bool FileCommands::writeTo(const QString& fileName)
 {
     SequenceDocument& doc = m_ctx.document;
     if (!SequenceFile::write(fileName, doc)) {
-        m_ctx.prompter.message(m_ctx.texts.text(88), m_ctx.texts.text(82), Prompter::Icon::Exclamation);
+        // The document stays as it is, so the message must not say it was cleared.
+        m_ctx.prompter.message(m_ctx.texts.text(SaveFailedText), m_ctx.texts.text(82),
+                               Prompter::Icon::Exclamation);
         return false;
     }
     doc.setFileName(fileName);

@@ -14,6 +14,9 @@ class FileCommands : public QObject
 {
     Q_OBJECT
 public:
+    // The language text that says a save failed and the document was kept.
+    static constexpr int SaveFailedText = 145;
+
     FileCommands(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent = nullptr);
 
     // Each returns true when it ran to its end (not cancelled, not failed).

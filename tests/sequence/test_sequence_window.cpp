@@ -193,7 +193,7 @@ private slots:
         w.menu(2);
         QCOMPARE(w.t.document.table(0).rows(), rows(2));
         QVERIFY(w.t.document.isUntitled());
-        QCOMPARE(w.t.prompter.shown.last().text, w.t.texts.text(88));
+        QCOMPARE(w.t.prompter.shown.last().text, w.t.texts.text(FileCommands::SaveFailedText));
         QCOMPARE(w.t.prompter.fileAnswers.size(), 1); // the open dialog was not shown
     }
 
@@ -285,7 +285,7 @@ private slots:
         const QString title = w.window->windowTitle();
         w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("fehlt/Neu.zfx")));
         w.menu(4);
-        QCOMPARE(w.t.prompter.shown.last().text, w.t.texts.text(88));
+        QCOMPARE(w.t.prompter.shown.last().text, w.t.texts.text(FileCommands::SaveFailedText));
         QCOMPARE(w.t.prompter.shown.last().title, w.t.texts.text(82));
         QCOMPARE(w.t.document.table(0).rows(), rows(3));
         QCOMPARE(w.t.document.fileName(), file);
