@@ -92,7 +92,4 @@ private:
     bool m_firstRun = false;
     bool m_startupFileFailed = false;
     bool m_oneTimeStepsPending = false;
-    bool m_closing = false;
-    // Set while a stored state is pushed into the option controls.
-    bool m_optionsLoaded = true;
 };

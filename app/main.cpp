@@ -8,6 +8,8 @@
 #include "ui/WidgetPrompter.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -28,6 +30,7 @@ int main(int argc, char* argv[])
     SequenceDocument document;
     AppContext ctx{settings, texts, prompter, document};
     ctx.programFolder = QApplication::applicationDirPath();
+    QApplication::setWindowIcon(QIcon(QDir(ctx.programFolder).filePath(QStringLiteral("Vantor.png"))));
 
     Startup startup(ctx, commandLine);
     QObject::connect(&startup, &Startup::cancelled, &app, &QApplication::quit, Qt::QueuedConnection);
