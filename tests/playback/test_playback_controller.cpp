@@ -260,20 +260,13 @@ private slots:
         // 100 s is more than a 16-bit timer interval; it is waited for in full.
         QCOMPARE(f.ops.shownRows(), (QList<int>{1, 2, 3}));
         QCOMPARE(f.timerE().interval(), 100000);
-        f.fire();
-        QCOMPARE(f.ops.shownRows(), (QList<int>{1, 2, 3, 4}));
-        QCOMPARE(f.nowMs, 500 + 500 + 1500 + 100000);
-    }
+        QCOMPARE(f.nowMs, 500 + 500 + 1500);
 
-    void aLongBlockIsNotMadeUpFor()
-    {
-        Fixture f(playbackRows(4));
-        f.controls.ui.cmdSilulation->click();
-        f.endPause();
-        // The window was blocked for 3 s: the next row comes one interval after
-        // the late one instead of three rows in a rush.
-        f.nowMs += 3000;
+        // After the window was blocked for 3 s, the next row comes one
+        // interval after the late one instead of at once.
+        f.nowMs += 100000 + 3000;
         f.playback.timerTick();
+        QCOMPARE(f.ops.shownRows(), (QList<int>{1, 2, 3, 4}));
         QCOMPARE(f.timerE().interval(), 500);
     }
 
@@ -328,14 +321,6 @@ private slots:
         f.controls.ui.cmdSilulation->click();
         f.t.document.setActiveSequence(1);
         QVERIFY(!f.playback.isPlaying());
-    }
-
-    void stopIsHarmlessWhenIdle()
-    {
-        Fixture f(playbackRows(2));
-        f.playback.stop();
-        QVERIFY(f.ops.calls.isEmpty());
-        QCOMPARE(f.playing.count(), 0);
     }
 
     // The timers are wired: a short sequence plays on its own through the event loop.
