@@ -36,3 +36,14 @@ function(vantor_test name)
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=0;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-home/share;XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-home/config"
         TIMEOUT 300)
 endfunction()
+
+# vantor_install_program(TARGET): installs a program into the program folder
+# beside its data files and links it from bin/. The link is made at install
+# time, so that --prefix and DESTDIR count.
+function(vantor_install_program target)
+    install(TARGETS ${target} RUNTIME DESTINATION ${VANTOR_INSTALL_DIR})
+    install(CODE "set(bindir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+        file(MAKE_DIRECTORY \"\${bindir}\")
+        file(CREATE_LINK \"\${CMAKE_INSTALL_PREFIX}/${VANTOR_INSTALL_DIR}/${target}\"
+            \"\${bindir}/${target}\" SYMBOLIC)")
+endfunction()
