@@ -62,6 +62,20 @@ std::pair<QColor, QColor> darkLens(Tint t)
     }
 }
 
+// Fills the ellipse with a radial gradient stretched to its shape. The
+// gradient is scaled by the brush, not the painter: a scaled painter would
+// flatten the ellipse's curves at the scale of the unit circle, into
+// thousands of points.
+void ellipseGlow(QPainter& p, QPointF centre, double rx, double ry, const QGradientStops& stops)
+{
+    QRadialGradient g(QPointF(0, 0), 1.0);
+    g.setStops(stops);
+    QBrush brush(g);
+    brush.setTransform(QTransform(rx, 0, 0, ry, centre.x(), centre.y()));
+    p.setBrush(brush);
+    p.drawEllipse(centre, rx, ry);
+}
+
 // The rectangle of whole pixels inside `r`.
 QRect innerPixels(const QRectF& r)
 {
@@ -209,23 +223,14 @@ void paintLit(QPainter& p, const LampPart& lamp, const QTransform& lampTransform
     const double rx = std::max(std::min(centre.x() - clip.left(), clip.right() - centre.x()), 1.0);
     const double ry = std::max(std::min(centre.y() - clip.top(), clip.bottom() - centre.y()), 1.0);
     {
-        p.save();
-        p.translate(centre);
-        p.scale(rx, ry);
-        QRadialGradient g(QPointF(0, 0), 1.0);
         QColor inner = c.glow;
         inner.setAlpha(190);
         QColor mid = c.glow;
         mid.setAlpha(80);
         QColor outer = c.glow;
         outer.setAlpha(0);
-        g.setColorAt(0.0, inner);
-        g.setColorAt(0.5, mid);
-        g.setColorAt(1.0, outer);
         p.setCompositionMode(QPainter::CompositionMode_Screen);
-        p.setBrush(g);
-        p.drawEllipse(QPointF(0, 0), 1.0, 1.0);
-        p.restore();
+        ellipseGlow(p, centre, rx, ry, {{0.0, inner}, {0.5, mid}, {1.0, outer}});
     }
 
     // The glass itself, lit through.
@@ -239,20 +244,21 @@ void paintLit(QPainter& p, const LampPart& lamp, const QTransform& lampTransform
         p.setBrush(body);
         p.drawPath(lamp.path);
         // The bulbs or LEDs behind the glass: a hot middle.
-        p.save();
-        p.setClipPath(lamp.path, Qt::IntersectClip);
-        p.translate(r.center());
-        p.scale(std::max(r.width() * 0.5, 1.0), std::max(r.height() * 0.5, 1.0));
-        QRadialGradient hot(QPointF(0, 0), 1.0);
         QColor core = c.core;
         core.setAlpha(230);
         QColor fade = c.core;
         fade.setAlpha(0);
+        QRadialGradient hot(QPointF(0, 0), 1.0);
         hot.setColorAt(0.0, core);
         hot.setColorAt(0.8, fade);
-        p.setBrush(hot);
-        p.drawEllipse(QPointF(0, 0), 1.0, 1.0);
-        p.restore();
+        hot.setColorAt(1.0, fade);
+        // The gradient is clear beyond 0.8 of the lamp's half size, so the
+        // lamp's own shape needs no clip: filling it is enough.
+        QBrush brush(hot);
+        brush.setTransform(QTransform(std::max(r.width() * 0.5, 1.0), 0, 0, std::max(r.height() * 0.5, 1.0),
+                                      r.center().x(), r.center().y()));
+        p.setBrush(brush);
+        p.drawPath(lamp.path);
     } else {
         QRadialGradient body(r.center(), std::max(r.width(), r.height()) * 0.62);
         body.setColorAt(0.0, c.core);
@@ -265,20 +271,13 @@ void paintLit(QPainter& p, const LampPart& lamp, const QTransform& lampTransform
     // A second, tight bloom so that small lamps read as lit from a distance.
     p.resetTransform();
     {
-        p.save();
-        p.translate(centre);
-        p.scale(std::max(shape.width() * 0.75, 2.0), std::max(shape.height() * 0.75, 2.0));
-        QRadialGradient g(QPointF(0, 0), 1.0);
         QColor inner = c.core;
         inner.setAlpha(lamp.glass == Glass::Lens ? 90 : 140);
         QColor outer = c.glow;
         outer.setAlpha(0);
-        g.setColorAt(0.0, inner);
-        g.setColorAt(1.0, outer);
         p.setCompositionMode(QPainter::CompositionMode_Screen);
-        p.setBrush(g);
-        p.drawEllipse(QPointF(0, 0), 1.0, 1.0);
-        p.restore();
+        ellipseGlow(p, centre, std::max(shape.width() * 0.75, 2.0), std::max(shape.height() * 0.75, 2.0),
+                    {{0.0, inner}, {1.0, outer}});
     }
     p.restore();
 }
@@ -471,17 +470,9 @@ void paintTyre(QPainter& p, const QRectF& r)
 
 void paintShadow(QPainter& p, double ground, double halfWidth)
 {
-    p.save();
-    p.translate(0, ground);
-    p.scale(halfWidth + 14, 7);
-    QRadialGradient g(QPointF(0, 0), 1.0);
-    g.setColorAt(0.0, QColor(0, 0, 0, 90));
-    g.setColorAt(0.75, QColor(0, 0, 0, 40));
-    g.setColorAt(1.0, QColor(0, 0, 0, 0));
     p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawEllipse(QPointF(0, 0), 1.0, 1.0);
-    p.restore();
+    ellipseGlow(p, QPointF(0, ground), halfWidth + 14, 7,
+                {{0.0, QColor(0, 0, 0, 90)}, {0.75, QColor(0, 0, 0, 40)}, {1.0, QColor(0, 0, 0, 0)}});
 }
 
 void paintPlateRecess(QPainter& p, const QRectF& r)

@@ -17,7 +17,7 @@ public:
     Canvas(const PictureBlock& block, qreal ratio) : m_block(block)
     {
         m_base = QImage(int(std::lround(Width * ratio)), int(std::lround(Height * ratio)),
-                        QImage::Format_ARGB32_Premultiplied);
+                        QImage::Format_RGB32); // opaque: shown without a conversion
         m_base.setDevicePixelRatio(ratio);
         QPainter p(&m_base);
         p.setRenderHint(QPainter::Antialiasing);
