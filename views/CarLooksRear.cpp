@@ -47,6 +47,11 @@ struct RearSpec
     QRectF plate{0, 135, 43, 18};
     double exhaustX = 112, exhaustY = 224;
     bool twinPipes = false;
+    // The 5er and 6er: a flat boot lid set into the back, its edge running
+    // out over the rear lights as a shoulder line at this height.
+    double flatLidShoulderY = 0;
+    // The X6: the coupé roof falling away to a lip on the tailgate.
+    bool slopedRoof = false;
 };
 
 QPainterPath rearBodyPath(const RearSpec& r)
@@ -77,13 +82,28 @@ void rearBody(Scene& s, const RearSpec& r)
     const QPainterPath body = rearBodyPath(r);
     paintBody(p, body, r.roofY, r.apronY);
     {
-        p.save();
-        p.setClipPath(body, Qt::IntersectClip);
+        // The body filled once more with a sideways shade: no clip needed.
         QLinearGradient side(r.bodyHalf - 36, 0, r.bodyHalf + 1, 0);
         side.setColorAt(0.0, QColor(30, 36, 42, 0));
         side.setColorAt(1.0, QColor(30, 36, 42, 80));
-        p.fillRect(QRectF(r.bodyHalf - 36, r.roofY, 40, r.apronY - r.roofY), side);
-        p.restore();
+        p.setPen(Qt::NoPen);
+        p.setBrush(side);
+        p.drawPath(body);
+    }
+    if (r.slopedRoof) {
+        // The roof seen falling towards us: a lit plane over the window.
+        QPainterPath slope;
+        slope.moveTo(-2, r.roofY + 1);
+        slope.lineTo(r.roofHalf, r.roofY + 1.5);
+        slope.cubicTo(r.roofHalf + 14, r.roofY + 2.5, r.windowTopHalf + 8, r.windowTopY - 6,
+                      r.windowTopHalf + 4, r.windowTopY - 1);
+        slope.lineTo(-2, r.windowTopY - 1);
+        slope.closeSubpath();
+        QLinearGradient g(0, r.roofY, 0, r.windowTopY);
+        g.setColorAt(0.0, colour::bodyLight.lighter(106));
+        g.setColorAt(1.0, colour::bodyMid);
+        p.setBrush(g);
+        p.drawPath(slope);
     }
 
     // Soft top or folding hard top over the cabin.
@@ -158,9 +178,39 @@ void rearBody(Scene& s, const RearSpec& r)
         crease(p, edge, 1.0);
     }
 
-    // Shut line of the boot lid or tailgate.
-    p.save();
-    p.setClipPath(body, Qt::IntersectClip);
+    if (r.flatLidShoulderY > 0) {
+        // The flat lid: a lighter panel with a sharp edge that runs on over
+        // the rear lights to the sides as the shoulder line.
+        QPainterPath lid;
+        lid.moveTo(-2, r.deckY + 8);
+        lid.lineTo(r.lidHalf + 4, r.deckY + 6);
+        lid.lineTo(r.lidHalf + 8, r.flatLidShoulderY);
+        lid.lineTo(r.lidHalf, r.lidBottomY - 4);
+        lid.lineTo(-2, r.lidBottomY - 4);
+        lid.closeSubpath();
+        QLinearGradient g(0, r.deckY, 0, r.lidBottomY);
+        g.setColorAt(0.0, colour::bodyLight.lighter(104));
+        g.setColorAt(1.0, colour::bodyMid.lighter(104));
+        p.setPen(Qt::NoPen);
+        p.setBrush(g);
+        p.drawPath(lid);
+        QPainterPath edge;
+        edge.moveTo(r.lidHalf + 4, r.deckY + 6);
+        edge.lineTo(r.lidHalf + 8, r.flatLidShoulderY);
+        edge.quadTo(r.shoulderHalf - 10, r.flatLidShoulderY - 1, r.bodyHalf - 3, r.flatLidShoulderY - 4);
+        crease(p, edge, 1.5);
+    }
+    if (r.slopedRoof) {
+        // The lip at the end of the tailgate.
+        QPainterPath lip = smoothPolygon(QPolygonF{{-2, r.windowBottomY + 1},
+                                                   {r.windowBottomHalf + 4, r.windowBottomY},
+                                                   {r.windowBottomHalf + 2, r.windowBottomY + 5},
+                                                   {-2, r.windowBottomY + 5}},
+                                         1.5);
+        paintBody(p, lip, r.windowBottomY, r.windowBottomY + 5);
+    }
+
+    // Shut line of the boot lid or tailgate (inside the body: no clip).
     QPainterPath shut;
     shut.moveTo(r.lidHalf, r.tail == Tail::Saloon ? r.deckY + 6 : r.windowTopY - 4);
     shut.lineTo(r.lidHalf - 2, r.lidBottomY - 6);
@@ -173,9 +223,8 @@ void rearBody(Scene& s, const RearSpec& r)
     // Bumper: a crease along its top, the plate, the diffuser and the exhaust.
     QPainterPath bumperLine;
     bumperLine.moveTo(-2, r.bumperTopY);
-    bumperLine.cubicTo(50, r.bumperTopY, r.bodyHalf - 30, r.bumperTopY - 2, r.bodyHalf - 1, r.bumperTopY - 8);
+    bumperLine.cubicTo(50, r.bumperTopY, r.bodyHalf - 30, r.bumperTopY - 2, r.bodyHalf - 3, r.bumperTopY - 8);
     crease(p, bumperLine, 0.8);
-    p.restore();
     paintPlateRecess(p, QRectF(-10, r.plate.top(), r.plate.right() + 10, r.plate.height()));
     QPainterPath diffuser;
     diffuser.moveTo(-2, r.apronY - 9);
@@ -673,6 +722,8 @@ void drawRearLook(Scene& s)
         r.plate = touring ? QRectF(0, 149, 43, 17) : QRectF(0, 143, 44, 17);
         r.twinPipes = true;
         r.exhaustX = 116;
+        if (!touring)
+            r.flatLidShoulderY = 96;
         bmwRear(s, r, [&s] {
             // The boomerang: a wide outer part sweeping in over the lid.
             splitTailLamps(s, {{0.0, 0.0}, {0.94, 0.02}, {1.0, 0.2}, {0.95, 1.0}, {0.2, 1.0}, {0.0, 0.5}},
@@ -707,6 +758,7 @@ void drawRearLook(Scene& s)
         r.lidBottomY = 180;
         r.bumperTopY = 186;
         r.plate = {0, 196, 43, 17};
+        r.flatLidShoulderY = 104;
         r.exhaustX = 118;
         r.exhaustY = 226;
         r.twinPipes = true;
@@ -731,12 +783,13 @@ void drawRearLook(Scene& s)
         const bool x6 = s.look() == Look::X6Rear;
         RearSpec r;
         r.ground = 266;
-        r.roofY = x6 ? 22 : 6;
+        r.roofY = x6 ? 16 : 6;
         r.roofHalf = x6 ? 44 : 60;
         r.roofEdgeHalf = x6 ? 78 : 96;
         r.roofEdgeY = r.roofY + 9;
-        r.windowTopY = r.roofY + 14;
-        r.windowTopHalf = x6 ? 62 : 82;
+        r.windowTopY = x6 ? 38 : r.roofY + 14;
+        r.windowTopHalf = x6 ? 54 : 82;
+        r.slopedRoof = x6;
         r.windowBottomY = x6 ? 60 : 84;
         r.windowBottomHalf = x6 ? 90 : 98;
         r.pillarHalf = 122;
