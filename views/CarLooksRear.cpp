@@ -212,7 +212,10 @@ void rearBody(Scene& s, const RearSpec& r)
 
     // Shut line of the boot lid or tailgate (inside the body: no clip).
     QPainterPath shut;
-    shut.moveTo(r.lidHalf, r.tail == Tail::Saloon ? r.deckY + 6 : r.windowTopY - 4);
+    double shutTop = r.tail == Tail::Saloon ? r.deckY + 6 : r.windowTopY - 4;
+    while (shutTop < r.lidBottomY - 8 && !body.contains(QPointF(r.lidHalf + 1.5, shutTop)))
+        shutTop += 2; // start where the body is wide enough
+    shut.moveTo(r.lidHalf, shutTop);
     shut.lineTo(r.lidHalf - 2, r.lidBottomY - 6);
     shut.quadTo(r.lidHalf - 3, r.lidBottomY, r.lidHalf - 9, r.lidBottomY);
     shut.lineTo(-2, r.lidBottomY);
