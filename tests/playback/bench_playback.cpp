@@ -131,8 +131,9 @@ int main(int argc, char** argv)
                  {"20 rows with 4 loops", loopedRows()}};
 
     QTextStream out(stdout);
-    out << "sequence               run  steps  nominal ms    total ms   error %  worst late ms  earliest ms  "
-           "pause ms\n";
+    out << "sequence               run  steps  nominal ms    total ms   error %  mean late ms  worst late ms "
+           " "
+           "earliest ms  pause ms\n";
     for (const auto& c : cases) {
         for (int run = 1; run <= runs; ++run) {
             const Figures f = playOnce(c.rows);

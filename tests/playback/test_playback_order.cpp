@@ -184,9 +184,9 @@ private slots:
         schedule.advance(112 * ms, 100);
         QCOMPARE(schedule.waitMs(112 * ms), 93);
         QCOMPARE(schedule.deadlineNs(), 205 * ms);
-        // Rounded to the nearest millisecond; never negative.
-        QCOMPARE(schedule.waitMs(205 * ms - 400'000), 0);
-        QCOMPARE(schedule.waitMs(205 * ms - 600'000), 1);
+        // Whole milliseconds rounded down; never negative.
+        QCOMPARE(schedule.waitMs(205 * ms - 900'000), 0);
+        QCOMPARE(schedule.waitMs(205 * ms - 1'900'000), 1);
         QCOMPARE(schedule.waitMs(300 * ms), 0);
         QVERIFY(schedule.isDue(205 * ms - 900'000));
         QVERIFY(!schedule.isDue(205 * ms - 1'100'000));

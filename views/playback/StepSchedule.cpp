@@ -21,6 +21,6 @@ int StepSchedule::waitMs(qint64 nowNs) const
     if (m_deadlineNs <= nowNs)
         return 0;
     const qint64 remainingNs = m_deadlineNs - nowNs;
-    const qint64 ms = remainingNs / 1'000'000 + (remainingNs % 1'000'000 >= 500'000 ? 1 : 0);
+    const qint64 ms = remainingNs / 1'000'000;
     return ms > MaxWaitMs ? MaxWaitMs : int(ms);
 }

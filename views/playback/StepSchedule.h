@@ -25,8 +25,10 @@ public:
     void advance(qint64 nowNs, qint64 intervalMs);
     qint64 deadlineNs() const { return m_deadlineNs; }
 
-    // Whole milliseconds from nowNs to the deadline, rounded to the nearest,
-    // 0 once it has passed, at most MaxWaitMs.
+    // Whole milliseconds from nowNs to the deadline, rounded down (the event
+    // loop wakes up to a millisecond after a timer is due, never before), 0
+    // once it has passed, at most MaxWaitMs. A timer so set fires within the
+    // tolerance of the deadline.
     int waitMs(qint64 nowNs) const;
     bool isDue(qint64 nowNs) const { return m_deadlineNs - nowNs <= ToleranceNs; }
 
