@@ -85,6 +85,12 @@ bool SequenceDocument::applyTableState(int k, const TableState& state)
     return true;
 }
 
+void SequenceDocument::endEditGroup()
+{
+    if (m_editGroupDepth > 0 && --m_editGroupDepth == 0)
+        emit editGroupEnded();
+}
+
 bool SequenceDocument::isSelected(int k, int j) const
 {
     const SequenceTableModel& t = table(k);

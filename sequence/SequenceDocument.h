@@ -67,12 +67,33 @@ public:
     // state holds more rows than a table can.
     bool applyTableState(int k, const TableState& state);
 
+    // The table edits made between begin and end are one change for the undo
+    // history, e.g. a command that applies its table twice. Groups nest; the
+    // outermost end emits editGroupEnded.
+    void beginEditGroup() { ++m_editGroupDepth; }
+    void endEditGroup();
+    bool inEditGroup() const { return m_editGroupDepth > 0; }
+    // Begins a group for the lifetime of the object.
+    class EditGroup
+    {
+    public:
+        explicit EditGroup(SequenceDocument& document) : m_document(document) { m_document.beginEditGroup(); }
+        ~EditGroup() { m_document.endEditGroup(); }
+        EditGroup(const EditGroup&) = delete;
+        EditGroup& operator=(const EditGroup&) = delete;
+
+    private:
+        SequenceDocument& m_document;
+    };
+
 signals:
     void activeSequenceChanged(int k);
     // An editing command changed the rows of table k (for an undo history).
     void tableEdited(int k, const QList<SequenceRow>& before, const QList<SequenceRow>& after);
     // Both tables were replaced or emptied as a whole (New, Open, start-up file).
     void contentReplaced();
+    // The outermost edit group has ended.
+    void editGroupEnded();
     void fileNameChanged(const QString& fileName);
 
 private:
@@ -82,4 +103,5 @@ private:
     QString m_vehicleCode = QStringLiteral("112");
     QString m_parameterString = QString::fromLatin1(DefaultParameterString);
     QString m_fileName;
+    int m_editGroupDepth = 0;
 };

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "sequence/SequenceContent.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <memory>
+#include <optional>
+
+class QLockFile;
+class SequenceDocument;
+
+// Keeps a copy of a document with unsaved changes in the user's data folder,
+// so that work survives a crash. While the document differs from its file, a
+// copy ("backup.zfx", beside it "backup.name" with the document's own file
+// name) is written at every interval; once it no longer differs, the copy
+// goes. A lock file ("session.lock") is held for the whole run: when a run
+// finds the lock of an earlier run that is no longer running, that run ended
+// without closing, and its copy can be restored.
+//
+// A second program running at the same time finds the lock taken and keeps
+// no copies, so it never overwrites the first program's copy.
+class Backup : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int DefaultIntervalMs = 60'000;
+
+    explicit Backup(SequenceDocument& document, QObject* parent = nullptr);
+    ~Backup() override;
+
+    // "<user's data folder>/Vantor".
+    static QString defaultFolder();
+    // Both take effect at the next start().
+    void setFolder(const QString& folder) { m_folder = folder; }
+    QString folder() const { return m_folder; }
+    void setInterval(int ms) { m_timer.setInterval(ms); }
+    int interval() const { return m_timer.interval(); }
+
+    QString backupFile() const;
+    QString nameFile() const;
+    QString lockFile() const;
+
+    // Takes the lock and starts the timer. False when another running program
+    // holds the lock or the folder cannot be made; no copies are kept then.
+    bool start();
+    bool isRunning() const { return m_running; }
+
+    // After start(): the copy left by a run that ended without closing. It is
+    // kept, and no copy is written, until it is dismissed.
+    bool hasCrashCopy() const { return m_crashCopy; }
+    // The name the document of that run had; empty when it was untitled.
+    QString crashedFileName() const;
+    void dismissCrashCopy();
+
+    // Writes the copy when the document has unsaved changes, removes it when
+    // it has none. True when a copy of the current document exists afterwards.
+    bool update();
+    // Removes the copy (the document was saved).
+    void remove();
+    // A normal end: removes the copy and gives the lock back.
+    void stop();
+
+private:
+    SequenceDocument& m_document;
+    QString m_folder;
+    QTimer m_timer;
+    std::unique_ptr<QLockFile> m_lock;
+    bool m_running = false;
+    bool m_crashCopy = false;
+    // What the copy on disk holds, to skip writing the same again.
+    std::optional<SequenceContent> m_written;
+    QString m_writtenName;
+};
