@@ -1,0 +1,133 @@
+#include "vehicle/VehicleConfig.h"
+#include "views/PictureBook.h"
+#include "views/RowPreview.h"
+#include "views/Storyboard.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Loop = QStringLiteral("S  1 / 3 x");
+
+// The bases of the default vehicle, by view.
+std::array<int, 4> bases()
+{
+    const VehicleConfig vehicle;
+    return {vehicle.pictureBaseOfView(1), vehicle.pictureBaseOfView(2), vehicle.pictureBaseOfView(3),
+            vehicle.pictureBaseOfView(4)};
+}
+
+LampOptions options()
+{
+    return LampOptions::of(QStringLiteral("112"), VehicleConfig());
+}
+
+QList<SequenceRow> steps(int count)
+{
+    QList<SequenceRow> out;
+    for (int j = 1; j <= count; ++j)
+        out.append({QStringLiteral("0,5"), QString(), {}});
+    return out;
+}
+
+} // namespace
+
+class TestStoryboard : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sizeFollowsTheNumberOfSteps()
+    {
+        const QSize card(2 * Storyboard::Padding + 2 * Storyboard::ThumbWidth,
+                         Storyboard::CaptionHeight + 2 * Storyboard::ThumbHeight + Storyboard::Padding);
+        const int top = 2 * Storyboard::Margin + Storyboard::TitleHeight;
+        const Storyboard three(QStringLiteral("t"), steps(3), options(), bases());
+        QCOMPARE(three.imageSize(),
+                 QSize(2 * Storyboard::Margin + 3 * card.width() + 2 * Storyboard::Gap, top + card.height()));
+        // A full row of cards, then the next row.
+        const Storyboard seven(QStringLiteral("t"), steps(7), options(), bases());
+        QCOMPARE(seven.imageSize(), QSize(2 * Storyboard::Margin + 5 * card.width() + 4 * Storyboard::Gap,
+                                          top + 2 * card.height() + Storyboard::Gap));
+        QCOMPARE(seven.cardRect(5).topLeft(),
+                 seven.cardRect(0).bottomLeft() + QPoint(0, Storyboard::Gap + 1));
+        // The views meet as in the main window: front pair above, rear pair below.
+        QCOMPARE(seven.viewRect(6, 2).left(), seven.viewRect(6, 1).right() + 1);
+        QCOMPARE(seven.viewRect(6, 3).top(), seven.viewRect(6, 1).bottom() + 1);
+        QVERIFY(seven.cardRect(6).contains(seven.viewRect(6, 4)));
+        QCOMPARE(Storyboard(QStringLiteral("t"), {}, options(), bases()).imageSize().width(),
+                 2 * Storyboard::Margin + card.width());
+    }
+
+    // Each view of a card shows the picture showing the row would show.
+    void aStepShowsItsPicturesInSmall()
+    {
+        QList<SequenceRow> rows = steps(3);
+        rows[1] = {QStringLiteral("1,5"), Loop, {0x03, 0x01, 0x02, 0x04}};
+        rows[2].loopMarker = Loop;
+        const Storyboard board(QStringLiteral("Tour  -  Unlock"), rows, options(), bases());
+        const RowPreview preview = RowPreview::ofBytes(2, rows[1].lamps, options());
+        QCOMPARE(board.steps().at(1).position, 2);
+        QCOMPARE(board.steps().at(1).interval, QStringLiteral("1,5"));
+        QCOMPARE(board.steps().at(1).loopMarker, Loop);
+
+        PictureBook book;
+        const QImage image = board.image(book);
+        QCOMPARE(image.size(), board.imageSize());
+        for (int v = 1; v <= 4; ++v) {
+            const int id =
+                PictureBook::pictureId(bases()[std::size_t(v - 1)], preview.masks[std::size_t(v - 1)]);
+            QCOMPARE(board.steps().at(1).pictureIds[std::size_t(v - 1)], id);
+            const QImage expected = book.picture(id)
+                                        .toImage()
+                                        .scaled(Storyboard::ThumbWidth, Storyboard::ThumbHeight,
+                                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                        .convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(image.copy(board.viewRect(1, v)), expected);
+        }
+        // Lit lamps make a different picture from the dark step before it.
+        QVERIFY(image.copy(board.viewRect(1, 1)) != image.copy(board.viewRect(0, 1)));
+        // The loop's cards carry its colour on the left; a card outside a loop does not.
+        const QPoint strip(2, Storyboard::CaptionHeight / 2);
+        const QColor loopColour = image.pixelColor(board.cardRect(1).topLeft() + strip);
+        QCOMPARE(image.pixelColor(board.cardRect(2).topLeft() + strip), loopColour);
+        QVERIFY(image.pixelColor(board.cardRect(0).topLeft() + strip) != loopColour);
+        QVERIFY(loopColour.saturation() > 100);
+    }
+
+    void writesPngAndPagedPdf()
+    {
+        QTemporaryDir dir;
+        PictureBook book;
+        const Storyboard small(QStringLiteral("Small"), steps(2), options(), bases());
+        const QString png = dir.filePath(QStringLiteral("small.png"));
+        QVERIFY(small.writePng(png, book));
+        QCOMPARE(QImage(png).size(), small.imageSize());
+
+        // Sixty steps need more than one A4 page.
+        const Storyboard large(QStringLiteral("Large"), steps(60), options(), bases());
+        const QString pdf = dir.filePath(QStringLiteral("large.pdf"));
+        QVERIFY(large.writePdf(pdf, book));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        const QRegularExpressionMatch pages =
+            QRegularExpression(QStringLiteral("/Count (\\d+)")).match(QString::fromLatin1(bytes));
+        QVERIFY(pages.hasMatch());
+        QVERIFY(pages.captured(1).toInt() >= 2);
+
+        // An unwritable place is reported, and nothing is left behind.
+        QString problem;
+        const QString nowhere = dir.filePath(QStringLiteral("missing/folder/x.png"));
+        QVERIFY(!small.writePng(nowhere, book, &problem));
+        QVERIFY(!problem.isEmpty());
+        QVERIFY(!small.writePdf(dir.filePath(QStringLiteral("missing/folder/x.pdf")), book));
+        QVERIFY(!QFile::exists(nowhere));
+    }
+};
+
+QTEST_MAIN(TestStoryboard)
+#include "test_storyboard.moc"
