@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/CaptionTable.h"
+#include "app/Comforts.h"
 #include "app/Config.h"
 #include "app/LangText.h"
 #include "app/SettingsStore.h"
@@ -28,9 +29,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPalette>
 #include <QPushButton>
 #include <QSlider>
@@ -60,6 +64,8 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     m_playback = new PlaybackController(m_ctx, m_ui, *this, this);
     m_module = new ModuleController(m_ctx, m_ui, *this, *m_connectDialog, this);
     m_shell = new ShellActions(m_ctx, m_ui, this);
+    m_comforts = new Comforts(m_ctx, *this);
+    setAcceptDrops(true);
 
     connectMenus();
 }
@@ -143,6 +149,8 @@ int MainWindow::load(const QString& commandLine)
     modellauswahl();
     lichtAus();
     step("vehicle");
+    // Backups of unsaved work; a copy left by a crash is offered once the window shows.
+    m_comforts->startSession();
     return minimumStartScreenMs;
 }
 
@@ -217,6 +225,7 @@ void MainWindow::applyTexts(bool initial)
                 .arg(QDir::toNativeSeparators(file)),
             QString::fromLatin1(Config::ApplicationTitle), Prompter::Icon::Exclamation);
     }
+    m_comforts->applyTexts();
     if (auto* daytime = m_parameterDialog->findChild<QWidget*>(QStringLiteral("chkTagfahrlicht")))
         daytime->setToolTip(m_ctx.texts.text(203));
     if (m_ctx.languageName == QLatin1String("Deutsch") && initial)
@@ -359,7 +368,7 @@ void MainWindow::refreshCaption()
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (m_oneTimeStepsPending || m_startupFileFailed)
+    if (m_oneTimeStepsPending || m_startupFileFailed || m_comforts->restorePending())
         QTimer::singleShot(0, this, &MainWindow::runOneTimeSteps);
 }
 
@@ -391,6 +400,8 @@ void MainWindow::runOneTimeSteps()
             lichtAus();
         }
     }
+    // Last, so the welcome and the start-up file's message come first.
+    m_comforts->offerRestore();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -411,5 +422,22 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_infoDialog->hide();
     m_propertiesDialog->hide();
     m_connectDialog->hide();
+    // A normal end: the backup of unsaved work is no longer needed.
+    m_comforts->endSession();
     event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!m_comforts->droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString file = m_comforts->droppedFile(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    m_comforts->dropFile(file);
 }

@@ -8,6 +8,7 @@
 
 struct AppContext;
 class CarViewsController;
+class Comforts;
 class ConnectDialog;
 class FileCommands;
 class InfoDialog;
@@ -44,6 +45,7 @@ public:
     CarViewsController& carViews() { return *m_carViews; }
     PlaybackController& playback() { return *m_playback; }
     ModuleController& moduleController() { return *m_module; }
+    Comforts& comforts() { return *m_comforts; }
     bool isFirstRun() const { return m_firstRun; }
 
     // The language menu and texts.
@@ -65,6 +67,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void connectMenus();
@@ -86,6 +90,7 @@ private:
     PlaybackController* m_playback = nullptr;
     ModuleController* m_module = nullptr;
     ShellActions* m_shell = nullptr;
+    Comforts* m_comforts = nullptr;
 
     QString m_commandLine;
     QStringList m_loadSteps;

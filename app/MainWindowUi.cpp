@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -258,6 +259,32 @@ void MainWindowUi::setup(QMainWindow* window)
     Update = action(menuUpdate, QStringLiteral("Update"), QStringLiteral("Update"));
     Hilfe = action(menuUpdate, QStringLiteral("Hilfe"), QStringLiteral("Help"));
 
+    ExportStoryboard = new QAction(QStringLiteral("Storyboard exportieren"), Datei);
+    ExportStoryboard->setObjectName(QStringLiteral("ExportStoryboard"));
+    Datei->insertAction(Menu[5], ExportStoryboard);
+    for (int i = 1; i <= 5; ++i) {
+        QAction* recent = new QAction(Datei);
+        recent->setObjectName(idx("Recent", i));
+        recent->setVisible(false);
+        Datei->insertAction(Menu[9], recent);
+        Recent[std::size_t(i - 1)] = recent;
+    }
+    RecentSeparator = Datei->insertSeparator(Menu[9]);
+    RecentSeparator->setVisible(false);
+    Menu[1]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    Menu[2]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    Menu[3]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    Menu[4]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+
+    Bearbeiten = bar->addMenu(QStringLiteral("Bearbeiten"));
+    Bearbeiten->setObjectName(QStringLiteral("Bearbeiten"));
+    Undo = action(Bearbeiten, QStringLiteral("Undo"), QStringLiteral("Rückgängig"));
+    Undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Undo->setEnabled(false);
+    Redo = action(Bearbeiten, QStringLiteral("Redo"), QStringLiteral("Wiederholen"));
+    Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    Redo->setEnabled(false);
+
     Connect = bar->addMenu(QStringLiteral("Verbindung"));
     Connect->setObjectName(QStringLiteral("Connect"));
     for (int i = 1; i <= 20; ++i) {
@@ -284,6 +311,15 @@ void MainWindowUi::setup(QMainWindow* window)
     const char* tableCaptions[] = {"", "Kopieren", "Ausschneiden", "Einfügen", "Einfügen an Tabellenende"};
     for (int i = 1; i <= 4; ++i)
         List_1[std::size_t(i)] = action(Tabelle, idx("List_1", i), QString::fromUtf8(tableCaptions[i]));
+    // Copy, cut and paste at the focused row also answer their keys anywhere in the window.
+    const QKeySequence tableKeys[] = {{},
+                                      QKeySequence(Qt::CTRL | Qt::Key_C),
+                                      QKeySequence(Qt::CTRL | Qt::Key_X),
+                                      QKeySequence(Qt::CTRL | Qt::Key_V)};
+    for (std::size_t i = 1; i <= 3; ++i) {
+        List_1[i]->setShortcut(tableKeys[i]);
+        window->addAction(List_1[i]);
+    }
 
     TimerE = new QTimer(window);
     TimerE->setObjectName(QStringLiteral("TimerE"));

@@ -90,6 +90,16 @@ struct MainWindowUi
     QMenu* menuUpdate = nullptr;   // "Modul Update"
     QAction* Update = nullptr;
     QAction* Hilfe = nullptr;
+    // File menu additions: the storyboard export after "Speichern unter", and
+    // the recent files Recent[0] (newest) to Recent[4] above "Beenden",
+    // hidden while unused, with their separator.
+    QAction* ExportStoryboard = nullptr;
+    std::array<QAction*, 5> Recent{};
+    QAction* RecentSeparator = nullptr;
+    // Edit menu after Datei: undo and redo of the table edits.
+    QMenu* Bearbeiten = nullptr;
+    QAction* Undo = nullptr;
+    QAction* Redo = nullptr;
     QMenu* Connect = nullptr;
     std::array<QAction*, 21> Port{}; // Port[1] to Port[20]
     QAction* Konfig = nullptr;

@@ -70,8 +70,20 @@ bool FileCommands::open()
     const std::optional<QString> name = m_ctx.prompter.openFileName(m_ctx.texts.text(126), Filter);
     if (!name || name->isEmpty())
         return false;
+    return load(*name);
+}
+
+bool FileCommands::openFile(const QString& fileName)
+{
+    if (!offerToSave())
+        return false;
+    return load(fileName);
+}
+
+bool FileCommands::load(const QString& fileName)
+{
     SequenceDocument& doc = m_ctx.document;
-    if (SequenceFile::read(*name, doc, true) != SequenceFile::ReadStatus::Ok) {
+    if (SequenceFile::read(fileName, doc, true) != SequenceFile::ReadStatus::Ok) {
         // The document is now new and empty; the refused file is left alone.
         setCaptionName(NewName);
         m_ctx.prompter.message(m_ctx.texts.text(88), m_ctx.texts.text(82), Prompter::Icon::Exclamation);
@@ -80,7 +92,25 @@ bool FileCommands::open()
     if (ParameterDialog* dialog = parameterDialog())
         dialog->applyDocumentVehicle();
     m_ops.modellauswahl();
-    setCaptionName(*name);
+    setCaptionName(fileName);
+    m_ops.lichtAus();
+    emit opened(fileName);
+    return true;
+}
+
+bool FileCommands::openCopy(const QString& copyFile, const QString& fileName)
+{
+    SequenceDocument& doc = m_ctx.document;
+    if (SequenceFile::read(copyFile, doc, true) != SequenceFile::ReadStatus::Ok) {
+        setCaptionName(NewName);
+        m_ctx.prompter.message(m_ctx.texts.text(88), m_ctx.texts.text(82), Prompter::Icon::Exclamation);
+        return false;
+    }
+    doc.setFileName(fileName);
+    if (ParameterDialog* dialog = parameterDialog())
+        dialog->applyDocumentVehicle();
+    m_ops.modellauswahl();
+    setCaptionName(fileName.isEmpty() ? NewName : fileName);
     m_ops.lichtAus();
     return true;
 }
@@ -121,5 +151,6 @@ bool FileCommands::writeTo(const QString& fileName)
     doc.setFileName(fileName);
     setCaptionName(fileName.endsWith(QLatin1String(".zfx"), Qt::CaseInsensitive) ? fileName.chopped(4)
                                                                                  : fileName);
+    emit saved(fileName);
     return true;
 }

@@ -24,6 +24,13 @@ public:
     // cancelled or fails they stop, so no work is lost.
     bool newDocument();
     bool open();
+    // Open without the dialog (a recent file, a file dropped on the window):
+    // the same question first, the same handling of a refused file.
+    bool openFile(const QString& fileName);
+    // Reads a copy of a document (a backup) and gives the document the name
+    // it had, fileName (empty: untitled). Nothing is asked; the document then
+    // differs from its file until it is saved.
+    bool openCopy(const QString& copyFile, const QString& fileName);
     // Saves under the document's name while that file exists, else as Save As.
     // A failed save says so and keeps the document, its name and its rows.
     bool save();
@@ -33,7 +40,13 @@ public:
     // the full path after Open, the path without ".zfx" after a save.
     QString captionName() const;
 
+signals:
+    // A file was read by Open or written by Save or Save As.
+    void opened(const QString& fileName);
+    void saved(const QString& fileName);
+
 private:
+    bool load(const QString& fileName);
     // False when the user wanted the changes saved and they were not.
     bool offerToSave();
     std::optional<QString> askSaveName();

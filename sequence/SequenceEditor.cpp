@@ -68,6 +68,7 @@ void SequenceEditor::selectSequence(int k)
 
 void SequenceEditor::appendStep()
 {
+    const SequenceDocument::EditGroup group(m_ctx.document);
     if (!RowCommands::appendStep(m_ctx, intervalText()))
         return; // the table is full; the lamps stay as they are
     const int k = m_ctx.document.activeSequence();
@@ -77,6 +78,7 @@ void SequenceEditor::appendStep()
 
 void SequenceEditor::insertStep()
 {
+    const SequenceDocument::EditGroup group(m_ctx.document);
     if (!RowCommands::insertStep(m_ctx, intervalText()))
         return;
     scrollToFocus();
@@ -85,22 +87,26 @@ void SequenceEditor::insertStep()
 
 void SequenceEditor::overwriteRows()
 {
+    const SequenceDocument::EditGroup group(m_ctx.document);
     RowCommands::overwriteRows(m_ctx, intervalText());
 }
 
 void SequenceEditor::deleteRows()
 {
+    const SequenceDocument::EditGroup group(m_ctx.document);
     if (RowCommands::deleteRows(m_ctx))
         m_ops.lichtAus();
 }
 
 void SequenceEditor::createLoop()
 {
+    const SequenceDocument::EditGroup group(m_ctx.document);
     Loops::create(m_ctx);
 }
 
 void SequenceEditor::removeLoop()
 {
+    const SequenceDocument::EditGroup group(m_ctx.document);
     Loops::remove(m_ctx);
 }
 
@@ -127,6 +133,8 @@ void SequenceEditor::showTableMenu(int k, const QPoint& pos)
 
 void SequenceEditor::tableMenuClick(int index)
 {
+    // Each command with its tidy pass is one step for undo.
+    const SequenceDocument::EditGroup group(m_ctx.document);
     switch (index) {
     case 1:
         m_clipboard.copy(m_ctx);
@@ -142,6 +150,12 @@ void SequenceEditor::tableMenuClick(int index)
         break;
     default:
         break;
+    }
+    // The paste items follow the clipboard at once, so the paste shortcut
+    // works without the menu having been shown (unless playback locked them).
+    if ((index == 1 || index == 2) && m_ui.List_1[1]->isEnabled()) {
+        m_ui.List_1[3]->setEnabled(!m_clipboard.isEmpty());
+        m_ui.List_1[4]->setEnabled(!m_clipboard.isEmpty());
     }
 }
 

@@ -1,0 +1,497 @@
+#include "app/Comforts.h"
+#include "app/MainWindow.h"
+#include "sequence/FileCommands.h"
+#include "sequence/SequenceEditor.h"
+#include "sequence/SequenceFile.h"
+#include "tests/sequence/SequenceTestData.h"
+#include "tests/support/TestContext.h"
+#include "vehicle/ParameterDialog.h"
+#include "views/CarViewsController.h"
+#include "views/PictureBook.h"
+#include "views/RowPreview.h"
+#include "views/Storyboard.h"
+#include "views/playback/PlaybackController.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeView>
+#include <QUrl>
+
+using namespace TestData;
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+// The main window over a test context, loaded with vehicle 312 stored and
+// its backups in a folder of the test.
+struct Window
+{
+    TestContext t;
+    std::unique_ptr<MainWindow> window;
+    MainWindowUi* ui = nullptr;
+
+    explicit Window(const QString& backupFolder = QString())
+    {
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"),
+                        QStringLiteral("312"));
+        window = std::make_unique<MainWindow>(t.ctx);
+        backup().setFolder(backupFolder.isEmpty() ? t.dir.filePath(QStringLiteral("data")) : backupFolder);
+        window->load(QString());
+        ui = &window->ui();
+        t.prompter.clear();
+    }
+    Comforts& comforts() { return window->comforts(); }
+    // The messages and questions shown, without the file dialogs.
+    QStringList said() const
+    {
+        QStringList out;
+        for (const ScriptedPrompter::Shown& s : t.prompter.shown) {
+            if (s.kind == ScriptedPrompter::Shown::Kind::Message ||
+                s.kind == ScriptedPrompter::Shown::Kind::Question)
+                out.append(s.text);
+        }
+        return out;
+    }
+    Backup& backup() { return window->comforts().backup(); }
+    SequenceDocument& doc() { return t.document; }
+    QString path(const QString& name) const { return t.dir.filePath(name); }
+
+    bool showActive()
+    {
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+    // A key as the user types it: to the widget with the focus.
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window.get();
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+    }
+    void appendStep(const std::array<std::uint8_t, 4>& lamps)
+    {
+        t.ctx.lampState = lamps;
+        QTest::mouseClick(ui->cmdWeiter, Qt::LeftButton);
+    }
+    QString savedFile(const QString& name, int rows0)
+    {
+        SequenceDocument other;
+        other.setContent(
+            {QStringLiteral("312"), QStringLiteral("12100000000000000000"), {rows(rows0), rows(1)}});
+        const QString file = path(name);
+        SequenceFile::write(file, other);
+        return file;
+    }
+    QStringList recentShown() const
+    {
+        QStringList out;
+        for (QAction* entry : ui->Recent) {
+            if (entry->isVisible())
+                out.append(entry->data().toString());
+        }
+        return out;
+    }
+    // The picture ids the views show, by view.
+    std::array<int, 4> shown() { return shownOf(window->carViews()); }
+    static std::array<int, 4> shownOf(CarViewsController& views)
+    {
+        return {views.shownPicture(1), views.shownPicture(2), views.shownPicture(3), views.shownPicture(4)};
+    }
+    std::array<int, 4> expectedFor(const std::array<std::uint8_t, 4>& bytes)
+    {
+        const LampOptions options = LampOptions::of(doc().vehicleCode(), t.ctx.vehicle);
+        const RowPreview preview = RowPreview::ofBytes(1, bytes, options);
+        std::array<int, 4> ids{};
+        for (int v = 1; v <= 4; ++v)
+            ids[std::size_t(v - 1)] =
+                PictureBook::pictureId(t.ctx.vehicle.pictureBaseOfView(v), preview.masks[std::size_t(v - 1)]);
+        return ids;
+    }
+};
+
+QMimeData* urls(const QStringList& files)
+{
+    auto* data = new QMimeData;
+    QList<QUrl> list;
+    for (const QString& file : files)
+        list.append(QUrl::fromLocalFile(file));
+    data->setUrls(list);
+    return data;
+}
+
+bool dragEnterAccepted(QWidget* window, const QMimeData* data)
+{
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    return enter.isAccepted();
+}
+
+void drop(QWidget* window, const QMimeData* data)
+{
+    QDropEvent event(QPointF(100, 100), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &event);
+}
+
+// Leaves the backup folder as a run that ended without closing leaves it.
+void crash(std::unique_ptr<MainWindow>& window, const QString& lockFile)
+{
+    QFile live(lockFile);
+    QVERIFY(live.open(QIODevice::ReadOnly));
+    QByteArray lock = live.readAll();
+    live.close();
+    window.reset(); // gives the lock back, as a crash would not
+    lock.replace(0, lock.indexOf('\n'), "2147480000");
+    QFile left(lockFile);
+    QVERIFY(left.open(QIODevice::WriteOnly));
+    left.write(lock);
+}
+
+} // namespace
+
+class TestComfortsWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void editMenuFollowsTheFileMenuAndTheLanguage()
+    {
+        Window w;
+        const QList<QAction*> bar = w.window->menuBar()->actions();
+        QCOMPARE(bar.at(0), w.ui->Datei->menuAction());
+        QCOMPARE(bar.at(1), w.ui->Bearbeiten->menuAction());
+        QCOMPARE(w.ui->Bearbeiten->title(), QStringLiteral("Bearbeiten"));
+        QCOMPARE(w.ui->Undo->text(), QStringLiteral("Rückgängig"));
+        QVERIFY(!w.ui->Undo->isEnabled());
+        for (QAction* item : std::as_const(w.ui->Auswahl)) {
+            if (item->text() == QLatin1String("English"))
+                item->trigger();
+        }
+        QCOMPARE(w.ui->Bearbeiten->title(), QStringLiteral("Edit"));
+        QCOMPARE(w.ui->Redo->text(), QStringLiteral("Redo"));
+        QCOMPARE(w.ui->ExportStoryboard->text(), QStringLiteral("Export storyboard..."));
+    }
+
+    // Undo goes back to the sequence where the change was made, and the views
+    // and the position label show the restored state.
+    void undoAndRedoShowWhatTheyRestore()
+    {
+        Window w;
+        QVERIFY(w.showActive());
+        w.ui->sliderZeitein->setValue(5);
+        w.appendStep({1, 2, 4, 8});
+        QTest::mouseClick(w.ui->optAuf_Zu[1], Qt::LeftButton);
+        w.appendStep({3, 0, 0, 0});
+        QVERIFY(w.ui->Undo->isEnabled());
+        QVERIFY(!w.ui->Redo->isEnabled());
+        const std::array<int, 4> dark = w.expectedFor({});
+
+        QTest::mouseClick(w.ui->optAuf_Zu[0], Qt::LeftButton);
+        w.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.doc().table(1).count(), 0);
+        QCOMPARE(w.doc().activeSequence(), 1);
+        QVERIFY(w.ui->optAuf_Zu[1]->isChecked());
+        QVERIFY(w.ui->List1[1]->isVisibleTo(w.window.get()));
+        QCOMPARE(w.ui->labPos->text(), QStringLiteral("Position 0"));
+        QCOMPARE(w.shown(), dark);
+
+        w.ui->Undo->trigger();
+        QCOMPARE(w.doc().table(0).count(), 0);
+        QCOMPARE(w.doc().activeSequence(), 0);
+        QVERIFY(!w.ui->Undo->isEnabled());
+
+        // Redo brings the row back selected and shows it on the car views.
+        w.key(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(w.doc().table(0).rows(),
+                 (QList<SequenceRow>{{w.window->sequenceEditor().intervalText(), QString(), {1, 2, 4, 8}}}));
+        QCOMPARE(w.doc().selectedRows(0), QList<int>{1});
+        QCOMPARE(w.ui->labPos->text(), QStringLiteral("Position 1"));
+        QCOMPARE(w.shown(), w.expectedFor({1, 2, 4, 8}));
+        w.key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.doc().table(1).count(), 1);
+        QCOMPARE(w.doc().activeSequence(), 1);
+        QVERIFY(!w.ui->Redo->isEnabled());
+
+        // Not while playing.
+        w.key(Qt::Key_F5);
+        QVERIFY(w.window->playback().isPlaying());
+        QVERIFY(!w.ui->Undo->isEnabled());
+        w.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.doc().table(1).count(), 1);
+        w.key(Qt::Key_Escape);
+        QVERIFY(!w.window->playback().isPlaying());
+        QVERIFY(w.ui->Undo->isEnabled());
+
+        // New and Open start a new history.
+        w.t.prompter.yesNoAnswers.enqueue(false);
+        w.key(Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(w.doc().isEmpty());
+        QVERIFY(!w.ui->Undo->isEnabled());
+        w.appendStep({1, 0, 0, 0});
+        w.t.prompter.yesNoAnswers.enqueue(false);
+        w.t.prompter.fileAnswers.enqueue(w.savedFile(QStringLiteral("Open.zfx"), 2));
+        w.key(Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(w.doc().table(0).count(), 2);
+        QVERIFY(!w.ui->Undo->isEnabled());
+    }
+
+    void keysRunTheirCommands()
+    {
+        Window w;
+        QVERIFY(w.showActive());
+        SequenceDocument& doc = w.doc();
+        doc.setContent({QStringLiteral("312"), QStringLiteral("12100000000000000000"), {rows(5), {}}});
+
+        // Delete asks first; Insert puts an empty step at the focused row.
+        select(doc, 0, {2}, 2);
+        w.t.prompter.yesNoAnswers.enqueue(true);
+        w.key(Qt::Key_Delete);
+        QCOMPARE(w.said(), QStringList{w.t.texts.text(80)});
+        QCOMPARE(doc.table(0).count(), 4);
+        select(doc, 0, {}, 2);
+        w.key(Qt::Key_Insert);
+        QCOMPARE(doc.table(0).count(), 5);
+        QCOMPARE(doc.table(0).row(2).lamps, (std::array<std::uint8_t, 4>{}));
+
+        // Copy, cut and paste at the focused row, without the context menu.
+        select(doc, 0, {1}, 1);
+        w.key(Qt::Key_C, Qt::ControlModifier);
+        select(doc, 0, {}, 4);
+        w.key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(doc.table(0).count(), 6);
+        QCOMPARE(doc.table(0).row(4), row(1));
+        select(doc, 0, {4}, 4);
+        w.key(Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(doc.table(0).count(), 5);
+        QCOMPARE(w.window->sequenceEditor().clipboard().rows(), QList<SequenceRow>{row(1)});
+
+        // The space key of cmdWeiter still appends.
+        w.ui->cmdWeiter->setFocus();
+        w.key(Qt::Key_Space);
+        QCOMPARE(doc.table(0).count(), 6);
+
+        // F5 plays from the start, Shift+F5 from the selected row, Escape stops.
+        w.key(Qt::Key_F5);
+        QVERIFY(w.window->playback().isPlaying());
+        w.key(Qt::Key_F5); // already playing: no second start, no stop
+        QVERIFY(w.window->playback().isPlaying());
+        w.key(Qt::Key_Escape);
+        QVERIFY(!w.window->playback().isPlaying());
+        QVERIFY(doc.selectedRows(0).isEmpty());
+        w.key(Qt::Key_Escape);                // idle: nothing
+        w.key(Qt::Key_F5, Qt::ShiftModifier); // no selected row: nothing
+        QVERIFY(!w.window->playback().isPlaying());
+        select(doc, 0, {3}, 3);
+        w.key(Qt::Key_F5, Qt::ShiftModifier);
+        QVERIFY(w.window->playback().isPlaying());
+        w.key(Qt::Key_Delete); // locked while playing
+        QCOMPARE(doc.table(0).count(), 6);
+        w.key(Qt::Key_Escape);
+        QVERIFY(!w.window->playback().isPlaying());
+
+        // The File menu's keys.
+        w.t.prompter.clear();
+        w.key(Qt::Key_S, Qt::ControlModifier);
+        w.key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        w.key(Qt::Key_O, Qt::ControlModifier); // asks to save first (No), then the dialog
+        using Kind = ScriptedPrompter::Shown::Kind;
+        QList<Kind> kinds;
+        for (const ScriptedPrompter::Shown& s : std::as_const(w.t.prompter.shown))
+            kinds.append(s.kind);
+        QCOMPARE(kinds, (QList<Kind>{Kind::SaveFile, Kind::SaveFile, Kind::Question, Kind::OpenFile}));
+
+        // A text field keeps its Delete key.
+        auto* field = new QLineEdit(QStringLiteral("abc"), w.ui->central);
+        field->show();
+        field->setFocus();
+        field->setCursorPosition(0);
+        select(doc, 0, {1}, 1);
+        w.t.prompter.clear();
+        w.key(Qt::Key_Delete);
+        QCOMPARE(field->text(), QStringLiteral("bc"));
+        QVERIFY(w.t.prompter.shown.isEmpty());
+        QCOMPARE(doc.table(0).count(), 6);
+    }
+
+    void recentFilesInTheFileMenu()
+    {
+        Window w;
+        QVERIFY(w.recentShown().isEmpty());
+        QVERIFY(!w.ui->RecentSeparator->isVisible());
+        w.appendStep({1, 0, 0, 0});
+        const QString a = w.path(QStringLiteral("a.zfx"));
+        const QString b = w.path(QStringLiteral("b.zfx"));
+        w.t.prompter.fileAnswers.enqueue(a);
+        w.ui->Menu[4]->trigger();
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("b")));
+        w.ui->Menu[4]->trigger();
+        QCOMPARE(w.recentShown(), (QStringList{b, a}));
+        QVERIFY(w.ui->Recent[0]->text().startsWith(QStringLiteral("&1 ")));
+        QVERIFY(w.ui->Recent[0]->text().endsWith(QDir::toNativeSeparators(b)));
+
+        w.t.prompter.fileAnswers.enqueue(a);
+        w.ui->Menu[2]->trigger();
+        QCOMPARE(w.recentShown(), (QStringList{a, b}));
+        QCOMPARE(w.t.settings.get(QStringLiteral("Recent"), QStringLiteral("File1")), a);
+
+        // A file that is gone is taken off the list with a message; the document stays.
+        QVERIFY(QFile::remove(b));
+        w.t.prompter.clear();
+        w.ui->Recent[1]->trigger();
+        QCOMPARE(w.said(), QStringList{w.t.texts.text(Comforts::RecentMissingText) + CrLf +
+                                       QDir::toNativeSeparators(b)});
+        QCOMPARE(w.recentShown(), QStringList{a});
+        QCOMPARE(w.doc().fileName(), a);
+
+        // An existing one opens as Open does: a changed document is offered for saving first.
+        w.appendStep({2, 0, 0, 0});
+        w.t.prompter.clear();
+        w.ui->Recent[0]->trigger();
+        QCOMPARE(w.said(), QStringList{w.t.texts.text(90)});
+        QCOMPARE(w.doc().table(0).count(), 1);
+        QVERIFY(SequenceFile::documentUnchanged(w.doc()));
+    }
+
+    void droppingASequenceFileOpensIt()
+    {
+        Window w;
+        const QString file = w.savedFile(QStringLiteral("Dropped.zfx"), 3);
+        const std::unique_ptr<QMimeData> text(urls({w.path(QStringLiteral("notes.txt"))}));
+        QVERIFY(!dragEnterAccepted(w.window.get(), text.get()));
+        const std::unique_ptr<QMimeData> data(urls({w.path(QStringLiteral("notes.txt")), file}));
+        QVERIFY(dragEnterAccepted(w.window.get(), data.get()));
+
+        // The same question as Open, once the drop has ended.
+        w.appendStep({1, 0, 0, 0});
+        w.t.prompter.yesNoAnswers.enqueue(false);
+        drop(w.window.get(), data.get());
+        QCOMPARE(w.doc().table(0).count(), 1);
+        QTRY_COMPARE(w.doc().table(0).count(), 3);
+        QCOMPARE(w.said(), QStringList{w.t.texts.text(90)});
+        QCOMPARE(w.doc().fileName(), file);
+        QVERIFY(w.window->windowTitle().startsWith(file + QStringLiteral("      ")));
+        QCOMPARE(w.recentShown(), QStringList{file});
+
+        // Not while playing.
+        w.ui->cmdSilulation->click();
+        QVERIFY(w.window->playback().isPlaying());
+        QVERIFY(!dragEnterAccepted(w.window.get(), data.get()));
+        w.ui->cmdSilulation->click();
+    }
+
+    void theBackupFollowsUnsavedChanges()
+    {
+        Window w;
+        Backup& backup = w.backup();
+        QVERIFY(backup.isRunning());
+        QCOMPARE(backup.interval(), Backup::DefaultIntervalMs);
+        QVERIFY(!backup.update());
+        w.appendStep({1, 0, 0, 0});
+        QVERIFY(backup.update());
+        QVERIFY(QFile::exists(backup.backupFile()));
+
+        // Saving removes it.
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("Saved.zfx")));
+        w.ui->Menu[3]->trigger();
+        QVERIFY(!QFile::exists(backup.backupFile()));
+
+        // A normal close removes it and the lock.
+        w.appendStep({2, 0, 0, 0});
+        QVERIFY(backup.update());
+        w.t.prompter.yesNoAnswers.enqueue(false); // do not save
+        QVERIFY(w.window->close());
+        QVERIFY(!QFile::exists(backup.backupFile()));
+        QVERIFY(!QFile::exists(backup.lockFile()));
+    }
+
+    void aCrashIsFollowedByTheOfferToRestore()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("data"));
+        const QString file = dir.filePath(QStringLiteral("Tour.zfx"));
+        QList<SequenceRow> unsaved;
+        {
+            Window before(folder);
+            QVERIFY(QFile::rename(before.savedFile(QStringLiteral("Tour.zfx"), 2), file));
+            before.t.prompter.fileAnswers.enqueue(file);
+            before.ui->Menu[2]->trigger();
+            before.appendStep({5, 6, 7, 8});
+            unsaved = before.doc().table(0).rows();
+            QVERIFY(before.backup().update());
+            crash(before.window, before.backup().lockFile());
+        }
+
+        // Declined: the copy goes, and it is not offered again.
+        {
+            Window w(folder);
+            QVERIFY(w.comforts().restorePending());
+            w.t.prompter.yesNoAnswers.enqueue(false);
+            w.window->show();
+            QTRY_COMPARE(w.t.prompter.shown.size(), 1);
+            QCOMPARE(w.said(), QStringList{w.t.texts.text(Comforts::RestoreText) + CrLf + CrLf +
+                                           QDir::toNativeSeparators(file)});
+            QVERIFY(w.doc().isEmpty());
+            QVERIFY(!QFile::exists(w.backup().backupFile()));
+            QVERIFY(!w.comforts().restorePending());
+        }
+
+        // Once more, restored this time.
+        {
+            Window before(folder);
+            before.t.prompter.fileAnswers.enqueue(file);
+            before.ui->Menu[2]->trigger();
+            before.appendStep({5, 6, 7, 8});
+            QVERIFY(before.backup().update());
+            crash(before.window, before.backup().lockFile());
+        }
+        Window w(folder);
+        w.t.prompter.yesNoAnswers.enqueue(true);
+        w.window->show();
+        QTRY_COMPARE(w.t.prompter.shown.size(), 1);
+        QCOMPARE(w.doc().table(0).rows(), unsaved);
+        QCOMPARE(w.doc().fileName(), file);
+        QVERIFY(!SequenceFile::documentUnchanged(w.doc()));
+        QVERIFY(w.window->windowTitle().startsWith(file + QStringLiteral("      ")));
+        // The restored work is still protected until it is saved.
+        QVERIFY(QFile::exists(w.backup().backupFile()));
+        QVERIFY(!w.ui->Undo->isEnabled());
+    }
+
+    void storyboardOfTheActiveSequence()
+    {
+        Window w;
+        w.ui->ExportStoryboard->trigger();
+        QCOMPARE(w.said(), QStringList{w.t.texts.text(Comforts::NothingToExportText)});
+
+        w.doc().setContent(
+            {QStringLiteral("312"), QStringLiteral("12100000000000000000"), {rows(7), rows(2)}});
+        w.t.prompter.clear();
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("board")));
+        w.ui->ExportStoryboard->trigger();
+        const QImage image(w.path(QStringLiteral("board.png")));
+        const Storyboard expected(QString(), rows(7), LampOptions::of(QStringLiteral("312"), w.t.ctx.vehicle),
+                                  {});
+        QCOMPARE(image.size(), expected.imageSize());
+        QVERIFY(w.said().isEmpty());
+
+        QTest::mouseClick(w.ui->optAuf_Zu[1], Qt::LeftButton);
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("lock.PDF")));
+        w.ui->ExportStoryboard->trigger();
+        QFile pdf(w.path(QStringLiteral("lock.PDF")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.readAll().startsWith("%PDF"));
+
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("missing/board.png")));
+        w.ui->ExportStoryboard->trigger();
+        QCOMPARE(w.said(), QStringList{w.t.texts.text(FileCommands::SaveFailedText)});
+    }
+};
+
+QTEST_MAIN(TestComfortsWindow)
+#include "test_comforts_window.moc"
