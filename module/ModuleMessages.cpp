@@ -2,6 +2,7 @@
 
 #include "app/Config.h"
 #include "app/LangText.h"
+#include "app/TextNumber.h"
 #include "module/ModuleSession.h"
 
 #include <QStringList>
@@ -13,19 +14,6 @@ const QString kCrLf = QStringLiteral("\r\n");
 QString web()
 {
     return QString::fromLatin1(Config::MakerWebAddress);
-}
-
-// The leading number of a text, read with a point as decimal point.
-double leadingNumber(const QString& text)
-{
-    const QString t = text.trimmed();
-    qsizetype end = 0;
-    bool point = false;
-    while (end < t.size() && (t[end].isDigit() || (!point && t[end] == QLatin1Char('.')))) {
-        point = point || t[end] == QLatin1Char('.');
-        ++end;
-    }
-    return t.left(end).toDouble();
 }
 
 } // namespace

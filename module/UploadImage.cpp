@@ -1,5 +1,7 @@
 #include "module/UploadImage.h"
 
+#include "app/TextNumber.h"
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -18,23 +20,6 @@ std::uint8_t LightFunctions::byte7() const
 }
 
 namespace {
-
-// The leading number of a text: optional sign, digits, one point, digits.
-double leadingNumber(const QString& text)
-{
-    const QString t = text.trimmed();
-    qsizetype end = 0;
-    if (end < t.size() && (t[end] == QLatin1Char('+') || t[end] == QLatin1Char('-')))
-        ++end;
-    bool point = false;
-    while (end < t.size() && (t[end].isDigit() || (!point && t[end] == QLatin1Char('.')))) {
-        point = point || t[end] == QLatin1Char('.');
-        ++end;
-    }
-    bool ok = false;
-    const double value = t.left(end).toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0.0;
-}
 
 // Whole number in a marker field; blanks are ignored.
 int fieldNumber(const QString& field)

@@ -1,5 +1,7 @@
 #include "sequence/Interval.h"
 
+#include "app/TextNumber.h"
+
 #include <cmath>
 
 namespace Interval {
@@ -21,19 +23,8 @@ qint64 toMilliseconds(const QString& text)
     const qsizetype comma = t.indexOf(QLatin1Char(','));
     if (comma >= 0)
         t[comma] = QLatin1Char('.');
-    // Leading decimal number: digits, one point, digits.
-    qsizetype end = 0;
-    bool point = false;
-    if (end < t.size() && (t[end] == QLatin1Char('+') || t[end] == QLatin1Char('-')))
-        ++end;
-    while (end < t.size() && (t[end].isDigit() || (!point && t[end] == QLatin1Char('.')))) {
-        if (t[end] == QLatin1Char('.'))
-            point = true;
-        ++end;
-    }
-    bool ok = false;
-    const double seconds = t.left(end).toDouble(&ok);
-    if (!ok || !std::isfinite(seconds) || seconds <= 0)
+    const double seconds = leadingNumber(t);
+    if (seconds <= 0)
         return 0;
     const double ms = seconds * 1000.0;
     if (ms > 9.0e15)

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/Config.h"
 #include "app/LangText.h"
+#include "app/TextNumber.h"
 #include "sequence/LoopMarker.h"
 #include "sequence/SequenceDocument.h"
 #include "ui/Prompter.h"
@@ -18,24 +19,6 @@ namespace {
 // Loop rows are stored in bytes by the module; row 200 is refused as well.
 constexpr int LastLoopRow = 255;
 constexpr int RefusedLoopEnd = 200;
-
-// The leading number of an answer: blanks, a sign, digits, a point and
-// digits; anything else ends it, and no number at all reads as 0.
-double leadingNumber(const QString& answer)
-{
-    const QString t = answer.trimmed();
-    qsizetype end = 0;
-    if (end < t.size() && (t[end] == QLatin1Char('+') || t[end] == QLatin1Char('-')))
-        ++end;
-    bool point = false;
-    while (end < t.size() && (t[end].isDigit() || (!point && t[end] == QLatin1Char('.')))) {
-        point = point || t[end] == QLatin1Char('.');
-        ++end;
-    }
-    bool ok = false;
-    const double value = t.left(end).toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0.0;
-}
 
 // Asks until the answer is a whole number from 2 to 20; nullopt when the
 // user cancels or clears the field.

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/LangText.h"
 #include "app/SettingsStore.h"
+#include "app/TextNumber.h"
 #include "sequence/SequenceDocument.h"
 #include "vehicle/VehicleCatalogue.h"
 
@@ -33,27 +34,6 @@ int codeDigit(const QString& code, int i)
     if (i >= code.size() || !code.at(i).isDigit())
         return -1;
     return code.at(i).digitValue();
-}
-
-// The number at the start of a text, with a decimal point or comma; 0 when there is none.
-double leadingNumber(const QString& text)
-{
-    const QString t = text.trimmed();
-    int end = 0;
-    bool point = false;
-    while (end < t.size()) {
-        const QChar c = t.at(end);
-        if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !point)
-            point = true;
-        else if (!c.isDigit())
-            break;
-        ++end;
-    }
-    QString number = t.left(end);
-    number.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    return ok ? value : 0.0;
 }
 
 const QString& listKey(List list)
@@ -697,7 +677,11 @@ void VehicleOptions::ApplyDocumentVehicle()
 bool VehicleOptions::firmwareTooOldForLci() const
 {
     const QString& version = m_ctx.module.moduleVersion;
-    return !version.isEmpty() && leadingNumber(version) <= 2.2;
+    // A version written with a decimal comma reads like one with a point.
+    QString number = version;
+    if (const qsizetype comma = number.indexOf(QLatin1Char(',')); comma >= 0)
+        number[comma] = QLatin1Char('.');
+    return !version.isEmpty() && leadingNumber(number) <= 2.2;
 }
 
 QString VehicleOptions::lciFirmwareText() const

@@ -1,0 +1,20 @@
+#include "app/TextNumber.h"
+
+#include <QString>
+#include <cmath>
+
+double leadingNumber(QStringView text)
+{
+    const QStringView t = text.trimmed();
+    qsizetype end = 0;
+    if (end < t.size() && (t[end] == QLatin1Char('+') || t[end] == QLatin1Char('-')))
+        ++end;
+    bool point = false;
+    while (end < t.size() && (t[end].isDigit() || (!point && t[end] == QLatin1Char('.')))) {
+        point = point || t[end] == QLatin1Char('.');
+        ++end;
+    }
+    bool ok = false;
+    const double value = t.left(end).toString().toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0.0;
+}
