@@ -278,6 +278,11 @@ void Comforts::exportStoryboard()
 
 void Comforts::startSession()
 {
+    // A file named on the command line was opened too.
+    if (!m_ctx.document.isUntitled()) {
+        m_recent.add(m_ctx.document.fileName());
+        refreshRecentMenu();
+    }
     m_backup.start();
 }
 

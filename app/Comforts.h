@@ -59,7 +59,8 @@ public:
     // File > export: the active sequence as a PNG or PDF storyboard.
     void exportStoryboard();
 
-    // Start-up: takes the backup lock and starts the backup timer.
+    // Start-up, once the window is loaded: the start-up file joins the
+    // recent files; takes the backup lock and starts the backup timer.
     void startSession();
     // After a start that followed a crash: a copy waits to be offered.
     bool restorePending() const { return m_backup.hasCrashCopy(); }

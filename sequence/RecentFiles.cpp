@@ -70,6 +70,10 @@ void RecentFiles::remove(const QString& fileName)
 void RecentFiles::store(const QStringList& files)
 {
     const QString section = QString::fromLatin1(Section);
-    for (int i = 1; i <= Capacity; ++i)
-        m_settings.save(section, key(i), i <= files.size() ? files.at(i - 1) : QString());
+    for (int i = 1; i <= Capacity; ++i) {
+        const QString value = i <= files.size() ? files.at(i - 1) : QString();
+        // Keys never used stay out of the file.
+        if (m_settings.get(section, key(i)) != value)
+            m_settings.save(section, key(i), value);
+    }
 }

@@ -38,13 +38,13 @@ struct Window
     std::unique_ptr<MainWindow> window;
     MainWindowUi* ui = nullptr;
 
-    explicit Window(const QString& backupFolder = QString())
+    explicit Window(const QString& backupFolder = QString(), const QString& commandLine = QString())
     {
         t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"),
                         QStringLiteral("312"));
         window = std::make_unique<MainWindow>(t.ctx);
         backup().setFolder(backupFolder.isEmpty() ? t.dir.filePath(QStringLiteral("data")) : backupFolder);
-        window->load(QString());
+        window->load(commandLine);
         ui = &window->ui();
         t.prompter.clear();
     }
@@ -356,6 +356,14 @@ private slots:
         QCOMPARE(w.said(), QStringList{w.t.texts.text(90)});
         QCOMPARE(w.doc().table(0).count(), 1);
         QVERIFY(SequenceFile::documentUnchanged(w.doc()));
+
+        // The file named on the command line counts as opened.
+        QTemporaryDir elsewhere;
+        const QString start = elsewhere.filePath(QStringLiteral("Start.zfx"));
+        QVERIFY(QFile::copy(a, start));
+        Window started(QString(), start);
+        QCOMPARE(started.doc().fileName(), start);
+        QCOMPARE(started.recentShown(), QStringList{start});
     }
 
     void droppingASequenceFileOpensIt()
