@@ -29,9 +29,9 @@ QList<CaptionEntry> buildTable()
         add(t, main, QString::fromUtf8(menus[i]), 8 + i);
     for (int i = 1; i <= 4; ++i)
         add(t, main, idx("List_1", i), 15 + i);
-    const char* buttons[] = {"cmdSilulation", "cmdSimWeiter",      "cmdLichtaus", "cmdÄndern",
-                             "cmdEinfügen",   "cmdLöschen",        "cmdSchleife", "cmdSchleife_L",
-                             "cmdSpeicherbedarf", "cmdDaten",      "cmdExit",     "cmdWeiter"};
+    const char* buttons[] = {"cmdSilulation",     "cmdSimWeiter", "cmdLichtaus", "cmdÄndern",
+                             "cmdEinfügen",       "cmdLöschen",   "cmdSchleife", "cmdSchleife_L",
+                             "cmdSpeicherbedarf", "cmdDaten",     "cmdExit",     "cmdWeiter"};
     for (int i = 0; i < 12; ++i)
         add(t, main, QString::fromUtf8(buttons[i]), 20 + i);
     add(t, main, idx("optAuf_Zu", 0), 35);

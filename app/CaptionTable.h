@@ -8,7 +8,8 @@ class LangText;
 // Which language text each caption of each window takes.
 struct CaptionEntry
 {
-    enum class Kind {
+    enum class Kind
+    {
         Caption,        // the control's caption is text `text`
         FirstListItem,  // item 0 of a drop-down list is text `text`
         WithSuffixText, // text `text` + ", " + text `second`

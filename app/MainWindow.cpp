@@ -24,7 +24,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -32,6 +31,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -98,8 +98,8 @@ int MainWindow::load(const QString& commandLine)
     m_loadSteps.clear();
     auto step = [this](const char* name) { m_loadSteps.append(QString::fromLatin1(name)); };
 
-    m_ctx.developerMode = m_ctx.settings.get(kSectionUpper, QStringLiteral("Entwickerstatus")) ==
-                          QLatin1String("Wahr");
+    m_ctx.developerMode =
+        m_ctx.settings.get(kSectionUpper, QStringLiteral("Entwickerstatus")) == QLatin1String("Wahr");
     m_ui.labX->setVisible(m_ctx.developerMode);
     m_ui.labY->setVisible(m_ctx.developerMode);
     m_ui.cmdBereiche->setVisible(m_ctx.developerMode);
@@ -280,9 +280,8 @@ void MainWindow::loadSettings()
     m_sequenceEditor->refreshIntervalLabel();
 
     const QString parameters = s.get(kSection, QStringLiteral("Parameter"));
-    m_ctx.document.setParameterString(parameters.size() >= 20
-                                          ? parameters
-                                          : QString::fromLatin1(SequenceDocument::DefaultParameterString));
+    m_ctx.document.setParameterString(
+        parameters.size() >= 20 ? parameters : QString::fromLatin1(SequenceDocument::DefaultParameterString));
 
     auto listIndex = [&s](const char* key) {
         const int index = s.number(kSection, QString::fromLatin1(key)).value_or(2);
@@ -313,14 +312,29 @@ void MainWindow::menuClick(int index)
 {
     bool ranToEnd = true;
     switch (index) {
-    case 1: ranToEnd = m_fileCommands->newDocument(); break;
-    case 2: ranToEnd = m_fileCommands->open(); break;
-    case 3: ranToEnd = m_fileCommands->save(); break;
-    case 4: ranToEnd = m_fileCommands->saveAs(); break;
-    case 5: m_propertiesDialog->exec(); break;
-    case 7: resetSettings(); break;
-    case 9: close(); return;
-    default: break;
+    case 1:
+        ranToEnd = m_fileCommands->newDocument();
+        break;
+    case 2:
+        ranToEnd = m_fileCommands->open();
+        break;
+    case 3:
+        ranToEnd = m_fileCommands->save();
+        break;
+    case 4:
+        ranToEnd = m_fileCommands->saveAs();
+        break;
+    case 5:
+        m_propertiesDialog->exec();
+        break;
+    case 7:
+        resetSettings();
+        break;
+    case 9:
+        close();
+        return;
+    default:
+        break;
     }
     if (ranToEnd)
         lichtAus();

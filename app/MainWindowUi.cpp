@@ -21,8 +21,8 @@
 namespace {
 
 // Geometry of the fixed layout, in pixels of the window's client area.
-constexpr int ViewLeft1 = 11;   // left column of car views
-constexpr int ViewLeft2 = 206;  // right column of car views
+constexpr int ViewLeft1 = 11;  // left column of car views
+constexpr int ViewLeft2 = 206; // right column of car views
 constexpr int ViewTopFront = 8;
 constexpr int ViewTopRear = 285;
 constexpr int TableLeft = 412;
@@ -177,7 +177,8 @@ void MainWindowUi::setup(QMainWindow* window)
     int top = ViewTopFront;
     auto frameHeight = [](int buttons) { return FrameTitle + buttons * ButtonPitch + 4; };
     Frame1 = frame(central, QStringLiteral("Frame1"), QStringLiteral(" Simulation "), top, frameHeight(3));
-    cmdLichtaus = button(Frame1, QStringLiteral("cmdLichtaus"), QStringLiteral("Alle Lampen &aus"), FrameTitle);
+    cmdLichtaus =
+        button(Frame1, QStringLiteral("cmdLichtaus"), QStringLiteral("Alle Lampen &aus"), FrameTitle);
     cmdSilulation = button(Frame1, QStringLiteral("cmdSilulation"), QStringLiteral("Simula&tion |>"),
                            FrameTitle + ButtonPitch);
     cmdSilulation->setToolTip(QStringLiteral("Starte von vorne"));
@@ -196,7 +197,8 @@ void MainWindowUi::setup(QMainWindow* window)
     top += frameHeight(3) + Gap;
 
     Frame3 = frame(central, QStringLiteral("Frame3"), QStringLiteral(" Schleife"), top, frameHeight(2));
-    cmdSchleife = button(Frame3, QStringLiteral("cmdSchleife"), QStringLiteral("Schleife erstellen"), FrameTitle);
+    cmdSchleife =
+        button(Frame3, QStringLiteral("cmdSchleife"), QStringLiteral("Schleife erstellen"), FrameTitle);
     cmdSchleife->setToolTip(QStringLiteral("Erstellt eine Schleife auf die makierten Zeilen"));
     cmdSchleife_L = button(Frame3, QStringLiteral("cmdSchleife_L"), QStringLiteral("Schleife löschen"),
                            FrameTitle + ButtonPitch);
@@ -206,7 +208,8 @@ void MainWindowUi::setup(QMainWindow* window)
     Frame5 = frame(central, QStringLiteral("Frame5"), QStringLiteral(" Daten "), top, frameHeight(2) + 20);
     cmdSpeicherbedarf =
         button(Frame5, QStringLiteral("cmdSpeicherbedarf"), QStringLiteral("Speicher&bedarf"), FrameTitle);
-    cmdDaten = button(Frame5, QStringLiteral("cmdDaten"), QStringLiteral("Daten &senden"), FrameTitle + ButtonPitch);
+    cmdDaten =
+        button(Frame5, QStringLiteral("cmdDaten"), QStringLiteral("Daten &senden"), FrameTitle + ButtonPitch);
     Send_Progress = make<QProgressBar>(Frame5, QStringLiteral("Send_Progress"));
     Send_Progress->setGeometry(8, FrameTitle + 2 * ButtonPitch + 2, SideWidth - 16, 14);
     Send_Progress->setTextVisible(false);
@@ -235,8 +238,9 @@ void MainWindowUi::setup(QMainWindow* window)
     QMenuBar* bar = window->menuBar();
     Datei = bar->addMenu(QStringLiteral("Datei"));
     Datei->setObjectName(QStringLiteral("Datei"));
-    const char* fileCaptions[] = {"",           "Neu",         "Öffnen",       "Speichern", "Speichern unter",
-                                  "Eigenschaften", "Language", "Reg Löschen", "Modul Update", "Beenden"};
+    const char* fileCaptions[] = {
+        "",         "Neu",         "Öffnen",       "Speichern", "Speichern unter", "Eigenschaften",
+        "Language", "Reg Löschen", "Modul Update", "Beenden"};
     for (int i = 1; i <= 9; ++i) {
         const QString caption = QString::fromUtf8(fileCaptions[i]);
         if (i == 6) {

@@ -58,7 +58,7 @@ struct MainWindowUi
     QPushButton* cmdSilulation = nullptr;
     QPushButton* cmdSimWeiter = nullptr;
 
-    QGroupBox* Frame2 = nullptr; // " Bearbeiten "
+    QGroupBox* Frame2 = nullptr;         // " Bearbeiten "
     QPushButton* cmdAendern = nullptr;   // cmdÄndern
     QPushButton* cmdLoeschen = nullptr;  // cmdLöschen
     QPushButton* cmdEinfuegen = nullptr; // cmdEinfügen

@@ -16,8 +16,10 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(Config::ApplicationTitle));
     QApplication::setApplicationDisplayName(QString::fromLatin1(Config::ApplicationTitle));
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(VANTOR_VERSION_MAJOR).arg(VANTOR_VERSION_MINOR).arg(VANTOR_VERSION_PATCH));
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                            .arg(VANTOR_VERSION_MAJOR)
+                                            .arg(VANTOR_VERSION_MINOR)
+                                            .arg(VANTOR_VERSION_PATCH));
 
     // The whole command line names one sequence file, blanks included.
     QStringList arguments = QApplication::arguments();

@@ -8,7 +8,14 @@
 class Prompter
 {
 public:
-    enum class Icon { None, Information, Exclamation, Question, Critical };
+    enum class Icon
+    {
+        None,
+        Information,
+        Exclamation,
+        Question,
+        Critical
+    };
 
     virtual ~Prompter() = default;
 

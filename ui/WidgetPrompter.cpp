@@ -18,11 +18,20 @@ void WidgetPrompter::message(const QString& text, const QString& title, Icon ico
     box.setWindowTitle(titleOrApp(title));
     box.setText(text);
     switch (icon) {
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Question: box.setIcon(QMessageBox::Question); break;
-    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case Icon::None: break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::None:
+        break;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();

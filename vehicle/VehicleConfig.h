@@ -33,11 +33,16 @@ struct VehicleConfig
     int pictureBaseOfView(int view) const
     {
         switch (view) {
-        case 1: return viewPictureBase[1];
-        case 2: return viewPictureBase[0];
-        case 3: return viewPictureBase[2];
-        case 4: return viewPictureBase[3];
-        default: return 0;
+        case 1:
+            return viewPictureBase[1];
+        case 2:
+            return viewPictureBase[0];
+        case 3:
+            return viewPictureBase[2];
+        case 4:
+            return viewPictureBase[3];
+        default:
+            return 0;
         }
     }
 };

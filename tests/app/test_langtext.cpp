@@ -89,7 +89,8 @@ private slots:
             QFile f(dir.filePath(QString::fromLatin1(name)));
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
-        QCOMPARE(scanLanguageNames(dir.path()), (QStringList{QStringLiteral("Deutsch"), QStringLiteral("English")}));
+        QCOMPARE(scanLanguageNames(dir.path()),
+                 (QStringList{QStringLiteral("Deutsch"), QStringLiteral("English")}));
         QCOMPARE(scanLanguageNames(dir.path(), 1), QStringList{QStringLiteral("Deutsch")});
     }
 };

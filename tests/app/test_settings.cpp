@@ -26,7 +26,8 @@ private slots:
             store.save(QStringLiteral("Quandor_E6x"), QStringLiteral("Parameter"), QStringLiteral("1"));
             QCOMPARE(store.get(QStringLiteral("Quandor_E6x"), QStringLiteral("Fahrzeug_Type")),
                      QStringLiteral("312"));
-            QCOMPARE(store.get(QStringLiteral("QUANDOR_E6X"), QStringLiteral("Parameter")), QStringLiteral("1"));
+            QCOMPARE(store.get(QStringLiteral("QUANDOR_E6X"), QStringLiteral("Parameter")),
+                     QStringLiteral("1"));
         }
         // One section in the file, whichever spelling wrote first.
         QFile ini(file);

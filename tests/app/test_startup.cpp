@@ -72,7 +72,8 @@ private slots:
         QVERIFY(!window.propertiesDialog().chkAuto()->isChecked());
         QVERIFY(window.propertiesDialog().chkAktivierung()->isChecked());
         for (const char* list : {"combBegrüßung", "combVerabschiedung"})
-            QCOMPARE(window.parameterDialog().findChild<QComboBox*>(QString::fromUtf8(list))->currentIndex(), 2);
+            QCOMPARE(window.parameterDialog().findChild<QComboBox*>(QString::fromUtf8(list))->currentIndex(),
+                     2);
         QCOMPARE(t.document.activeSequence(), 0);
         QVERIFY(t.document.isEmpty() && t.document.isUntitled());
         // Developer controls stay hidden.
@@ -85,14 +86,16 @@ private slots:
     {
         TestContext t;
         t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Lampen_Port"), QStringLiteral("5"));
-        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Entwickerstatus"), QStringLiteral("Wahr"));
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Entwickerstatus"),
+                        QStringLiteral("Wahr"));
         t.settings.save(QStringLiteral("Eigenschaften"), QStringLiteral("1"));
         t.settings.save(QStringLiteral("Aktivierung"), QStringLiteral("0"));
         t.settings.save(QStringLiteral("Slider"), QStringLiteral("25"));
         t.settings.save(QStringLiteral("Time_Kommen"), QStringLiteral("7"));
         t.settings.save(QStringLiteral("Time_Gehen"), QStringLiteral("kaputt"));
         t.settings.save(QStringLiteral("Parameter"), QStringLiteral("1210000000000000000")); // 19 digits
-        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"), QStringLiteral("312"));
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"),
+                        QStringLiteral("312"));
         MainWindow window(t.ctx);
         QCOMPARE(window.load(QString()), 1000);
         MainWindowUi& ui = window.ui();
@@ -106,10 +109,14 @@ private slots:
         QVERIFY(!window.propertiesDialog().chkAktivierung()->isChecked());
         QCOMPARE(ui.sliderZeitein->value(), 25);
         QCOMPARE(ui.labZeitein->text(), QLocale().toString(2.5) + QStringLiteral(" Sec ein/aus"));
-        QCOMPARE(window.parameterDialog().findChild<QComboBox*>(QStringLiteral("combBegrüßung"))->currentIndex(), 7);
-        // Not a number: the default applies.
         QCOMPARE(
-            window.parameterDialog().findChild<QComboBox*>(QStringLiteral("combVerabschiedung"))->currentIndex(), 2);
+            window.parameterDialog().findChild<QComboBox*>(QStringLiteral("combBegrüßung"))->currentIndex(),
+            7);
+        // Not a number: the default applies.
+        QCOMPARE(window.parameterDialog()
+                     .findChild<QComboBox*>(QStringLiteral("combVerabschiedung"))
+                     ->currentIndex(),
+                 2);
         QVERIFY(ui.labX->isVisibleTo(&window));
         QVERIFY(ui.cmdBereiche->isVisibleTo(&window));
         QVERIFY(ui.Menu[7]->isVisible());
@@ -187,7 +194,8 @@ private slots:
     {
         TestContext t;
         t.settings.save(QStringLiteral("Language"), QStringLiteral("English"));
-        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"), QStringLiteral("312"));
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"),
+                        QStringLiteral("312"));
         t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Time_Gehen"), QStringLiteral("4"));
         MainWindow window(t.ctx);
         window.resetSettings();
@@ -227,7 +235,8 @@ private slots:
     void firstStartChoosesLanguageThenWelcomesOnce()
     {
         TestContext t;
-        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Entwickerstatus"), QStringLiteral("Wahr"));
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Entwickerstatus"),
+                        QStringLiteral("Wahr"));
         Startup startup(t.ctx, QString());
         QSignalSpy shown(&startup, &Startup::mainWindowShown);
         startup.begin();
@@ -245,7 +254,10 @@ private slots:
         QTRY_VERIFY(startup.startScreen());
         QCOMPARE(startup.startScreen()->findChild<QLabel*>(QStringLiteral("labInfo"))->text(),
                  QStringLiteral("Loading program and settings ....."));
-        QVERIFY(startup.startScreen()->findChild<QLabel*>(QStringLiteral("lblVersion"))->text().startsWith("Version "));
+        QVERIFY(startup.startScreen()
+                    ->findChild<QLabel*>(QStringLiteral("lblVersion"))
+                    ->text()
+                    .startsWith("Version "));
 
         closeModalDialogsFromNowOn(this);
         QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 1, 5000);
@@ -265,8 +277,10 @@ private slots:
     {
         TestContext t;
         t.settings.save(QStringLiteral("Language"), QStringLiteral("Deutsch"));
-        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Entwickerstatus"), QStringLiteral("Wahr"));
-        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"), QStringLiteral("211"));
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Entwickerstatus"),
+                        QStringLiteral("Wahr"));
+        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"),
+                        QStringLiteral("211"));
         Startup startup(t.ctx, QString());
         QSignalSpy shown(&startup, &Startup::mainWindowShown);
         startup.begin();

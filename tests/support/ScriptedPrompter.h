@@ -13,7 +13,14 @@ class ScriptedPrompter final : public Prompter
 public:
     struct Shown
     {
-        enum class Kind { Message, Question, Input, OpenFile, SaveFile };
+        enum class Kind
+        {
+            Message,
+            Question,
+            Input,
+            OpenFile,
+            SaveFile
+        };
         Kind kind;
         QString text;
         QString title;
@@ -63,5 +70,9 @@ public:
             out.append(s.text);
         return out;
     }
-    void clear() { shown.clear(); beeps = 0; }
+    void clear()
+    {
+        shown.clear();
+        beeps = 0;
+    }
 };
