@@ -1,5 +1,4 @@
 #include "views/HitTest.h"
-#include "views/HoverOutline.h"
 
 #include <QTest>
 
@@ -22,20 +21,24 @@ std::vector<int> areasOf(const HitTest::Result& r)
     return out;
 }
 
-// A table where every area of a row covers the same box.
-LampAreaTable overlapping(int row, std::int16_t l, std::int16_t r, std::int16_t t, std::int16_t b)
+// A table of 100 x 100 boxes from (start, start), each area `step` further right:
+// with step 0 every area of the row covers the same box.
+LampAreaTable boxes(int row, int start, int step = 0)
 {
     LampAreaTable table;
     const int first = row == LampAreaTable::FrontRow ? 1 : 25;
-    for (int code = first; code < first + 24; code += 4) {
-        auto& p = table.points[std::size_t(row)];
-        p[std::size_t(code)] = l;
-        p[std::size_t(code + 1)] = r;
-        p[std::size_t(code + 2)] = t;
-        p[std::size_t(code + 3)] = b;
+    auto& p = table.points[std::size_t(row)];
+    for (int code = first, x = start; code < first + 24; code += 4, x += step) {
+        p[std::size_t(code)] = std::int16_t(x);
+        p[std::size_t(code + 1)] = std::int16_t(x + 100);
+        p[std::size_t(code + 2)] = std::int16_t(start);
+        p[std::size_t(code + 3)] = std::int16_t(start + 100);
     }
     return table;
 }
+
+const std::vector<int> None;
+const std::vector<int> Indicator{13};
 
 QString tooltip(const HitTest::Hit& h)
 {
@@ -54,14 +57,16 @@ private slots:
         const LampAreaTable mini = lampAreasFor(QStringLiteral("731"), true, false, false);
         const LampOptions o = model(731);
         auto hitsAt = [&](double x, double y) { return areasOf(HitTest::test(2, x, y, mini, o)); };
-        QCOMPARE(hitsAt(1396, 2300), std::vector<int>{13});
-        QCOMPARE(hitsAt(1395, 2300), std::vector<int>{});
-        QCOMPARE(hitsAt(1660, 2300), std::vector<int>{});
-        QCOMPARE(hitsAt(1500, 2455), std::vector<int>{});
         // y 2200 is the border of both the headlamp and the indicator.
-        QCOMPARE(hitsAt(1500, 2200), std::vector<int>{});
-        QCOMPARE(hitsAt(1500, 2199.5), std::vector<int>{5});
-        QCOMPARE(hitsAt(1500, 2200.5), std::vector<int>{13});
+        const struct
+        {
+            double x, y;
+            std::vector<int> hits;
+        } cases[] = {{1396, 2300, Indicator},  {1395, 2300, None}, {1660, 2300, None},
+                     {1500, 2455, None},       {1500, 2200, None}, {1500, 2199.5, {5}},
+                     {1500, 2200.5, Indicator}};
+        for (const auto& c : cases)
+            QCOMPARE(hitsAt(c.x, c.y), c.hits);
     }
 
     void mirroredViewsUseTheOffset()
@@ -73,18 +78,14 @@ private slots:
         QCOMPARE(HitTest::areaX(2, 1216, mini), 1216);
         const LampOptions o = model(731);
         auto hitsAt = [&](double x) { return areasOf(HitTest::test(1, x, 2300, mini, o)); };
-        QCOMPARE(hitsAt(1216), std::vector<int>{13});
-        QCOMPARE(hitsAt(1215), std::vector<int>{});
-        QCOMPARE(hitsAt(1479), std::vector<int>{13});
-        QCOMPARE(hitsAt(1480), std::vector<int>{});
         // Halves round to even: 1659.5 -> 1660 (outside), 1658.5 -> 1658, 1395.5 -> 1396.
         QCOMPARE(HitTest::areaX(1, 1215.5, mini), 1660);
-        QCOMPARE(hitsAt(1215.5), std::vector<int>{});
-        QCOMPARE(hitsAt(1216.5), std::vector<int>{13});
-        QCOMPARE(hitsAt(1479.5), std::vector<int>{13});
-        QCOMPARE(hitsAt(1480.5), std::vector<int>{});
+        for (double x : {1216.0, 1479.0, 1216.5, 1479.5})
+            QCOMPARE(hitsAt(x), Indicator);
+        for (double x : {1215.0, 1480.0, 1215.5, 1480.5})
+            QCOMPARE(hitsAt(x), None);
         // The rear offset applies to view 3 only.
-        LampAreaTable t = overlapping(LampAreaTable::RearRow, 1000, 1100, 1000, 1100);
+        LampAreaTable t = boxes(LampAreaTable::RearRow, 1000);
         t.rearMirrorOffset = 40;
         QCOMPARE(HitTest::areaX(3, 1900, t), 1065);
         QCOMPARE(HitTest::areaX(4, 1900, t), 1900);
@@ -94,7 +95,7 @@ private slots:
 
     void everyHitAreaIsProcessedInOrder()
     {
-        const LampAreaTable front = overlapping(LampAreaTable::FrontRow, 100, 200, 100, 200);
+        const LampAreaTable front = boxes(LampAreaTable::FrontRow, 100);
         QCOMPARE(areasOf(HitTest::test(2, 150, 150, front, model(211))),
                  (std::vector<int>{13, 1, 5, 9, 17, 21}));
         // The ring only with rings, the high beam only with a headlamp that has one.
@@ -105,7 +106,7 @@ private slots:
         bare.cornering = true;
         QCOMPARE(areasOf(HitTest::test(2, 150, 150, front, bare)), (std::vector<int>{13, 5, 9, 17, 21}));
         // The reversing light ends the test of the rear areas.
-        const LampAreaTable rear = overlapping(LampAreaTable::RearRow, 100, 200, 100, 200);
+        const LampAreaTable rear = boxes(LampAreaTable::RearRow, 100);
         QCOMPARE(areasOf(HitTest::test(4, 150, 150, rear, model(211))), (std::vector<int>{41, 25, 37}));
     }
 
@@ -127,14 +128,14 @@ private slots:
         QVERIFY(r.hits[1].processed);
         QCOMPARE(tooltip(r.hits[1]), QStringLiteral("120_L"));
         // Other models: the reversing light on the left ends the test too.
-        LampAreaTable t = overlapping(LampAreaTable::RearRow, 100, 200, 100, 200);
+        LampAreaTable t = boxes(LampAreaTable::RearRow, 100);
         r = HitTest::test(3, 2925 - 150, 150, t, model(731));
         QCOMPARE(areasOf(r), (std::vector<int>{41, 25, 37}));
     }
 
     void frontTooltips()
     {
-        const LampAreaTable front = overlapping(LampAreaTable::FrontRow, 100, 200, 100, 200);
+        const LampAreaTable front = boxes(LampAreaTable::FrontRow, 100);
         auto texts = [&](int view, const LampOptions& o) {
             QStringList out;
             for (const HitTest::Hit& h :
@@ -151,19 +152,7 @@ private slots:
 
     void rearTooltipsByModel()
     {
-        const LampAreaTable rear = [] {
-            // Side by side, so that each area can be hit alone.
-            LampAreaTable t;
-            int x = 0;
-            for (int code = 25; code <= 45; code += 4, x += 200) {
-                auto& p = t.points[LampAreaTable::RearRow];
-                p[std::size_t(code)] = std::int16_t(x);
-                p[std::size_t(code + 1)] = std::int16_t(x + 100);
-                p[std::size_t(code + 2)] = 0;
-                p[std::size_t(code + 3)] = 100;
-            }
-            return t;
-        }();
+        const LampAreaTable rear = boxes(LampAreaTable::RearRow, 0, 200); // each area can be hit alone
         auto text = [&](int modelCode, int view, int area, bool oneFog = false) {
             LampOptions o = model(modelCode);
             o.oneRearFogLamp = oneFog;
@@ -173,23 +162,18 @@ private slots:
                        ? tooltip(r.hits[0]) + QLatin1Char('@') + QString::number(r.hits[0].outlineView)
                        : QString();
         };
-        QCOMPARE(text(211, 3, 41), QStringLiteral("122_L@3"));
-        QCOMPARE(text(211, 4, 41), QStringLiteral("122_R@4"));
-        QCOMPARE(text(231, 3, 25), QStringLiteral("124_L@3"));
-        QCOMPARE(text(731, 4, 25), QStringLiteral("124_RO@4"));
-        QCOMPARE(text(611, 3, 25), QStringLiteral("124_LO@3"));
-        QCOMPARE(text(431, 3, 25), QStringLiteral("124_LO_U@3"));
-        QCOMPARE(text(442, 4, 25), QStringLiteral("124_RO_U@4"));
-        QCOMPARE(text(841, 3, 25), QStringLiteral("123_L@3"));
-        QCOMPARE(text(741, 4, 25), QStringLiteral("124_RA@4"));
-        QCOMPARE(text(211, 4, 37), QStringLiteral("125_R@4"));
-        QCOMPARE(text(112, 3, 29), QStringLiteral("124_L@3"));
-        QCOMPARE(text(841, 4, 29), QStringLiteral("124_R@4"));
-        QCOMPARE(text(731, 3, 29), QStringLiteral("124_LU@3"));
-        QCOMPARE(text(433, 4, 29), QStringLiteral("124_RU@4"));
-        QCOMPARE(text(322, 3, 29), QStringLiteral("124_LI@3"));
-        QCOMPARE(text(322, 3, 33), QStringLiteral("124_M@5"));
-        QCOMPARE(text(731, 3, 45), QStringLiteral("120_L@3"));
+        const struct
+        {
+            int model, view, area;
+            const char* tip;
+        } cases[] = {{211, 3, 41, "122_L@3"},    {211, 4, 41, "122_R@4"},  {231, 3, 25, "124_L@3"},
+                     {731, 4, 25, "124_RO@4"},   {611, 3, 25, "124_LO@3"}, {431, 3, 25, "124_LO_U@3"},
+                     {442, 4, 25, "124_RO_U@4"}, {841, 3, 25, "123_L@3"},  {741, 4, 25, "124_RA@4"},
+                     {211, 4, 37, "125_R@4"},    {112, 3, 29, "124_L@3"},  {841, 4, 29, "124_R@4"},
+                     {731, 3, 29, "124_LU@3"},   {433, 4, 29, "124_RU@4"}, {322, 3, 29, "124_LI@3"},
+                     {322, 3, 33, "124_M@5"},    {731, 3, 45, "120_L@3"}};
+        for (const auto& c : cases)
+            QCOMPARE(text(c.model, c.view, c.area), QString::fromLatin1(c.tip));
         QCOMPARE(text(731, 4, 45, true), QStringLiteral("120_M@5"));
     }
 
@@ -217,66 +201,29 @@ private slots:
         QVERIFY(HitTest::areaRect(2, 9, mini).isEmpty());
     }
 
-    void hoverOutlineFollowsThePointer()
-    {
-        HoverOutline h;
-        using T = HoverOutline::Target;
-        // Onto area 13 of view 2: drawn.
-        auto s = h.outline(2, 13, true, true);
-        QVERIFY(!s.erase);
-        QCOMPARE(s.draw, std::optional<T>(T{2, 13}));
-        // Still over it: nothing.
-        s = h.outline(2, 13, true, true);
-        QVERIFY(!s.erase && !s.draw);
-        // On to area 5: 13 erased, 5 drawn.
-        s = h.outline(2, 5, true, true);
-        QCOMPARE(s.erase, std::optional<T>(T{2, 13}));
-        QCOMPARE(s.draw, std::optional<T>(T{2, 5}));
-        // Onto empty space: erased, nothing drawn.
-        s = h.outline(0, 0, false, true);
-        QCOMPARE(s.erase, std::optional<T>(T{2, 5}));
-        QVERIFY(!s.draw);
-        QCOMPARE(h.current(), (T{0, 0}));
-        // Switched off: never anything, and the state stays.
-        s = h.outline(2, 13, true, false);
-        QVERIFY(!s.erase && !s.draw);
-        QCOMPARE(h.current(), (T{0, 0}));
-        // A reset forgets without erasing; the same area is then drawn again.
-        h.outline(4, 41, true, true);
-        h.reset();
-        s = h.outline(4, 41, true, true);
-        QVERIFY(!s.erase);
-        QCOMPARE(s.draw, std::optional<T>(T{4, 41}));
-    }
-
     void areaDisplayExceptions()
     {
-        auto codes = [](const std::vector<HitTest::ViewRect>& boxes, int view) {
-            return std::count_if(boxes.begin(), boxes.end(),
-                                 [view](const auto& b) { return b.view == view; });
+        auto boxes = [](const char* code, const LampOptions& o, int view) {
+            const auto all =
+                HitTest::areaDisplay(lampAreasFor(QString::fromLatin1(code), o.highBeam, false, false), o);
+            return std::count_if(all.begin(), all.end(), [view](const auto& b) { return b.view == view; });
         };
-        const LampAreaTable t311 = lampAreasFor(QStringLiteral("311"), true, false, false);
-        LampOptions o = model(311);
         // 5er: ring, low, high, indicator, fog, repeater; six rear areas.
-        QCOMPARE(codes(HitTest::areaDisplay(t311, o), 2), 6);
-        QCOMPARE(codes(HitTest::areaDisplay(t311, o), 1), 6);
-        QCOMPARE(codes(HitTest::areaDisplay(t311, o), 4), 6);
-        o.ringLights = false;
-        o.highBeam = false;
-        QCOMPARE(codes(HitTest::areaDisplay(t311, o), 2), 4);
-        // The Mini shows its parking light without rings; the Clubman no rear fog box.
-        const LampAreaTable club = lampAreasFor(QStringLiteral("751"), false, false, false);
-        LampOptions c = model(751);
-        c.ringLights = false;
-        c.highBeam = false;
-        // Parking light, headlamp, indicator, fog lamp; rear light, indicator,
-        // centre brake light, bumper lamp.
-        QCOMPARE(codes(HitTest::areaDisplay(club, c), 2), 4);
-        QCOMPARE(codes(HitTest::areaDisplay(club, c), 3), 4);
-        QCOMPARE(
-            codes(HitTest::areaDisplay(lampAreasFor(QStringLiteral("731"), false, false, false), model(731)),
-                  3),
-            6);
+        for (int view : {1, 2, 4})
+            QCOMPARE(boxes("311", model(311), view), 6);
+        LampOptions bare = model(311);
+        bare.ringLights = false;
+        bare.highBeam = false;
+        QCOMPARE(boxes("311", bare, 2), 4);
+        // The Mini shows its parking light without rings: parking light, headlamp,
+        // indicator, fog lamp. The Clubman has no rear fog box: rear light,
+        // indicator, centre brake light, bumper lamp.
+        bare.model = 751;
+        QCOMPARE(boxes("751", bare, 2), 4);
+        QCOMPARE(boxes("751", bare, 3), 4);
+        LampOptions coupe = model(731);
+        coupe.highBeam = false;
+        QCOMPARE(boxes("731", coupe, 3), 6);
     }
 };
 

@@ -95,23 +95,15 @@ private slots:
         QCOMPARE(lampAreasFor(QStringLiteral("999"), true, false, false), LampAreaTable{});
     }
 
-    void miniCoupeExample()
-    {
-        const LampAreaTable hb = lampAreasFor(QStringLiteral("731"), true, false, false);
-        const int F = LampAreaTable::FrontRow;
-        QCOMPARE(hb.area(F, 1), (std::array<std::int16_t, 4>{1350, 1695, 2865, 3040}));
-        QCOMPARE(hb.area(F, 5), (std::array<std::int16_t, 4>{1290, 1790, 1850, 2200}));
-        QCOMPARE(hb.area(F, 9), (std::array<std::int16_t, 4>{0, 0, 0, 0}));
-        QCOMPARE(hb.area(F, 13), (std::array<std::int16_t, 4>{1395, 1660, 2200, 2455}));
-        QCOMPARE(hb.area(F, 17), (std::array<std::int16_t, 4>{1350, 1695, 3042, 3285}));
-        QCOMPARE(hb.frontMirrorOffset, std::int16_t(-50));
-        const LampAreaTable plain = lampAreasFor(QStringLiteral("731"), false, false, false);
-        QCOMPARE(plain.area(F, 5), (std::array<std::int16_t, 4>{1395, 1660, 1930, 2170}));
-    }
-
-    void threeSeriesHighBeamAreaFollowsTheHeadlamp()
+    void areasFollowTheHeadlamp()
     {
         const int F = LampAreaTable::FrontRow;
+        // The Mini's headlamp area is larger with a high beam.
+        QCOMPARE(lampAreasFor(QStringLiteral("731"), true, false, false).area(F, 5),
+                 (std::array<std::int16_t, 4>{1290, 1790, 1850, 2200}));
+        QCOMPARE(lampAreasFor(QStringLiteral("731"), false, false, false).area(F, 5),
+                 (std::array<std::int16_t, 4>{1395, 1660, 1930, 2170}));
+        // The 3er's high beam area goes with a headlamp that has one.
         QVERIFY(lampAreasFor(QStringLiteral("211"), true, false, false).area(F, 9)[1] != 0);
         QVERIFY(lampAreasFor(QStringLiteral("241"), false, true, false).area(F, 9)[1] != 0);
         QCOMPARE(lampAreasFor(QStringLiteral("222"), false, false, false).area(F, 9),
@@ -138,8 +130,7 @@ private slots:
                         continue;
                     const QRectF rb = HitTest::areaRect(row == 1 ? 2 : 4, b, t);
                     QVERIFY2(!ra.intersects(rb),
-                             qPrintable(QString::fromLatin1(lookName(look)) + QStringLiteral(" ") +
-                                        QString::number(a) + QStringLiteral("/") + QString::number(b)));
+                             qPrintable(QStringLiteral("%1 %2/%3").arg(lookName(look)).arg(a).arg(b)));
                 }
             }
         }
@@ -171,9 +162,8 @@ private slots:
                             ++outside;
                     }
                 }
-                const QString what = QString::fromLatin1(lookName(block.look)) + QStringLiteral(" view ") +
-                                     QString::number(block.view) + QStringLiteral(" bit ") +
-                                     QString::number(bit);
+                const QString what =
+                    QStringLiteral("%1 view %2 bit %3").arg(lookName(block.look)).arg(block.view).arg(bit);
                 QVERIFY2(outside == 0,
                          qPrintable(what + QStringLiteral(": pixels outside ") + QString::number(outside)));
                 if (shown)

@@ -3,16 +3,104 @@
 #include "views/RowPreview.h"
 
 #include <QTest>
+#include <optional>
 
 namespace {
 
-LampOptions model(int code)
+enum Flag
+{
+    NoHighBeam = 1,
+    NoRings = 2,
+    Cornering = 4,
+    Drl = 8,
+    OneFog = 16
+};
+
+LampOptions model(int code, int flags = 0)
 {
     LampOptions o;
     o.model = code;
-    o.highBeam = true;
-    o.ringLights = true;
+    o.highBeam = !(flags & NoHighBeam);
+    o.ringLights = !(flags & NoRings);
+    o.cornering = flags & Cornering;
+    o.drlBulb = flags & Drl;
+    o.oneRearFogLamp = flags & OneFog;
     return o;
+}
+
+struct ToggleCase
+{
+    const char* what;
+    LampBytes start;
+    int lamp, view, button;
+    LampOptions options;
+    LampBytes bytes;
+    std::vector<int> reload; // empty: not checked
+    int shownView = 0;       // the display mask of this view afterwards, when not 0
+    int shown = 0;
+};
+
+const ToggleCase Toggles[] = {
+    {"pointer movement", {1, 2, 3, 4}, 1, 2, 0, model(211), {1, 2, 3, 4}, {}},
+    {"plain", {0, 0, 0, 0}, 1, 2, 1, model(211), {0, 2, 0, 0}, {2}},
+    {"right button", {0, 2, 0, 0}, 1, 2, 2, model(211), {0, 0, 0, 0}, {2}},
+    {"centre brake: both rears, partner first", {0, 0, 0, 0}, 4, 3, 1, model(311), {0, 0, 16, 16}, {4, 3}},
+    {"repeaters: both fronts", {0, 0, 0, 0}, 5, 1, 1, model(311), {32, 32, 0, 0}, {2, 1}},
+    {"rear fog: one side", {0, 0, 0, 0}, 5, 4, 1, model(731), {0, 0, 0, 32}, {}},
+    {"one rear fog lamp: both", {0, 0, 0, 0}, 5, 4, 1, model(731, OneFog), {0, 0, 32, 32}, {}},
+    {"reversing 111", {0, 0, 0, 0}, 3, 4, 1, model(111), {0, 0, 8, 8}, {}},
+    {"reversing 211", {0, 0, 0, 0}, 3, 4, 1, model(211), {0, 0, 8, 8}, {}},
+    {"reversing 221", {0, 0, 0, 0}, 3, 4, 1, model(221), {0, 0, 8, 8}, {}},
+    {"reversing 112: own channel", {0, 0, 0, 0}, 3, 4, 1, model(112), {0, 0, 0, 8}, {}},
+    // Each view's bit is flipped, not copied.
+    {"unequal pair stays unequal", {0, 0, 16, 0}, 4, 3, 1, model(311), {0, 0, 0, 16}, {}},
+    // Only the partner byte changes; view 2 reloads its old mask.
+    {"111 lamp 5 of view 2", {0, 4, 0, 0}, 5, 2, 1, model(111), {32, 4, 0, 0}, {1, 2}},
+    {"112 rear lamp 2: nothing", {0, 0, 1, 0}, 2, 3, 1, model(112), {0, 0, 1, 0}, {3}},
+    {"211 rear lamp 2 toggles", {0, 0, 0, 0}, 2, 3, 1, model(211), {0, 0, 4, 0}, {}},
+    // 6er: stored as the whole lamp only, shown with both parts.
+    {"6er whole lamp over lower part", {0, 0, 2, 0}, 2, 3, 1, model(431), {0, 0, 4, 0}, {}, 3, 6},
+    {"6er lower part clears whole", {0, 0, 4, 0}, 1, 3, 1, model(431), {0, 0, 2, 0}, {}, 3, 2},
+    {"6er whole off keeps lower", {0, 0, 6, 0}, 2, 3, 1, model(431), {0, 0, 2, 0}, {}},
+    {"other models keep both bits", {0, 0, 2, 0}, 2, 3, 1, model(311), {0, 0, 6, 0}, {}, 3, 6},
+    {"6er indicator with rear light on", {0, 0, 0, 4}, 0, 4, 1, model(442), {0, 0, 0, 5}, {}, 4, 7},
+    // The partner view of a repeater click shows the daytime bulb as well.
+    {"daytime bulb on the partner", {8, 8, 0, 0}, 5, 2, 1, model(211, Drl), {40, 40, 0, 0}, {}, 1, 44},
+};
+
+// A row as the sanitising rules store it and, where given, as the views show it.
+struct RowCase
+{
+    const char* what;
+    LampBytes row;
+    LampOptions options;
+    LampBytes sanitised;
+    std::optional<std::array<std::uint8_t, 4>> masks = std::nullopt;
+};
+
+const RowCase Rows[] = {
+    {"repeaters only on the 5er", {33, 33, 0, 0}, model(111), {1, 1, 0, 0}},
+    {"5er repeaters", {33, 33, 0, 0}, model(311), {33, 33, 0, 0}},
+    {"no front indicator bit on the 6er facelift", {3, 3, 0, 0}, model(432), {2, 2, 0, 0}},
+    {"1er without outer rear light", {0, 0, 6, 6}, model(112), {0, 0, 2, 2}},
+    {"high beam needs a headlamp with one", {4, 4, 0, 0}, model(211, NoHighBeam), {0, 0, 0, 0}},
+    {"cornering headlamp", {4, 4, 0, 0}, model(211, NoHighBeam | Cornering), {4, 4, 0, 0}},
+    {"rings only when fitted", {8, 8, 0, 0}, model(211, NoRings), {0, 0, 0, 0}},
+    {"Clubman", {0, 0, 63, 63}, model(751), {0, 0, 51, 27}},
+    {"one reversing channel, left", {0, 0, 8, 0}, model(111), {0, 0, 8, 8}, {{0, 0, 8, 8}}},
+    {"one reversing channel, right", {0, 0, 0, 8}, model(221), {0, 0, 8, 8}},
+    {"two reversing channels", {0, 0, 0, 8}, model(212), {0, 0, 0, 8}},
+    {"6er facelift: stored 4, shown 6", {0, 0, 4, 0}, model(432), {0, 0, 4, 0}, {{0, 0, 6, 0}}},
+    {"daytime bulb: stored 8, shown 12", {0, 8, 0, 0}, model(211, Drl), {0, 8, 0, 0}, {{0, 12, 0, 0}}},
+    {"one fog lamp shown on both", {0, 0, 32, 1}, model(731, OneFog), {0, 0, 32, 1}, {{0, 0, 32, 33}}},
+    {"two fog lamps", {0, 0, 32, 1}, model(731), {0, 0, 32, 1}, {{0, 0, 32, 1}}},
+};
+
+template <typename T, std::size_t N> void addRows(const T (&table)[N])
+{
+    QTest::addColumn<int>("i");
+    for (std::size_t i = 0; i < N; ++i)
+        QTest::newRow(table[i].what) << int(i);
 }
 
 } // namespace
@@ -21,166 +109,38 @@ class TestLampRules : public QObject
 {
     Q_OBJECT
 private slots:
-    void pointerMovementChangesNothing()
+    void toggle_data() { addRows(Toggles); }
+    void toggle()
     {
-        const LampBytes bytes{1, 2, 3, 4};
-        const auto r = LampRules::toggle(bytes, 1, 2, 0, model(211));
-        QCOMPARE(r.bytes, bytes);
-        QVERIFY(r.reload.empty());
-    }
-
-    void plainToggleFlipsOneBitAndReloadsTheView()
-    {
-        auto r = LampRules::toggle({0, 0, 0, 0}, 1, 2, 1, model(211));
-        QCOMPARE(r.bytes, (LampBytes{0, 2, 0, 0}));
-        QCOMPARE(r.reload, std::vector<int>{2});
-        r = LampRules::toggle(r.bytes, 1, 2, 2, model(211)); // the right button toggles too
-        QCOMPARE(r.bytes, (LampBytes{0, 0, 0, 0}));
-    }
-
-    void partnerLamps()
-    {
-        // Centre brake light: always both rear views, the partner first.
-        auto r = LampRules::toggle({0, 0, 0, 0}, 4, 3, 1, model(311));
-        QCOMPARE(r.bytes, (LampBytes{0, 0, 16, 16}));
-        QCOMPARE(r.reload, (std::vector<int>{4, 3}));
-        // Side repeaters: both fronts.
-        r = LampRules::toggle({0, 0, 0, 0}, 5, 1, 1, model(311));
-        QCOMPARE(r.bytes, (LampBytes{32, 32, 0, 0}));
-        QCOMPARE(r.reload, (std::vector<int>{2, 1}));
-        // Rear fog: both only with one fog lamp in the middle.
-        r = LampRules::toggle({0, 0, 0, 0}, 5, 4, 1, model(731));
-        QCOMPARE(r.bytes, (LampBytes{0, 0, 0, 32}));
-        LampOptions oneFog = model(731);
-        oneFog.oneRearFogLamp = true;
-        r = LampRules::toggle({0, 0, 0, 0}, 5, 4, 1, oneFog);
-        QCOMPARE(r.bytes, (LampBytes{0, 0, 32, 32}));
-        // Reversing lights: one channel on 111, 211, 221 only.
-        for (int code : {111, 211, 221}) {
-            r = LampRules::toggle({0, 0, 0, 0}, 3, 4, 1, model(code));
-            QCOMPARE(r.bytes, (LampBytes{0, 0, 8, 8}));
-        }
-        r = LampRules::toggle({0, 0, 0, 0}, 3, 4, 1, model(112));
-        QCOMPARE(r.bytes, (LampBytes{0, 0, 0, 8}));
-    }
-
-    void partnerToggleKeepsAnUnequalPairUnequal()
-    {
-        // Each view's bit is flipped, not copied.
-        const auto r = LampRules::toggle({0, 0, 16, 0}, 4, 3, 1, model(311));
-        QCOMPARE(r.bytes, (LampBytes{0, 0, 0, 16}));
-    }
-
-    void er1Exceptions()
-    {
-        // Model 111, lamp 5 of view 2: only the partner byte changes; view 2 reloads its old mask.
-        auto r = LampRules::toggle({0, 4, 0, 0}, 5, 2, 1, model(111));
-        QCOMPARE(r.bytes, (LampBytes{32, 4, 0, 0}));
-        QCOMPARE(r.reload, (std::vector<int>{1, 2}));
-        // Lamp 2 of a rear view: nothing changes.
-        r = LampRules::toggle({0, 0, 1, 0}, 2, 3, 1, model(112));
-        QCOMPARE(r.bytes, (LampBytes{0, 0, 1, 0}));
-        QCOMPARE(r.reload, std::vector<int>{3});
-        // Other models toggle those bits.
-        r = LampRules::toggle({0, 0, 0, 0}, 2, 3, 1, model(211));
-        QCOMPARE(r.bytes, (LampBytes{0, 0, 4, 0}));
-    }
-
-    void sixerRearExclusion()
-    {
-        const LampOptions six = model(431);
-        // Lower part on, then the whole lamp: stored as the whole lamp only, shown with both parts.
-        auto r = LampRules::toggle({0, 0, 2, 0}, 2, 3, 1, six);
-        QCOMPARE(r.bytes, (LampBytes{0, 0, 4, 0}));
-        QCOMPARE(LampRules::displayMask(3, r.bytes, six), std::uint8_t(6));
-        // The lower part clears the whole lamp.
-        r = LampRules::toggle({0, 0, 4, 0}, 1, 3, 1, six);
-        QCOMPARE(r.bytes, (LampBytes{0, 0, 2, 0}));
-        QCOMPARE(LampRules::displayMask(3, r.bytes, six), std::uint8_t(2));
-        // Switching the whole lamp off leaves the lower part as it was.
-        r = LampRules::toggle({0, 0, 6, 0}, 2, 3, 1, six);
-        QCOMPARE(r.bytes, (LampBytes{0, 0, 2, 0}));
-        // Other models keep both bits.
-        r = LampRules::toggle({0, 0, 2, 0}, 2, 3, 1, model(311));
-        QCOMPARE(r.bytes, (LampBytes{0, 0, 6, 0}));
-        QCOMPARE(LampRules::displayMask(3, r.bytes, model(311)), std::uint8_t(6));
-    }
-
-    void sixerShowsBothPartsWhateverLampIsClicked()
-    {
-        // The indicator clicked while the rear light is on: the picture still
-        // shows the rear light whole.
-        const LampOptions six = model(442);
-        const auto r = LampRules::toggle({0, 0, 0, 4}, 0, 4, 1, six);
-        QCOMPARE(r.bytes, (LampBytes{0, 0, 0, 5}));
-        QCOMPARE(LampRules::displayMask(4, r.bytes, six), std::uint8_t(7));
+        QFETCH(int, i);
+        const ToggleCase& c = Toggles[i];
+        const auto r = LampRules::toggle(c.start, c.lamp, c.view, c.button, c.options);
+        QCOMPARE(r.bytes, c.bytes);
+        if (c.button == 0)
+            QVERIFY(r.reload.empty());
+        else if (!c.reload.empty())
+            QCOMPARE(r.reload, c.reload);
+        if (c.shownView)
+            QCOMPARE(LampRules::displayMask(c.shownView, r.bytes, c.options), std::uint8_t(c.shown));
     }
 
     void daytimeBulbShowsInTheHighBeam()
     {
-        LampOptions o = model(211);
-        o.drlBulb = true;
-        QCOMPARE(LampRules::displayMask(2, {0, 8, 0, 0}, o), std::uint8_t(12));
-        QCOMPARE(LampRules::displayMask(1, {9, 0, 0, 0}, o), std::uint8_t(13));
-        // The partner view of a repeater click shows it as well.
-        const auto r = LampRules::toggle({8, 8, 0, 0}, 5, 2, 1, o);
-        QCOMPARE(r.bytes, (LampBytes{40, 40, 0, 0}));
-        QCOMPARE(LampRules::displayMask(1, r.bytes, o), std::uint8_t(44));
-        o.drlBulb = false;
-        QCOMPARE(LampRules::displayMask(2, {0, 8, 0, 0}, o), std::uint8_t(8));
+        QCOMPARE(LampRules::displayMask(2, {0, 8, 0, 0}, model(211, Drl)), std::uint8_t(12));
+        QCOMPARE(LampRules::displayMask(1, {9, 0, 0, 0}, model(211, Drl)), std::uint8_t(13));
+        QCOMPARE(LampRules::displayMask(2, {0, 8, 0, 0}, model(211)), std::uint8_t(8));
     }
 
-    void sanitising()
+    void rows_data() { addRows(Rows); }
+    void rows()
     {
-        // Side repeaters only on the 5er.
-        QCOMPARE(LampRules::sanitiseRow({33, 33, 0, 0}, model(111)), (LampBytes{1, 1, 0, 0}));
-        QCOMPARE(LampRules::sanitiseRow({33, 33, 0, 0}, model(311)), (LampBytes{33, 33, 0, 0}));
-        // No separate front indicator bit on the 6er facelift.
-        QCOMPARE(LampRules::sanitiseRow({3, 3, 0, 0}, model(432)), (LampBytes{2, 2, 0, 0}));
-        // The 1er has no outer rear light.
-        QCOMPARE(LampRules::sanitiseRow({0, 0, 6, 6}, model(112)), (LampBytes{0, 0, 2, 2}));
-        // High beam only with a headlamp that has one.
-        LampOptions plain = model(211);
-        plain.highBeam = false;
-        QCOMPARE(LampRules::sanitiseRow({4, 4, 0, 0}, plain), (LampBytes{0, 0, 0, 0}));
-        plain.cornering = true;
-        QCOMPARE(LampRules::sanitiseRow({4, 4, 0, 0}, plain), (LampBytes{4, 4, 0, 0}));
-        // Rings only when fitted.
-        LampOptions noRings = model(211);
-        noRings.ringLights = false;
-        QCOMPARE(LampRules::sanitiseRow({8, 8, 0, 0}, noRings), (LampBytes{0, 0, 0, 0}));
-        // The Clubman.
-        QCOMPARE(LampRules::sanitiseRow({0, 0, 63, 63}, model(751)), (LampBytes{0, 0, 51, 27}));
-        // One reversing channel: the two rear bits end up equal.
-        QCOMPARE(LampRules::sanitiseRow({0, 0, 8, 0}, model(111)), (LampBytes{0, 0, 8, 8}));
-        QCOMPARE(LampRules::sanitiseRow({0, 0, 0, 8}, model(221)), (LampBytes{0, 0, 8, 8}));
-        QCOMPARE(LampRules::sanitiseRow({0, 0, 0, 8}, model(212)), (LampBytes{0, 0, 0, 8}));
-    }
-
-    void rowPreviewRules()
-    {
-        // Model 111, byte 3 = 8: both rear views show the reversing light.
-        RowPreview p = RowPreview::ofBytes(1, {0, 0, 8, 0}, model(111));
-        QCOMPARE(p.bytes, (LampBytes{0, 0, 8, 8}));
-        QCOMPARE(p.masks, (std::array<std::uint8_t, 4>{0, 0, 8, 8}));
-        // Model 432, byte 3 = 4: stored 4, shown 6.
-        p = RowPreview::ofBytes(1, {0, 0, 4, 0}, model(432));
-        QCOMPARE(p.bytes[2], std::uint8_t(4));
-        QCOMPARE(p.masks[2], std::uint8_t(6));
-        // Daytime bulb: stored 8, shown 12.
-        LampOptions drl = model(211);
-        drl.drlBulb = true;
-        p = RowPreview::ofBytes(1, {0, 8, 0, 0}, drl);
-        QCOMPARE(p.bytes[1], std::uint8_t(8));
-        QCOMPARE(p.masks[1], std::uint8_t(12));
-        // One fog lamp in the middle: a row with it on one side shows it on both.
-        LampOptions oneFog = model(731);
-        oneFog.oneRearFogLamp = true;
-        p = RowPreview::ofBytes(1, {0, 0, 32, 1}, oneFog);
-        QCOMPARE(p.bytes, (LampBytes{0, 0, 32, 1}));
-        QCOMPARE(p.masks, (std::array<std::uint8_t, 4>{0, 0, 32, 33}));
-        p = RowPreview::ofBytes(1, {0, 0, 32, 1}, model(731));
-        QCOMPARE(p.masks, (std::array<std::uint8_t, 4>{0, 0, 32, 1}));
+        QFETCH(int, i);
+        const RowCase& c = Rows[i];
+        QCOMPARE(LampRules::sanitiseRow(c.row, c.options), c.sanitised);
+        const RowPreview p = RowPreview::ofBytes(1, c.row, c.options);
+        QCOMPARE(p.bytes, c.sanitised);
+        if (c.masks)
+            QCOMPARE(p.masks, *c.masks);
     }
 
     void optionsFromTheVehicle()
