@@ -4,6 +4,7 @@
 #include "sequence/SequenceDocument.h"
 
 #include <QByteArray>
+#include <QFile>
 
 // Rows and files for the sequence tests.
 namespace TestData {
@@ -13,6 +14,27 @@ inline SequenceRow row(int j, const QString& marker = QString())
 {
     const auto b = [j](int i) { return std::uint8_t((j + i) % 64); };
     return {QString::number(j) + QStringLiteral(",5"), marker, {b(0), b(1), b(2), b(3)}};
+}
+
+// The row numbers from to to.
+inline QList<int> span(int from, int to)
+{
+    QList<int> out;
+    for (int j = from; j <= to; ++j)
+        out.append(j);
+    return out;
+}
+
+inline QByteArray readAll(const QString& name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool writeAll(const QString& name, const QByteArray& bytes)
+{
+    QFile f(name);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 inline QList<SequenceRow> rows(int count)

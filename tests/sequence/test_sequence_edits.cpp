@@ -16,21 +16,48 @@ namespace {
 const QString L1 = QStringLiteral("S  1 / 3 x");
 const QString L2 = QStringLiteral("S  2 / 3 x");
 
-QList<std::array<std::uint8_t, 4>> lampsOf(const SequenceDocument& doc, int k)
+using Lamps = QList<std::array<std::uint8_t, 4>>;
+
+Lamps lampsOf(const QList<SequenceRow>& rows)
 {
-    QList<std::array<std::uint8_t, 4>> out;
-    for (const SequenceRow& r : doc.table(k).rows())
+    Lamps out;
+    for (const SequenceRow& r : rows)
         out.append(r.lamps);
+    return out;
+}
+
+Lamps lampsOf(const SequenceDocument& doc, int k)
+{
+    return lampsOf(doc.table(k).rows());
+}
+
+// The lamp bytes of the test rows numbered js.
+Lamps lampsOfRows(const QList<int>& js)
+{
+    Lamps out;
+    for (int j : js)
+        out.append(row(j).lamps);
     return out;
 }
 
 QStringList repeated(const QString& text, int n)
 {
-    QStringList out;
-    for (int i = 0; i < n; ++i)
-        out.append(text);
-    return out;
+    return QList<QString>(n, text);
 }
+
+// A test context whose table 0 holds count test rows.
+struct Edit : TestContext
+{
+    SequenceDocument& doc = document;
+    explicit Edit(int count = 0) { fill(doc, 0, count); }
+    // Selects rows of table 0 and creates a loop, answering the count with answer.
+    void createLoop(const QList<int>& rows, const QString& answer = QStringLiteral("2"))
+    {
+        select(doc, 0, rows);
+        prompter.textAnswers.enqueue(answer);
+        Loops::create(ctx);
+    }
+};
 
 } // namespace
 
@@ -38,34 +65,30 @@ class TestSequenceEdits : public QObject
 {
     Q_OBJECT
 private slots:
-    // Row commands
-
     void appendStepStoresTheLampStateInTheActiveTable()
     {
-        TestContext t;
-        SequenceDocument& doc = t.document;
-        QSignalSpy edited(&doc, &SequenceDocument::tableEdited);
+        Edit t;
+        QSignalSpy edited(&t.doc, &SequenceDocument::tableEdited);
         t.ctx.lampState = {1, 2, 3, 4};
         QVERIFY(RowCommands::appendStep(t.ctx, QStringLiteral("0,5")));
-        doc.setActiveSequence(1);
+        t.doc.setActiveSequence(1);
         t.ctx.lampState = {5, 0, 0, 6};
         QVERIFY(RowCommands::appendStep(t.ctx, QStringLiteral("3")));
-        QCOMPARE(doc.table(0).rows(), (QList<SequenceRow>{{QStringLiteral("0,5"), QString(), {1, 2, 3, 4}}}));
-        QCOMPARE(doc.table(1).rows(), (QList<SequenceRow>{{QStringLiteral("3"), QString(), {5, 0, 0, 6}}}));
+        QCOMPARE(t.doc.table(0).rows(),
+                 (QList<SequenceRow>{{QStringLiteral("0,5"), QString(), {1, 2, 3, 4}}}));
+        QCOMPARE(t.doc.table(1).rows(), (QList<SequenceRow>{{QStringLiteral("3"), QString(), {5, 0, 0, 6}}}));
         // Each command reaches the table in one change, with the rows before and after it.
         QCOMPARE(edited.count(), 2);
         QCOMPARE(edited.at(1).at(0).toInt(), 1);
         QCOMPARE(edited.at(1).at(1).value<QList<SequenceRow>>(), QList<SequenceRow>{});
-        QCOMPARE(edited.at(1).at(2).value<QList<SequenceRow>>(), doc.table(1).rows());
+        QCOMPARE(edited.at(1).at(2).value<QList<SequenceRow>>(), t.doc.table(1).rows());
     }
 
     void aFullTableTakesNoMoreRows()
     {
-        TestContext t;
-        SequenceDocument& doc = t.document;
-        fill(doc, 0, 500);
-        select(doc, 0, {3}, 3);
-        const QList<SequenceRow> before = doc.table(0).rows();
+        Edit t(500);
+        select(t.doc, 0, {3}, 3);
+        const QList<SequenceRow> before = t.doc.table(0).rows();
         t.ctx.lampState = {1, 1, 1, 1};
         QVERIFY(!RowCommands::appendStep(t.ctx, QStringLiteral("1")));
         QVERIFY(!RowCommands::insertStep(t.ctx, QStringLiteral("1")));
@@ -73,61 +96,55 @@ private slots:
         clipboard.copy(t.ctx);
         clipboard.pasteAtEnd(t.ctx);
         clipboard.pasteAtFocus(t.ctx);
-        QCOMPARE(doc.table(0).rows(), before);
+        QCOMPARE(t.doc.table(0).rows(), before);
         QCOMPARE(t.prompter.texts(), repeated(t.texts.text(RowCommands::TableFullText), 4));
         QCOMPARE(t.ctx.lampState, (std::array<std::uint8_t, 4>{1, 1, 1, 1}));
 
         // 499 rows and two in the clipboard: pasting would pass 500, so nothing is pasted.
-        doc.table(0).removeRowAt(500);
-        select(doc, 0, {1, 2}, 1);
+        t.doc.table(0).removeRowAt(500);
+        select(t.doc, 0, {1, 2}, 1);
         clipboard.copy(t.ctx);
         clipboard.pasteAtEnd(t.ctx);
-        QCOMPARE(doc.table(0).count(), 499);
+        QCOMPARE(t.doc.table(0).count(), 499);
         QVERIFY(RowCommands::appendStep(t.ctx, QStringLiteral("1")));
-        QCOMPARE(doc.table(0).count(), 500);
+        QCOMPARE(t.doc.table(0).count(), 500);
     }
 
     void insertPutsAnEmptyStepAtTheFocusedRow()
     {
-        TestContext t;
-        SequenceDocument& doc = t.document;
-        fill(doc, 0, 6);
-        doc.table(0).setLoopMarker(2, L1);
-        select(doc, 0, {2, 4}, 4);
+        Edit t(6);
+        t.doc.table(0).setLoopMarker(2, L1);
+        select(t.doc, 0, {2, 4}, 4);
         t.ctx.lampState = {9, 9, 9, 9};
         QVERIFY(RowCommands::insertStep(t.ctx, QStringLiteral("0,2")));
-        QCOMPARE(doc.table(0).count(), 7);
+        QCOMPARE(t.doc.table(0).count(), 7);
         // The marker comes from the last selected row (row 4 has none).
-        QCOMPARE(doc.table(0).row(4), (SequenceRow{QStringLiteral("0,2"), QString(), {0, 0, 0, 0}}));
-        QCOMPARE(lampsOf(doc, 0).mid(4),
-                 (QList<std::array<std::uint8_t, 4>>{row(4).lamps, row(5).lamps, row(6).lamps}));
+        QCOMPARE(t.doc.table(0).row(4), (SequenceRow{QStringLiteral("0,2"), QString(), {0, 0, 0, 0}}));
+        QCOMPARE(lampsOf(t.doc, 0).mid(4), lampsOfRows({4, 5, 6}));
         // The marks stay on the same row numbers.
-        QCOMPARE(doc.selectedRows(0), (QList<int>{2, 4}));
-        QCOMPARE(doc.focusedRow(0), 4);
+        QCOMPARE(t.doc.selectedRows(0), (QList<int>{2, 4}));
+        QCOMPARE(t.doc.focusedRow(0), 4);
 
         // Inserted inside a loop with its marker, the row joins the loop.
-        select(doc, 0, {2}, 2);
+        select(t.doc, 0, {2}, 2);
         QVERIFY(RowCommands::insertStep(t.ctx, QStringLiteral("1")));
-        QCOMPARE(markers(doc, 0).mid(0, 4), (QStringList{QString(), L1, L1, QString()}));
+        QCOMPARE(markers(t.doc, 0).mid(0, 4), (QStringList{QString(), L1, L1, QString()}));
 
         // Without a focused row the step goes to the end.
-        select(doc, 0, {}, 0);
+        select(t.doc, 0, {}, 0);
         QVERIFY(RowCommands::insertStep(t.ctx, QStringLiteral("1")));
-        QCOMPARE(doc.table(0).count(), 9);
-        QCOMPARE(doc.table(0).row(9).interval, QStringLiteral("1"));
+        QCOMPARE(t.doc.table(0).count(), 9);
+        QCOMPARE(t.doc.table(0).row(9).interval, QStringLiteral("1"));
         QVERIFY(t.prompter.shown.isEmpty());
     }
 
     void insertKeepsLoopsWithin32Rows()
     {
-        TestContext t;
-        SequenceDocument& doc = t.document;
-        fill(doc, 0, 34);
-        setMarker(doc, 0, 2, 33, L1);
-        select(doc, 0, {10}, 10);
+        Edit t(34);
+        setMarker(t.doc, 0, 2, 33, L1);
+        select(t.doc, 0, {10}, 10);
         QVERIFY(RowCommands::insertStep(t.ctx, QStringLiteral("1")));
-        QCOMPARE(markers(doc, 0),
-                 (QStringList{QString()} + repeated(L1, 32) + QStringList{QString(), QString()}));
+        QCOMPARE(markers(t.doc, 0), QStringList{QString()} + repeated(L1, 32) + repeated(QString(), 2));
         QCOMPARE(t.prompter.shown.size(), 1);
         QCOMPARE(t.prompter.shown.first().text, t.texts.text(79));
         QCOMPARE(t.prompter.shown.first().title, QString::fromLatin1(Config::MakerWebAddress));
@@ -135,317 +152,246 @@ private slots:
 
     void overwriteTakesTheLampsOnlyForOneRow()
     {
-        TestContext t;
-        SequenceDocument& doc = t.document;
-        fill(doc, 0, 4);
-        doc.table(0).setLoopMarker(2, L1);
+        Edit t(4);
+        t.doc.table(0).setLoopMarker(2, L1);
         t.ctx.lampState = {7, 7, 7, 7};
-        select(doc, 0, {2});
+        select(t.doc, 0, {2});
         RowCommands::overwriteRows(t.ctx, QStringLiteral("9"));
-        QCOMPARE(doc.table(0).row(2), (SequenceRow{QStringLiteral("9"), L1, {7, 7, 7, 7}}));
-        select(doc, 0, {3, 4});
+        QCOMPARE(t.doc.table(0).row(2), (SequenceRow{QStringLiteral("9"), L1, {7, 7, 7, 7}}));
+        select(t.doc, 0, {3, 4});
         RowCommands::overwriteRows(t.ctx, QStringLiteral("2"));
-        QCOMPARE(doc.table(0).row(3), (SequenceRow{QStringLiteral("2"), QString(), row(3).lamps}));
-        QCOMPARE(doc.table(0).row(4), (SequenceRow{QStringLiteral("2"), QString(), row(4).lamps}));
+        QCOMPARE(t.doc.table(0).row(3), (SequenceRow{QStringLiteral("2"), QString(), row(3).lamps}));
+        QCOMPARE(t.doc.table(0).row(4), (SequenceRow{QStringLiteral("2"), QString(), row(4).lamps}));
         QCOMPARE(t.ctx.lampState, (std::array<std::uint8_t, 4>{7, 7, 7, 7}));
     }
 
     void deleteAsksOnceAndMovesTheLampsUp()
     {
-        TestContext t;
-        SequenceDocument& doc = t.document;
+        Edit t;
         QVERIFY(!RowCommands::deleteRows(t.ctx)); // an empty table: nothing at all
 
-        fill(doc, 0, 5);
-        setMarker(doc, 0, 3, 4, L1);
-        select(doc, 0, {2, 3});
+        fill(t.doc, 0, 5);
+        setMarker(t.doc, 0, 3, 4, L1);
+        select(t.doc, 0, {2, 3});
         QVERIFY(!RowCommands::deleteRows(t.ctx)); // answered No
-        QCOMPARE(doc.table(0).count(), 5);
+        QCOMPARE(t.doc.table(0).count(), 5);
         QCOMPARE(t.prompter.texts(), QStringList{t.texts.text(80)});
 
         t.prompter.yesNoAnswers.enqueue(true);
         QVERIFY(RowCommands::deleteRows(t.ctx));
-        QCOMPARE(lampsOf(doc, 0),
-                 (QList<std::array<std::uint8_t, 4>>{row(1).lamps, row(4).lamps, row(5).lamps}));
+        QCOMPARE(lampsOf(t.doc, 0), lampsOfRows({1, 4, 5}));
         // The loop keeps its marker on the row it has left.
-        QCOMPARE(markers(doc, 0), (QStringList{QString(), L1, QString()}));
+        QCOMPARE(markers(t.doc, 0), (QStringList{QString(), L1, QString()}));
 
         // Nothing selected: no question, and the command still runs (the lamps go off).
         t.prompter.clear();
-        select(doc, 0, {});
+        select(t.doc, 0, {});
         QVERIFY(RowCommands::deleteRows(t.ctx));
         QVERIFY(t.prompter.shown.isEmpty());
-        QCOMPARE(doc.table(0).count(), 3);
+        QCOMPARE(t.doc.table(0).count(), 3);
     }
-
-    // Loops
 
     void markerLayout()
     {
-        QCOMPARE(LoopMarker::make(1, 3), QStringLiteral("S  1 / 3 x"));
+        QCOMPARE(LoopMarker::make(1, 3), L1);
         QCOMPARE(LoopMarker::make(12, 20), QStringLiteral("S 12 / 20 x"));
         QCOMPARE(LoopMarker::number(QStringLiteral("S 12 / 20 x")), 12);
         QCOMPARE(LoopMarker::repeats(QStringLiteral("S 12 / 20 x")), 20);
-        QCOMPARE(LoopMarker::repeats(QStringLiteral("S  1 / 3 x")), 3);
-        QVERIFY(LoopMarker::isLoop(QStringLiteral("S  1 / 3 x")));
-        QVERIFY(!LoopMarker::isLoop(QString()));
+        QCOMPARE(LoopMarker::repeats(L1), 3);
+        QVERIFY(LoopMarker::isLoop(L1) && !LoopMarker::isLoop(QString()));
     }
 
     void createMarksTheFirstSelectedBlock()
     {
-        TestContext t;
-        SequenceDocument& doc = t.document;
-        fill(doc, 0, 6);
-        select(doc, 0, {3, 4, 5});
-        t.prompter.textAnswers.enqueue(QStringLiteral("3"));
-        Loops::create(t.ctx);
-        QCOMPARE(markers(doc, 0), (QStringList{QString(), QString(), L1, L1, L1, QString()}));
+        Edit t(6);
+        t.createLoop({3, 4, 5}, QStringLiteral("3"));
+        QCOMPARE(markers(t.doc, 0), (QStringList{QString(), QString(), L1, L1, L1, QString()}));
         QCOMPARE(t.prompter.beeps, 1);
-        QVERIFY(doc.selectedRows(0).isEmpty());
+        QVERIFY(t.doc.selectedRows(0).isEmpty());
         QCOMPARE(t.prompter.shown.first().text, t.texts.text(115));
         QCOMPARE(t.prompter.shown.first().title, t.texts.text(116));
-        QCOMPARE(lampsOf(doc, 0),
-                 (QList<std::array<std::uint8_t, 4>>{row(1).lamps, row(2).lamps, row(3).lamps, row(4).lamps,
-                                                     row(5).lamps, row(6).lamps}));
+        QCOMPARE(lampsOf(t.doc, 0), lampsOf(rows(6)));
 
         // A second loop gets the next number; it takes the rows it covers from the first.
-        select(doc, 0, {1, 2, 3});
-        t.prompter.textAnswers.enqueue(QStringLiteral("2"));
-        Loops::create(t.ctx);
-        QCOMPARE(markers(doc, 0).mid(0, 4),
-                 (QStringList{QStringLiteral("S  2 / 2 x"), QStringLiteral("S  2 / 2 x"),
-                              QStringLiteral("S  2 / 2 x"), L1}));
+        t.createLoop({1, 2, 3});
+        QCOMPARE(markers(t.doc, 0).mid(0, 4), repeated(QStringLiteral("S  2 / 2 x"), 3) + QStringList{L1});
     }
 
     void createAsksAgainUntilTheCountFits()
     {
-        TestContext t;
-        SequenceDocument& doc = t.document;
-        fill(doc, 0, 4);
-        select(doc, 0, {1, 2});
+        Edit t(4);
+        select(t.doc, 0, {1, 2});
         for (const char* answer : {"25", "1", "2.5", "abc", "20"})
             t.prompter.textAnswers.enqueue(QString::fromLatin1(answer));
         Loops::create(t.ctx);
-        QCOMPARE(t.prompter.texts(), (QStringList{t.texts.text(115), t.texts.text(96), t.texts.text(115),
-                                                  t.texts.text(96), t.texts.text(115), t.texts.text(96),
-                                                  t.texts.text(115), t.texts.text(96), t.texts.text(115)}));
+        const QStringList askAndWarn{t.texts.text(115), t.texts.text(96)};
+        QCOMPARE(t.prompter.texts(),
+                 askAndWarn + askAndWarn + askAndWarn + askAndWarn + QStringList{askAndWarn.first()});
         QCOMPARE(t.prompter.shown.at(1).title, t.texts.text(97));
-        QCOMPARE(doc.table(0).row(2).loopMarker, QStringLiteral("S  1 / 20 x"));
+        QCOMPARE(t.doc.table(0).row(2).loopMarker, QStringLiteral("S  1 / 20 x"));
         QCOMPARE(t.prompter.beeps, 1);
 
         // Cancelled, or a cleared field: no loop.
         for (const std::optional<QString>& answer :
              {std::optional<QString>(), std::optional<QString>(QString())}) {
-            select(doc, 0, {3, 4});
+            select(t.doc, 0, {3, 4});
             t.prompter.textAnswers.enqueue(answer);
             Loops::create(t.ctx);
-            QCOMPARE(doc.table(0).row(3).loopMarker, QString());
-            QVERIFY(doc.selectedRows(0).isEmpty());
+            QCOMPARE(t.doc.table(0).row(3).loopMarker, QString());
+            QVERIFY(t.doc.selectedRows(0).isEmpty());
         }
     }
 
     void createNumbersLoopsOnward()
     {
-        TestContext t;
-        SequenceDocument& doc = t.document;
-        fill(doc, 0, 24);
-        for (int n = 1; n <= 11; ++n) {
-            select(doc, 0, {2 * n - 1, 2 * n});
-            t.prompter.textAnswers.enqueue(QStringLiteral("2"));
-            Loops::create(t.ctx);
-        }
-        QCOMPARE(doc.table(0).row(21).loopMarker, QStringLiteral("S 11 / 2 x"));
+        Edit t(24);
+        for (int n = 1; n <= 11; ++n)
+            t.createLoop({2 * n - 1, 2 * n});
+        QCOMPARE(t.doc.table(0).row(21).loopMarker, QStringLiteral("S 11 / 2 x"));
 
         // Past 99 the lowest free number is taken, so the marker keeps its layout.
-        setMarker(doc, 0, 1, 2, QStringLiteral("S 99 / 2 x"));
-        select(doc, 0, {23, 24});
-        t.prompter.textAnswers.enqueue(QStringLiteral("2"));
-        Loops::create(t.ctx);
-        QCOMPARE(doc.table(0).row(23).loopMarker, QStringLiteral("S  1 / 2 x"));
+        setMarker(t.doc, 0, 1, 2, QStringLiteral("S 99 / 2 x"));
+        t.createLoop({23, 24});
+        QCOMPARE(t.doc.table(0).row(23).loopMarker, QStringLiteral("S  1 / 2 x"));
     }
 
     void createRefusals()
     {
-        TestContext t;
-        SequenceDocument& doc = t.document;
-        fill(doc, 0, 260);
+        Edit t(260);
         // Only the last row, or a block of one row: nothing happens and nothing is asked.
-        select(doc, 0, {260});
+        select(t.doc, 0, {260});
         Loops::create(t.ctx);
-        select(doc, 0, {2, 4});
+        select(t.doc, 0, {2, 4});
         Loops::create(t.ctx);
         QVERIFY(t.prompter.shown.isEmpty());
-        QCOMPARE(doc.selectedRows(0), QList<int>{4}); // the walk ended after row 2
+        QCOMPARE(t.doc.selectedRows(0), QList<int>{4}); // the walk ended after row 2
 
-        QList<int> block;
-        for (int j = 1; j <= 33; ++j)
-            block.append(j);
-        select(doc, 0, block);
-        t.prompter.textAnswers.enqueue(QStringLiteral("2"));
-        Loops::create(t.ctx);
+        t.createLoop(span(1, 33));
         QCOMPARE(t.prompter.shown.last().text, t.texts.text(98));
         QCOMPARE(t.prompter.shown.last().title, t.texts.text(99));
         QCOMPARE(t.prompter.shown.last().icon, Prompter::Icon::Critical);
 
         // A loop may not end on row 200 nor past row 255.
         for (const QList<int>& rows : {QList<int>{199, 200}, QList<int>{255, 256}}) {
-            select(doc, 0, rows);
-            t.prompter.textAnswers.enqueue(QStringLiteral("2"));
-            Loops::create(t.ctx);
+            t.createLoop(rows);
             QCOMPARE(t.prompter.shown.last().text, t.texts.text(100));
         }
-        QCOMPARE(markers(doc, 0), repeated(QString(), 260));
-        select(doc, 0, {254, 255});
-        t.prompter.textAnswers.enqueue(QStringLiteral("2"));
-        Loops::create(t.ctx);
-        QCOMPARE(doc.table(0).row(255).loopMarker, QStringLiteral("S  1 / 2 x"));
+        QCOMPARE(markers(t.doc, 0), repeated(QString(), 260));
+        t.createLoop({254, 255});
+        QCOMPARE(t.doc.table(0).row(255).loopMarker, QStringLiteral("S  1 / 2 x"));
     }
 
     void removeInsideOrAtTheEndOfALoop_data()
     {
-        QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");
         QTest::addColumn<QList<int>>("selected");
         QTest::addColumn<QList<int>>("left");
-        QTest::newRow("inside") << 4 << 8 << QList<int>{5, 6} << QList<int>{};
-        QTest::newRow("at the end") << 4 << 8 << QList<int>{7, 8} << QList<int>{4, 5, 6};
-        QTest::newRow("at the start") << 4 << 8 << QList<int>{4} << QList<int>{5, 6, 7, 8};
-        QTest::newRow("two rows") << 4 << 5 << QList<int>{5} << QList<int>{};
-        QTest::newRow("nothing selected") << 4 << 8 << QList<int>{} << QList<int>{4, 5, 6, 7, 8};
+        QTest::newRow("inside") << 8 << QList<int>{5, 6} << QList<int>{};
+        QTest::newRow("at the end") << 8 << QList<int>{7, 8} << QList<int>{4, 5, 6};
+        QTest::newRow("at the start") << 8 << QList<int>{4} << QList<int>{5, 6, 7, 8};
+        QTest::newRow("two rows") << 5 << QList<int>{5} << QList<int>{};
+        QTest::newRow("nothing selected") << 8 << QList<int>{} << QList<int>{4, 5, 6, 7, 8};
     }
     void removeInsideOrAtTheEndOfALoop()
     {
-        QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(QList<int>, selected);
         QFETCH(QList<int>, left);
-        TestContext t;
-        SequenceDocument& doc = t.document;
-        fill(doc, 0, 10);
-        setMarker(doc, 0, from, to, L1);
-        setMarker(doc, 0, 9, 10, L2);
-        select(doc, 0, selected);
+        // Loop 1 starts on row 4; loop 2 holds rows 9 and 10.
+        Edit t(10);
+        setMarker(t.doc, 0, 4, to, L1);
+        setMarker(t.doc, 0, 9, 10, L2);
+        select(t.doc, 0, selected);
         Loops::remove(t.ctx);
         QStringList expected = repeated(QString(), 8) + QStringList{L2, L2};
         for (int j : left)
             expected[j - 1] = L1;
-        QCOMPARE(markers(doc, 0), expected);
+        QCOMPARE(markers(t.doc, 0), expected);
     }
-
-    // Clipboard and the loop check
 
     void copyAndPasteAtTheFocusedRow()
     {
-        TestContext t;
-        SequenceDocument& doc = t.document;
-        fill(doc, 0, 5);
-        select(doc, 0, {2, 3}, 5);
+        Edit t(5);
+        select(t.doc, 0, {2, 3}, 5);
         RowClipboard clipboard;
         clipboard.copy(t.ctx);
         clipboard.pasteAtFocus(t.ctx);
-        QCOMPARE(doc.table(0).rows(),
+        QCOMPARE(t.doc.table(0).rows(),
                  (QList<SequenceRow>{row(1), row(2), row(3), row(4), row(2), row(3), row(5)}));
-        QCOMPARE(doc.selectedRows(0), (QList<int>{2, 3}));
-        QCOMPARE(doc.focusedRow(0), 5);
+        QCOMPARE(t.doc.selectedRows(0), (QList<int>{2, 3}));
+        QCOMPARE(t.doc.focusedRow(0), 5);
 
         clipboard.pasteAtEnd(t.ctx);
         clipboard.pasteAtEnd(t.ctx);
-        QCOMPARE(doc.table(0).count(), 11);
+        QCOMPARE(t.doc.table(0).count(), 11);
 
         // Into the other sequence, with the lamp bytes.
-        doc.setActiveSequence(1);
+        t.doc.setActiveSequence(1);
         clipboard.pasteAtEnd(t.ctx);
-        QCOMPARE(doc.table(1).rows(), (QList<SequenceRow>{row(2), row(3)}));
-        QCOMPARE(doc.table(0).count(), 11);
+        QCOMPARE(t.doc.table(1).rows(), (QList<SequenceRow>{row(2), row(3)}));
+        QCOMPARE(t.doc.table(0).count(), 11);
         QVERIFY(t.prompter.shown.isEmpty());
-    }
 
-    void theCommandsNeedAFocusedRow()
-    {
-        TestContext t;
-        SequenceDocument& doc = t.document;
-        fill(doc, 0, 3);
-        select(doc, 0, {1}, 0);
-        RowClipboard clipboard;
-        clipboard.copy(t.ctx);
-        QVERIFY(clipboard.isEmpty());
-        clipboard.cut(t.ctx);
-        QCOMPARE(doc.table(0).count(), 3);
+        // Without a focused row there is nothing to copy or cut.
+        select(t.doc, 0, {1}, 0);
+        t.doc.setActiveSequence(0);
+        RowClipboard unfocused;
+        unfocused.copy(t.ctx);
+        QVERIFY(unfocused.isEmpty());
+        unfocused.cut(t.ctx);
+        QCOMPARE(t.doc.table(0).count(), 11);
     }
 
     void cutRemovesRowsAndSingleRowMarkers()
     {
-        TestContext t;
-        SequenceDocument& doc = t.document;
-        fill(doc, 0, 6);
-        setMarker(doc, 0, 3, 4, L1);
-        setMarker(doc, 0, 5, 6, L2);
-        select(doc, 0, {3}, 3);
+        Edit t(6);
+        setMarker(t.doc, 0, 3, 4, L1);
+        setMarker(t.doc, 0, 5, 6, L2);
+        select(t.doc, 0, {3}, 3);
         RowClipboard clipboard;
         clipboard.cut(t.ctx);
         QCOMPARE(clipboard.rows(), (QList<SequenceRow>{{row(3).interval, L1, row(3).lamps}}));
-        QCOMPARE(lampsOf(doc, 0), (QList<std::array<std::uint8_t, 4>>{
-                                      row(1).lamps, row(2).lamps, row(4).lamps, row(5).lamps, row(6).lamps}));
-        QCOMPARE(markers(doc, 0), (QStringList{QString(), QString(), QString(), L2, L2}));
-        QVERIFY(doc.selectedRows(0).isEmpty());
-    }
-
-    void copyingMoreRowsThanTheOldBufferHeldKeepsThemAll()
-    {
-        TestContext t;
-        SequenceDocument& doc = t.document;
-        fill(doc, 0, 60);
-        QList<int> all;
-        for (int j = 1; j <= 60; ++j)
-            all.append(j);
-        select(doc, 0, all, 1);
-        RowClipboard clipboard;
-        clipboard.copy(t.ctx);
-        doc.setActiveSequence(1);
-        clipboard.pasteAtEnd(t.ctx);
-        QCOMPARE(doc.table(1).rows(), doc.table(0).rows());
+        QCOMPARE(lampsOf(t.doc, 0), lampsOfRows({1, 2, 4, 5, 6}));
+        QCOMPARE(markers(t.doc, 0), (QStringList{QString(), QString(), QString(), L2, L2}));
+        QVERIFY(t.doc.selectedRows(0).isEmpty());
     }
 
     void pastedLoopsAreChecked()
     {
-        TestContext t;
-        SequenceDocument& doc = t.document;
-        fill(doc, 0, 6);
-        setMarker(doc, 0, 2, 3, L1);
-        select(doc, 0, {2, 3}, 2);
+        Edit t(6);
+        setMarker(t.doc, 0, 2, 3, L1);
+        select(t.doc, 0, {2, 3}, 2);
         RowClipboard clipboard;
         clipboard.copy(t.ctx);
         clipboard.pasteAtEnd(t.ctx);
         // The copy is a second run of the same loop; it loses the marker, without a message.
-        QCOMPARE(markers(doc, 0),
-                 (QStringList{QString(), L1, L1, QString(), QString(), QString(), QString(), QString()}));
+        QCOMPARE(markers(t.doc, 0), (QStringList{QString(), L1, L1} + repeated(QString(), 5)));
         QVERIFY(t.prompter.shown.isEmpty());
 
         // Next to the loop the copy joins it.
-        TestContext u;
-        fill(u.document, 0, 6);
-        setMarker(u.document, 0, 5, 6, L1);
-        select(u.document, 0, {5, 6}, 5);
+        Edit u(6);
+        setMarker(u.doc, 0, 5, 6, L1);
+        select(u.doc, 0, {5, 6}, 5);
         clipboard.copy(u.ctx);
         clipboard.pasteAtEnd(u.ctx);
-        QCOMPARE(markers(u.document, 0).mid(4), repeated(L1, 4));
+        QCOMPARE(markers(u.doc, 0).mid(4), repeated(L1, 4));
 
-        // 40 rows of one loop: 32 keep the marker, and the user is told.
-        TestContext w;
-        fill(w.document, 0, 40);
-        setMarker(w.document, 0, 1, 40, L2);
-        w.document.setActiveSequence(1);
+        // 60 rows, more than the old row buffer held, 40 of them one loop: all rows
+        // arrive in the other sequence, 32 keep the marker, and the user is told.
+        Edit w(60);
+        setMarker(w.doc, 0, 1, 40, L2);
+        w.doc.setActiveSequence(1);
         clipboard.copy(w.ctx); // nothing focused in the empty table: the clipboard stays
         QVERIFY(!clipboard.isEmpty());
-        w.document.setActiveSequence(0);
-        QList<int> all;
-        for (int j = 1; j <= 40; ++j)
-            all.append(j);
-        select(w.document, 0, all, 1);
+        w.doc.setActiveSequence(0);
+        select(w.doc, 0, span(1, 60), 1);
         clipboard.copy(w.ctx);
-        w.document.setActiveSequence(1);
+        w.doc.setActiveSequence(1);
         clipboard.pasteAtEnd(w.ctx);
-        QCOMPARE(markers(w.document, 1), repeated(L2, 32) + repeated(QString(), 8));
+        QList<SequenceRow> expected = w.doc.table(0).rows();
+        for (int j = 32; j < 40; ++j)
+            expected[j].loopMarker.clear();
+        QCOMPARE(w.doc.table(1).rows(), expected);
         QCOMPARE(w.prompter.texts(), QStringList{w.texts.text(79)});
     }
 

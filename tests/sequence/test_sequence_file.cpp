@@ -10,21 +10,10 @@
 
 using TestData::fileFromPlain;
 using TestData::plainBody;
+using TestData::readAll;
+using TestData::writeAll;
 
 namespace {
-
-QByteArray readAll(const QString& name)
-{
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& name, const QByteArray& bytes)
-{
-    QFile f(name);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // A document that was being edited: rows, a file name, vehicle and options.
 void fillWithWork(SequenceDocument& doc)
@@ -111,7 +100,7 @@ private slots:
         QVERIFY(plain.contains(QByteArrayLiteral("1Z0,5IS  1 / 3 xW\x01\x02\x03\x04@")));
     }
 
-    void handMadeFilesAreRead()
+    void handMadeFilesAreReadAndShortParametersPaddedOnOpen()
     {
         // A file as another writer of the format would make it: 10-character markers,
         // "W" as the 11th character after the "I".
@@ -125,12 +114,9 @@ private slots:
                  (SequenceRow{QStringLiteral("0,5"), QStringLiteral("S  1 / 3 x"), {1, 2, 3, 4}}));
         QCOMPARE(doc.table(0).row(2), (SequenceRow{QStringLiteral("1"), QString(), {0, 0, 0, 0}}));
         QCOMPARE(doc.table(1).count(), 0);
-    }
 
-    void shortParameterStringIsPaddedOnlyWhenAsked()
-    {
+        // An 18-digit parameter string is padded when asked (File Open), not otherwise.
         const QByteArray file = fileFromPlain("312F121000000000000000P0Z0Z");
-        SequenceDocument doc;
         QCOMPARE(SequenceFile::readBytes(file, QStringLiteral("a.zfx"), doc, true),
                  SequenceFile::ReadStatus::Ok);
         QCOMPARE(doc.parameterString(), QStringLiteral("12100000000000000000"));
@@ -196,7 +182,7 @@ private slots:
         QFETCH(int, status);
         QTemporaryDir dir;
         const QString name = dir.filePath(QStringLiteral("bad.zfx"));
-        writeAll(name, file);
+        QVERIFY(writeAll(name, file));
         SequenceDocument doc;
         fillWithWork(doc);
         QCOMPARE(int(SequenceFile::read(name, doc, true)), status);
@@ -206,13 +192,10 @@ private slots:
         QCOMPARE(doc.vehicleCode(), QStringLiteral("211"));
         QCOMPARE(doc.parameterString(), QStringLiteral("12100000000000000001"));
         QCOMPARE(readAll(name), file);
-    }
 
-    void missingFileCannotBeOpened()
-    {
-        SequenceDocument doc;
+        // A missing file is refused the same way.
         fillWithWork(doc);
-        QCOMPARE(SequenceFile::read(QStringLiteral("/no/such/file.zfx"), doc, true),
+        QCOMPARE(SequenceFile::read(dir.filePath(QStringLiteral("none.zfx")), doc, true),
                  SequenceFile::ReadStatus::CannotOpen);
         QVERIFY(doc.isEmpty() && doc.isUntitled());
     }
@@ -275,11 +258,11 @@ private slots:
         // The comparison ignores the checksum.
         QByteArray bytes = readAll(name);
         bytes.chop(2);
-        writeAll(name, bytes);
+        QVERIFY(writeAll(name, bytes));
         QVERIFY(SequenceFile::documentUnchanged(doc));
 
         // A file that can no longer be read counts as changed.
-        writeAll(name, "garbage");
+        QVERIFY(writeAll(name, "garbage"));
         QVERIFY(!SequenceFile::documentUnchanged(doc));
         QFile::remove(name);
         QVERIFY(!SequenceFile::documentUnchanged(doc));

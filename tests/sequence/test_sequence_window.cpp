@@ -46,10 +46,10 @@ struct Window
     }
     void menu(int index) { ui->Menu[std::size_t(index)]->trigger(); }
     // A document saved under name with rows in both tables.
-    QString savedFile(const QString& name, const QString& vehicle = QStringLiteral("211"))
+    QString savedFile(const QString& name)
     {
         SequenceDocument doc;
-        doc.setContent({vehicle, QStringLiteral("12100000000000000000"), {rows(3), rows(2)}});
+        doc.setContent({QStringLiteral("211"), QStringLiteral("12100000000000000000"), {rows(3), rows(2)}});
         const QString file = path(name);
         SequenceFile::write(file, doc);
         return file;
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(saved.table(0).rows(), rows(2));
     }
 
-    void cancellingTheSaveKeepsTheWork()
+    void cancelledOrFailedSavesKeepTheWork()
     {
         Window w;
         fill(w.t.document, 0, 2);
@@ -195,6 +195,18 @@ private slots:
         QVERIFY(w.t.document.isUntitled());
         QCOMPARE(w.t.prompter.shown.last().text, w.t.texts.text(FileCommands::SaveFailedText));
         QCOMPARE(w.t.prompter.fileAnswers.size(), 1); // the open dialog was not shown
+
+        // Save As of a named document fails: name, rows and caption stay.
+        w.t.document.setFileName(file);
+        const QString title = w.window->windowTitle();
+        w.t.prompter.fileAnswers.clear();
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("fehlt/Neu.zfx")));
+        w.menu(4);
+        QCOMPARE(w.t.prompter.shown.last().text, w.t.texts.text(FileCommands::SaveFailedText));
+        QCOMPARE(w.t.prompter.shown.last().title, w.t.texts.text(82));
+        QCOMPARE(w.t.document.table(0).rows(), rows(2));
+        QCOMPARE(w.t.document.fileName(), file);
+        QCOMPARE(w.window->windowTitle(), title);
     }
 
     void openReadsTheFileAndItsVehicle()
@@ -226,10 +238,7 @@ private slots:
         const QString file = w.path(QStringLiteral("Kaputt.zfx"));
         QByteArray bytes = SequenceCodec::encode(SequenceDocument().content());
         bytes[bytes.size() - 2] = char(bytes.at(bytes.size() - 2) ^ 1);
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        f.close();
+        QVERIFY(writeAll(file, bytes));
         fill(w.t.document, 0, 1);
         w.t.prompter.yesNoAnswers.enqueue(false);
         w.t.prompter.fileAnswers.enqueue(file);
@@ -240,8 +249,7 @@ private slots:
         QVERIFY(w.t.document.isEmpty() && w.t.document.isUntitled());
         QCOMPARE(w.t.document.vehicleCode(), QStringLiteral("312"));
         QCOMPARE(w.window->windowTitle(), w.caption(QStringLiteral("Neu")));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), bytes);
+        QCOMPARE(readAll(file), bytes);
     }
 
     void saveNamesTheDocument()
@@ -276,22 +284,6 @@ private slots:
         QCOMPARE(w.t.document.fileName(), w.path(QStringLiteral("Neu.zfx")));
     }
 
-    void aFailedSaveKeepsTheDocument()
-    {
-        Window w;
-        fill(w.t.document, 0, 3);
-        const QString file = w.savedFile(QStringLiteral("Alt.zfx"));
-        w.t.document.setFileName(file);
-        const QString title = w.window->windowTitle();
-        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("fehlt/Neu.zfx")));
-        w.menu(4);
-        QCOMPARE(w.t.prompter.shown.last().text, w.t.texts.text(FileCommands::SaveFailedText));
-        QCOMPARE(w.t.prompter.shown.last().title, w.t.texts.text(82));
-        QCOMPARE(w.t.document.table(0).rows(), rows(3));
-        QCOMPARE(w.t.document.fileName(), file);
-        QCOMPARE(w.window->windowTitle(), title);
-    }
-
     void closingWithAFailedSaveStaysOpen()
     {
         Window w;
@@ -316,12 +308,11 @@ private slots:
     void parentEntriesSwitchTheLampsOff()
     {
         Window w;
-        w.t.ctx.lampState = {1, 2, 3, 4};
-        emit w.ui->menuLanguage->aboutToShow();
-        QCOMPARE(w.t.ctx.lampState, (std::array<std::uint8_t, 4>{}));
-        w.t.ctx.lampState = {1, 2, 3, 4};
-        emit w.ui->menuUpdate->aboutToShow();
-        QCOMPARE(w.t.ctx.lampState, (std::array<std::uint8_t, 4>{}));
+        for (QMenu* menu : {w.ui->menuLanguage, w.ui->menuUpdate}) {
+            w.t.ctx.lampState = {1, 2, 3, 4};
+            emit menu->aboutToShow();
+            QCOMPARE(w.t.ctx.lampState, (std::array<std::uint8_t, 4>{}));
+        }
     }
 };
 

@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using TestData::readAll;
+using TestData::writeAll;
+
 namespace {
 
 struct Run
@@ -22,19 +25,6 @@ Run zfxtool(const QStringList& args)
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};
-}
-
-QByteArray readAll(const QString& name)
-{
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& name, const QByteArray& bytes)
-{
-    QFile f(name);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 // A failure: exit status 1 and exactly one line on stderr.
@@ -81,7 +71,7 @@ private slots:
 )"));
 
         const QString json = dir.filePath(QStringLiteral("Tour.json"));
-        writeAll(json, dump.out);
+        QVERIFY(writeAll(json, dump.out));
         const QString packed = dir.filePath(QStringLiteral("Packed.zfx"));
         const Run pack = zfxtool({QStringLiteral("pack"), json, packed});
         QCOMPARE(pack.exitCode, 0);
@@ -89,7 +79,7 @@ private slots:
         QCOMPARE(readAll(packed), readAll(file));
     }
 
-    void bundledExampleIsPackedFromItsJson()
+    void bundledExampleIsPackedFromItsJsonAndShortParametersPadded()
     {
         QTemporaryDir dir;
         const QString packed = dir.filePath(QStringLiteral("Beispiel.zfx"));
@@ -101,13 +91,10 @@ private slots:
         SequenceDocument doc;
         QCOMPARE(SequenceFile::read(packed, doc, true), SequenceFile::ReadStatus::Ok);
         QCOMPARE(doc.vehicleCode(), QStringLiteral("312"));
-    }
 
-    void dumpPadsAShortParameterString()
-    {
-        QTemporaryDir dir;
+        // Dump reads as File Open does: a short parameter string is padded.
         const QString file = dir.filePath(QStringLiteral("Kurz.zfx"));
-        writeAll(file, TestData::fileFromPlain("312F121000000000000000P0Z0Z"));
+        QVERIFY(writeAll(file, TestData::fileFromPlain("312F121000000000000000P0Z0Z")));
         const Run dump = zfxtool({QStringLiteral("dump"), file});
         QCOMPARE(dump.exitCode, 0);
         QVERIFY(dump.out.contains("\"parameters\": \"12100000000000000000\""));
@@ -117,11 +104,12 @@ private slots:
     {
         QTemporaryDir dir;
         const QString damaged = dir.filePath(QStringLiteral("Kaputt.zfx"));
-        writeAll(damaged, TestData::fileFromPlain("312F1P1Z0Z", 3));
+        QVERIFY(writeAll(damaged, TestData::fileFromPlain("312F1P1Z0Z", 3)));
         verifyOneLineError(zfxtool({QStringLiteral("dump"), damaged}));
         const QString tooMany = dir.filePath(QStringLiteral("Viele.zfx"));
-        writeAll(tooMany, TestData::fileFromPlain("312F1P501Z" +
-                                                  QByteArray("1I\x01\x02\x03\x04@").repeated(501) + "0Z"));
+        QVERIFY(writeAll(
+            tooMany,
+            TestData::fileFromPlain("312F1P501Z" + QByteArray("1I\x01\x02\x03\x04@").repeated(501) + "0Z")));
         verifyOneLineError(zfxtool({QStringLiteral("dump"), tooMany}));
         verifyOneLineError(zfxtool({QStringLiteral("dump"), dir.filePath(QStringLiteral("fehlt.zfx"))}));
 
@@ -137,11 +125,11 @@ private slots:
         };
         const QString json = dir.filePath(QStringLiteral("bad.json"));
         for (const QByteArray& text : badJson) {
-            writeAll(json, text);
+            QVERIFY(writeAll(json, text));
             verifyOneLineError(zfxtool({QStringLiteral("pack"), json, target}));
             QVERIFY(!QFile::exists(target));
         }
-        writeAll(json, R"({"vehicle": "312", "parameters": "1", "sequences": [[], []]})");
+        QVERIFY(writeAll(json, R"({"vehicle": "312", "parameters": "1", "sequences": [[], []]})"));
         verifyOneLineError(
             zfxtool({QStringLiteral("pack"), json, dir.filePath(QStringLiteral("fehlt/Ziel.zfx"))}));
         QCOMPARE(zfxtool({QStringLiteral("pack"), json, target}).exitCode, 0);
