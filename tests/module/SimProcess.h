@@ -39,12 +39,6 @@ public:
     }
 
     QString device() const { return m_device; }
-    // Ends the simulated module now, as a pulled cable would.
-    void stop()
-    {
-        m_process.kill();
-        m_process.waitForFinished(3000);
-    }
 
     // Every line logged so far (after the device line).
     QStringList log()

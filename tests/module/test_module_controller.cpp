@@ -9,12 +9,12 @@
 #include "module/ModuleController.h"
 #include "module/ModuleMessages.h"
 #include "sequence/SequenceDocument.h"
+#include "tests/module/ModuleTestData.h"
 #include "tests/module/SimProcess.h"
 #include "tests/support/TestContext.h"
 #include "vehicle/ParameterDialog.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
@@ -23,18 +23,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Kind = ScriptedPrompter::Shown::Kind;
 using Option = VehicleOptions::Option;
-
-SequenceRow row(const char* interval, std::array<std::uint8_t, 4> lamps)
-{
-    SequenceRow r;
-    r.interval = QString::fromLatin1(interval);
-    r.lamps = lamps;
-    return r;
-}
 
 // A main window whose "Com 1" is the simulated module (when one is given).
 struct Window
@@ -42,18 +36,17 @@ struct Window
     TestContext t;
     std::unique_ptr<MainWindow> window;
 
-    explicit Window(const QString& device, const QString& vehicleCode = QStringLiteral("312"),
+    explicit Window(const QString& device, const QString& vehicleCode = u"312"_s,
                     const QString& parameters = QString(), bool developerMode = false)
     {
         if (!device.isEmpty())
-            t.settings.save(QStringLiteral("Ports"), QStringLiteral("Com1"), device);
-        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Lampen_Port"), QStringLiteral("1"));
-        t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"), vehicleCode);
+            t.settings.save(u"Ports"_s, u"Com1"_s, device);
+        t.settings.save(u"Quandor_E6X"_s, u"Lampen_Port"_s, u"1"_s);
+        t.settings.save(u"Quandor_E6X"_s, u"Fahrzeug_Type"_s, vehicleCode);
         if (!parameters.isEmpty())
-            t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Parameter"), parameters);
+            t.settings.save(u"Quandor_E6X"_s, u"Parameter"_s, parameters);
         if (developerMode)
-            t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Entwickerstatus"),
-                            QStringLiteral("Wahr"));
+            t.settings.save(u"Quandor_E6X"_s, u"Entwickerstatus"_s, u"Wahr"_s);
         window = std::make_unique<MainWindow>(t.ctx);
         window->load(QString());
         t.prompter.clear();
@@ -69,6 +62,26 @@ struct Window
             QTest::qWait(5);
         return !module().isBusy();
     }
+    // Runs a command to its end, with no message left from before.
+    bool send()
+    {
+        t.prompter.clear();
+        ui().cmdDaten->click();
+        return waitIdle();
+    }
+    bool identify()
+    {
+        t.prompter.clear();
+        ui().M_Type->trigger();
+        return waitIdle();
+    }
+    QStringList memoryRequirement()
+    {
+        t.prompter.clear();
+        ui().cmdSpeicherbedarf->click();
+        return messages();
+    }
+    void plugIn(const SimProcess& sim) { t.settings.save(u"Ports"_s, u"Com1"_s, sim.device()); }
     QStringList messages() const { return t.prompter.texts(); }
     ImageInput input() const
     {
@@ -76,16 +89,6 @@ struct Window
                                   t.ctx.vehicle.codedVehicleNumber);
     }
 };
-
-QString hexLines(const QByteArray& bytes)
-{
-    QString out;
-    for (int i = 0; i < bytes.size(); ++i) {
-        out += QStringLiteral("%1").arg(uchar(bytes.at(i)), 2, 16, QLatin1Char('0')).toUpper();
-        out += (i % 16 == 15 || i + 1 == bytes.size()) ? QLatin1Char('\n') : QLatin1Char(' ');
-    }
-    return out;
-}
 
 } // namespace
 
@@ -112,24 +115,23 @@ void TestModuleController::portMenu()
 {
     SimProcess sim({});
     Window w{QString()};
-    w.t.settings.save(QStringLiteral("Ports"), QStringLiteral("Com20"), sim.device());
-    w.t.settings.save(QStringLiteral("Ports"), QStringLiteral("Com19"), QStringLiteral("/dev/no-such-port"));
+    w.t.settings.save(u"Ports"_s, u"Com20"_s, sim.device());
+    w.t.settings.save(u"Ports"_s, u"Com19"_s, u"/dev/no-such-port"_s);
 
     w.module().portClick(20);
     for (int i = 1; i <= 20; ++i)
         QCOMPARE(w.ui().Port[std::size_t(i)]->isChecked(), i == 20);
-    QCOMPARE(w.t.settings.get(QStringLiteral("Quandor_E6x"), QStringLiteral("Lampen_Port")),
-             QStringLiteral("20"));
-    QCOMPARE(w.ui().labPort->text(), QStringLiteral(" Port: 20"));
+    QCOMPARE(w.t.settings.get(u"Quandor_E6x"_s, u"Lampen_Port"_s), u"20"_s);
+    QCOMPARE(w.ui().labPort->text(), u" Port: 20"_s);
     QCOMPARE(w.t.ctx.module.portNumber, 20);
     QVERIFY(w.messages().isEmpty());
 
     // A port that is not there: the choice is kept, and said to be missing.
     w.module().portClick(19);
-    QCOMPARE(w.messages(), QStringList{w.t.texts.text(91) + QStringLiteral("19") + w.t.texts.text(92)});
+    QCOMPARE(w.messages(), QStringList{w.t.texts.text(91) + u"19"_s + w.t.texts.text(92)});
     QCOMPARE(w.t.prompter.shown.last().title, w.t.texts.text(93));
     QCOMPARE(w.t.prompter.shown.last().icon, Prompter::Icon::Critical);
-    QCOMPARE(w.ui().labPort->text(), QStringLiteral(" Port: 19"));
+    QCOMPARE(w.ui().labPort->text(), u" Port: 19"_s);
     QVERIFY(w.ui().Port[19]->isChecked() && !w.ui().Port[20]->isChecked());
 
     // A port another program holds.
@@ -137,23 +139,23 @@ void TestModuleController::portMenu()
     QSerialPort other(sim.device());
     QVERIFY(other.open(QIODevice::ReadWrite));
     w.module().portClick(20);
-    QCOMPARE(w.messages(), QStringList{w.t.texts.text(91) + QStringLiteral("20") + w.t.texts.text(94) +
-                                       QStringLiteral("\r\n") + w.t.texts.text(95)});
+    QCOMPARE(w.messages(),
+             QStringList{w.t.texts.text(91) + u"20"_s + w.t.texts.text(94) + u"\r\n"_s + w.t.texts.text(95)});
 
     // Each entry shows its device after the caption.
     emit w.ui().Connect->aboutToShow();
-    QCOMPARE(w.ui().Port[20]->text(), QStringLiteral("Com 20  (%1)").arg(sim.device()));
-    QCOMPARE(w.ui().Port[19]->text(), QStringLiteral("Com 19  (/dev/no-such-port)"));
+    QCOMPARE(w.ui().Port[20]->text(), u"Com 20  (%1)"_s.arg(sim.device()));
+    QCOMPARE(w.ui().Port[19]->text(), u"Com 19  (/dev/no-such-port)"_s);
 }
 
 void TestModuleController::storedPort()
 {
     TestContext t;
-    t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Lampen_Port"), QStringLiteral("5"));
+    t.settings.save(u"Quandor_E6X"_s, u"Lampen_Port"_s, u"5"_s);
     MainWindow window(t.ctx);
     window.load(QString());
     QCOMPARE(t.ctx.module.portNumber, 5);
-    QCOMPARE(window.ui().labPort->text(), QStringLiteral(" Port: 5"));
+    QCOMPARE(window.ui().labPort->text(), u" Port: 5"_s);
     for (int i = 1; i <= 20; ++i)
         QCOMPARE(window.ui().Port[std::size_t(i)]->isChecked(), i == 5);
 }
@@ -161,10 +163,10 @@ void TestModuleController::storedPort()
 void TestModuleController::uploadFromTheWindow()
 {
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("image.txt"));
-    SimProcess sim({QStringLiteral("--type"), QStringLiteral("6.2"), QStringLiteral("--image"), file});
+    const QString file = dir.filePath(u"image.txt"_s);
+    SimProcess sim({u"--type"_s, u"6.2"_s, u"--image"_s, file});
     // Mirror folding is a Premium function: the 6.2 module keeps it.
-    Window w(sim.device(), QStringLiteral("312"), QStringLiteral("12100000001000000000"));
+    Window w(sim.device(), u"312"_s, u"12100000001000000000"_s);
     QVERIFY(w.options().isChecked(Option::chkSpiegel_Lang));
     w.t.document.table(0).appendRow(row("0,5", {2, 0, 0, 0}));
     w.t.document.table(0).appendRow(row("1", {0, 1, 0, 0}));
@@ -185,8 +187,8 @@ void TestModuleController::uploadFromTheWindow()
     QVERIFY(!w.window->connectDialog().isVisible());
     QVERIFY(send->isEnabled() && w.ui().M_Type->isEnabled() && w.ui().Port[3]->isEnabled());
     QCOMPARE(w.ui().Send_Progress->value(), 0);
-    QCOMPARE(w.ui().labInfo->text(), QStringLiteral("Quandor Vantor Ver. 2.4 / Typ 6.2"));
-    QCOMPARE(w.t.ctx.module.moduleType, QStringLiteral("6.2"));
+    QCOMPARE(w.ui().labInfo->text(), u"Quandor Vantor Ver. 2.4 / Typ 6.2"_s);
+    QCOMPARE(w.t.ctx.module.moduleType, u"6.2"_s);
     QVERIFY(w.t.ctx.module.connected);
     QCOMPARE(w.t.ctx.module.memoryLimit, 510);
 
@@ -196,23 +198,19 @@ void TestModuleController::uploadFromTheWindow()
     QCOMPARE(int(image.at(6)), 1 + 128); // cornering light, mirror folding (long press)
     QCOMPARE(w.messages(), QStringList{ModuleMessages::sent(w.t.texts, memoryShare(image.length, 510)).text});
     QCOMPARE(w.t.prompter.shown.last().title, QString::fromLatin1(Config::MakerWebAddress));
-    QVERIFY(sim.waitFor(QStringLiteral("end of transfer")));
-    QFile kept(file);
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromLatin1(kept.readAll()), hexLines(image.bytes));
+    QVERIFY(sim.waitFor(u"end of transfer"_s));
+    QCOMPARE(readFile(file), hexLines(image.bytes));
     // The hello, every byte once, the end of transfer.
-    QCOMPARE(sim.count(QStringLiteral("hello")), 1);
-    QCOMPARE(sim.count(QStringLiteral("frame")), image.length);
+    QCOMPARE(sim.count(u"hello"_s), 1);
+    QCOMPARE(sim.count(u"frame"_s), image.length);
 
     // A type 6.1 module takes no mirror folding: the option goes before the image is built.
-    SimProcess comfort({QStringLiteral("--type"), QStringLiteral("6.1"), QStringLiteral("--image"), file});
-    w.t.settings.save(QStringLiteral("Ports"), QStringLiteral("Com1"), comfort.device());
-    w.t.prompter.clear();
-    send->click();
-    QVERIFY(w.waitIdle());
+    SimProcess comfort({u"--type"_s, u"6.1"_s, u"--image"_s, file});
+    w.plugIn(comfort);
+    QVERIFY(w.send());
     QVERIFY(!w.options().isChecked(Option::chkSpiegel_Lang));
-    QVERIFY(comfort.waitFor(QStringLiteral("end of transfer")));
-    QVERIFY(comfort.log().contains(QStringLiteral("frame 6 01")));
+    QVERIFY(comfort.waitFor(u"end of transfer"_s));
+    QVERIFY(comfort.log().contains(u"frame 6 01"_s));
 }
 
 void TestModuleController::uploadNeedsSomethingToSend()
@@ -224,25 +222,24 @@ void TestModuleController::uploadNeedsSomethingToSend()
     QVERIFY(!w.module().isBusy());
     QVERIFY(!w.window->connectDialog().isVisible());
     QTest::qWait(100);
-    QCOMPARE(sim.count(QStringLiteral("hello")), 0);
+    QCOMPARE(sim.count(u"hello"_s), 0);
     QVERIFY(w.messages().isEmpty());
 
     // A single dark row of no length: the module is asked, nothing is sent, nothing said.
     w.t.document.table(1).clear();
     w.t.document.table(0).appendRow(row("0", {0, 0, 0, 0}));
-    w.ui().cmdDaten->click();
-    QVERIFY(w.waitIdle());
+    QVERIFY(w.send());
     QVERIFY(!w.window->connectDialog().isVisible());
-    QCOMPARE(sim.count(QStringLiteral("hello")), 1);
-    QCOMPARE(sim.count(QStringLiteral("frame")), 0);
+    QCOMPARE(sim.count(u"hello"_s), 1);
+    QCOMPARE(sim.count(u"frame"_s), 0);
     QVERIFY(w.messages().isEmpty());
 }
 
 void TestModuleController::uploadWhenTheModuleIsAbsentOrConfused_data()
 {
     QTest::addColumn<QString>("fault");
-    QTest::newRow("no answer") << QStringLiteral("--no-answer");
-    QTest::newRow("nonsense") << QStringLiteral("--nonsense");
+    QTest::newRow("no answer") << u"--no-answer"_s;
+    QTest::newRow("nonsense") << u"--nonsense"_s;
 }
 
 void TestModuleController::uploadWhenTheModuleIsAbsentOrConfused()
@@ -251,11 +248,9 @@ void TestModuleController::uploadWhenTheModuleIsAbsentOrConfused()
     SimProcess sim({fault});
     Window w(sim.device());
     w.t.document.table(0).appendRow(row("0,5", {2, 0, 0, 0}));
-    w.ui().cmdDaten->click();
-    QVERIFY(w.waitIdle());
+    QVERIFY(w.send());
     QVERIFY(!w.window->connectDialog().isVisible());
     QCOMPARE(w.messages(), QStringList{w.t.texts.text(101)});
-    QCOMPARE(w.t.prompter.shown.last().title, w.t.texts.text(102));
     QCOMPARE(w.ui().labInfo->text(), w.t.texts.text(103));
     QVERIFY(!w.t.ctx.module.connected);
     QVERIFY(w.ui().cmdDaten->isEnabled());
@@ -266,23 +261,19 @@ void TestModuleController::uploadWhenTheModuleIsAbsentOrConfused()
 
 void TestModuleController::modelWarningForTypeFive()
 {
-    SimProcess sim({QStringLiteral("--type"), QStringLiteral("5.0")});
-    Window w(sim.device(), QStringLiteral("311"));
+    SimProcess sim({u"--type"_s, u"5.0"_s});
+    Window w(sim.device(), u"311"_s);
     w.t.document.table(0).appendRow(row("0,5", {2, 0, 0, 0}));
-    w.ui().cmdDaten->click();
-    QVERIFY(w.waitIdle());
+    QVERIFY(w.send());
     QCOMPARE(w.messages(), QStringList{w.t.texts.text(196)});
-    QCOMPARE(w.t.prompter.shown.last().title, w.t.texts.text(114));
     QCOMPARE(w.t.prompter.shown.last().icon, Prompter::Icon::Exclamation);
-    QCOMPARE(sim.count(QStringLiteral("frame")), 0);
+    QCOMPARE(sim.count(u"frame"_s), 0);
 
     // The identification warns too, then goes on; the type 5 memory is larger.
-    w.t.prompter.clear();
-    w.ui().M_Type->trigger();
-    QVERIFY(w.waitIdle());
+    QVERIFY(w.identify());
     QCOMPARE(w.messages().size(), 2);
     QCOMPARE(w.messages().at(0), w.t.texts.text(196));
-    QVERIFY(w.messages().at(1).contains(QStringLiteral(" Vantor - Basis")));
+    QVERIFY(w.messages().at(1).contains(u" Vantor - Basis"_s));
     QCOMPARE(w.t.ctx.module.memoryLimit, 1010);
 }
 
@@ -292,23 +283,11 @@ void TestModuleController::uploadTooLargeClosesThePort()
     Window w(sim.device());
     for (int i = 0; i < 110; ++i)
         w.t.document.table(0).appendRow(row(i % 2 ? "0,1" : "0,2", {1, 1, 1, 1}));
-    w.ui().cmdDaten->click();
-    QVERIFY(w.waitIdle());
-    QCOMPARE(w.messages(),
-             QStringList{w.t.texts.text(104) + QStringLiteral("\r\n\r\n") + w.t.texts.text(105)});
+    QVERIFY(w.send());
+    QCOMPARE(w.messages(), QStringList{w.t.texts.text(104) + u"\r\n\r\n"_s + w.t.texts.text(105)});
     QVERIFY(!w.window->connectDialog().isVisible());
-    QCOMPARE(sim.count(QStringLiteral("frame")), 0);
+    QCOMPARE(sim.count(u"frame"_s), 0);
     QSerialPort other(sim.device());
-    QVERIFY(other.open(QIODevice::ReadWrite));
-
-    // A step too long for its byte.
-    other.close();
-    w.t.prompter.clear();
-    w.t.document.table(0).clear();
-    w.t.document.table(0).appendRow(row("30", {1, 0, 0, 0}));
-    w.ui().cmdDaten->click();
-    QVERIFY(w.waitIdle());
-    QCOMPARE(w.messages(), QStringList{w.t.texts.text(107)});
     QVERIFY(other.open(QIODevice::ReadWrite));
 }
 
@@ -324,9 +303,9 @@ void TestModuleController::closingStopsAnUpload()
     QVERIFY(!w.module().isBusy());
     QVERIFY(w.ui().cmdDaten->isEnabled());
     QCOMPARE(w.ui().Send_Progress->value(), 0);
-    const int frames = sim.count(QStringLiteral("frame"));
+    const int frames = sim.count(u"frame"_s);
     QTest::qWait(200);
-    QCOMPARE(sim.count(QStringLiteral("frame")), frames);
+    QCOMPARE(sim.count(u"frame"_s), frames);
     QVERIFY(w.messages().isEmpty());
     QSerialPort other(sim.device());
     QVERIFY(other.open(QIODevice::ReadWrite));
@@ -334,25 +313,20 @@ void TestModuleController::closingStopsAnUpload()
 
 void TestModuleController::identification()
 {
-    SimProcess sim({QStringLiteral("--type"), QStringLiteral("6.1")});
+    SimProcess sim({u"--type"_s, u"6.1"_s});
     Window w(sim.device());
     w.ui().M_Type->trigger();
     QVERIFY(!w.ui().cmdDaten->isEnabled());
     QVERIFY(w.waitIdle());
-    QCOMPARE(
-        w.messages(),
-        QStringList{
-            Identification::report(w.t.texts, QStringLiteral("6.1"), QStringLiteral("2.4"), QString()).text});
-    QVERIFY(w.messages().at(0).contains(w.t.texts.text(209)));
+    QCOMPARE(w.messages(),
+             QStringList{Identification::report(w.t.texts, u"6.1"_s, u"2.4"_s, QString()).text});
     QCOMPARE(w.t.ctx.module.memoryLimit, 510);
-    QCOMPARE(w.ui().labInfo->text(), QStringLiteral("Quandor Vantor Ver. 2.4 / Typ 6.1"));
+    QCOMPARE(w.ui().labInfo->text(), u"Quandor Vantor Ver. 2.4 / Typ 6.1"_s);
 
-    SimProcess unknown({QStringLiteral("--type"), QStringLiteral("7.0")});
-    w.t.settings.save(QStringLiteral("Ports"), QStringLiteral("Com1"), unknown.device());
+    SimProcess unknown({u"--type"_s, u"7.0"_s});
+    w.plugIn(unknown);
     w.t.ctx.module.memoryLimit = 1010;
-    w.t.prompter.clear();
-    w.ui().M_Type->trigger();
-    QVERIFY(w.waitIdle());
+    QVERIFY(w.identify());
     QCOMPARE(w.messages(), QStringList{w.t.texts.text(163)});
     QCOMPARE(w.t.ctx.module.memoryLimit, 510);
 }
@@ -360,18 +334,15 @@ void TestModuleController::identification()
 void TestModuleController::identificationSwitchesLciOffForOldFirmware()
 {
     // A 5er without facelift with the LCI rear-light module ticked.
-    const QString parameters = QStringLiteral("12100000000001000000");
+    const QString parameters = u"12100000000001000000"_s;
     for (const char* version : {"2.2", "2.3"}) {
-        SimProcess sim({QStringLiteral("--version"), QString::fromLatin1(version)});
-        Window w(sim.device(), QStringLiteral("311"), parameters);
+        SimProcess sim({u"--version"_s, QString::fromLatin1(version)});
+        Window w(sim.device(), u"311"_s, parameters);
         QVERIFY(w.options().isChecked(Option::E6x_LCI_Modul));
-        w.ui().M_Type->trigger();
-        QVERIFY(w.waitIdle());
+        QVERIFY(w.identify());
         if (QByteArray(version) == "2.2") {
             QCOMPARE(w.messages().size(), 2);
-            QCOMPARE(
-                w.messages().at(0),
-                Identification::lciUpgrade(w.t.texts, QStringLiteral("6.1"), QStringLiteral("2.2")).text);
+            QCOMPARE(w.messages().at(0), Identification::lciUpgrade(w.t.texts, u"6.1"_s, u"2.2"_s).text);
             QVERIFY(!w.options().isChecked(Option::E6x_LCI_Modul));
             QCOMPARE(w.t.document.parameterString().at(13), QLatin1Char('0'));
         } else {
@@ -383,65 +354,50 @@ void TestModuleController::identificationSwitchesLciOffForOldFirmware()
 
 void TestModuleController::identificationInDeveloperMode()
 {
-    SimProcess sim({QStringLiteral("--extended"), QStringLiteral("--date"), QStringLiteral("15032009"),
-                    QStringLiteral("--vehicle"), QStringLiteral("20")});
-    Window w(sim.device(), QStringLiteral("312"), QString(), true);
-    w.ui().M_Type->trigger();
-    QVERIFY(w.waitIdle());
+    SimProcess sim({u"--extended"_s, u"--date"_s, u"15032009"_s, u"--vehicle"_s, u"20"_s});
+    Window w(sim.device(), u"312"_s, QString(), true);
+    QVERIFY(w.identify());
     QCOMPARE(w.messages().size(), 1);
-    QVERIFY(w.messages().at(0).endsWith(QStringLiteral(
-        "\r\nSoftware Compiler Datum: 15.03.2009\r\nCodiert für das Modell: BMW 5er Limousine LM2 LCI")));
-    QCOMPARE(w.t.ctx.module.compileDate, QStringLiteral("15.03.2009"));
+    QVERIFY(w.messages().at(0).endsWith(
+        u"\r\nSoftware Compiler Datum: 15.03.2009\r\nCodiert für das Modell: BMW 5er Limousine LM2 LCI"_s));
+    QCOMPARE(w.t.ctx.module.compileDate, u"15.03.2009"_s);
     QCOMPARE(w.t.ctx.module.codedVehicle, 20);
 
-    SimProcess beyond({QStringLiteral("--extended"), QStringLiteral("--vehicle"), QStringLiteral("77")});
-    w.t.settings.save(QStringLiteral("Ports"), QStringLiteral("Com1"), beyond.device());
-    w.t.prompter.clear();
-    w.ui().M_Type->trigger();
-    QVERIFY(w.waitIdle());
-    QVERIFY(w.messages().at(0).endsWith(QStringLiteral("Codiert für das Modell: 77")));
+    SimProcess beyond({u"--extended"_s, u"--vehicle"_s, u"77"_s});
+    w.plugIn(beyond);
+    QVERIFY(w.identify());
+    QVERIFY(w.messages().at(0).endsWith(u"Codiert für das Modell: 77"_s));
 }
 
 void TestModuleController::memoryRequirement()
 {
-    SimProcess sim({QStringLiteral("--type"), QStringLiteral("5.1")});
+    SimProcess sim({u"--type"_s, u"5.1"_s});
     Window w(sim.device());
     // 9 + 6 + 45 x 5 = 240 bytes.
-    w.t.document.table(0).appendRow(row("0,5", {1, 1, 1, 1}));
-    for (int i = 0; i < 45; ++i)
+    for (int i = 0; i < 46; ++i)
         w.t.document.table(0).appendRow(row("0,5", {1, 1, 1, 1}));
-    w.ui().cmdSpeicherbedarf->click();
-    QCOMPARE(w.messages(), QStringList{w.t.texts.text(106) + QStringLiteral(" 47 %")});
+    QCOMPARE(w.memoryRequirement(), QStringList{w.t.texts.text(106) + u" 47 %"_s});
     QCOMPARE(w.t.prompter.shown.last().icon, Prompter::Icon::Information);
     QVERIFY(w.t.ctx.module.memoryOnly);
-    QCOMPARE(sim.count(QStringLiteral("hello")), 0);
+    QCOMPARE(sim.count(u"hello"_s), 0);
 
     // The identification after it connects as always; a type 5 module has 1010 bytes.
-    w.t.prompter.clear();
-    w.ui().M_Type->trigger();
-    QVERIFY(w.waitIdle());
+    QVERIFY(w.identify());
     QVERIFY(!w.t.ctx.module.memoryOnly);
-    QCOMPARE(sim.count(QStringLiteral("hello")), 1);
-    w.t.prompter.clear();
-    w.ui().cmdSpeicherbedarf->click();
-    QCOMPARE(w.messages(), QStringList{w.t.texts.text(106) + QStringLiteral(" 24 %")});
+    QCOMPARE(sim.count(u"hello"_s), 1);
+    QCOMPARE(w.memoryRequirement(), QStringList{w.t.texts.text(106) + u" 24 %"_s});
 
     // Too large for 510 bytes.
     w.t.ctx.module.memoryLimit = 510;
     for (int i = 0; i < 60; ++i)
         w.t.document.table(1).appendRow(row("0,5", {1, 1, 1, 1}));
-    w.t.prompter.clear();
-    w.ui().cmdSpeicherbedarf->click();
-    QCOMPARE(w.messages(),
-             QStringList{w.t.texts.text(104) + QStringLiteral("\r\n\r\n") + w.t.texts.text(105)});
+    QCOMPARE(w.memoryRequirement(), QStringList{w.t.texts.text(104) + u"\r\n\r\n"_s + w.t.texts.text(105)});
 
     // One dark row of no length: nothing to say.
     w.t.document.table(0).clear();
     w.t.document.table(1).clear();
     w.t.document.table(0).appendRow(row("0", {0, 0, 0, 0}));
-    w.t.prompter.clear();
-    w.ui().cmdSpeicherbedarf->click();
-    QVERIFY(w.messages().isEmpty());
+    QVERIFY(w.memoryRequirement().isEmpty());
 }
 
 QTEST_MAIN(TestModuleController)

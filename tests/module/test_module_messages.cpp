@@ -5,26 +5,21 @@
 #include "module/ModuleMessages.h"
 #include "module/ModuleSession.h"
 #include "module/PortNames.h"
+#include "tests/module/ModuleTestData.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-QByteArray reply(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
+namespace {
 
 QByteArray extended(int d1, int d2, int d3, int d4, int vehicle = 7)
 {
-    return QByteArrayLiteral("T61V24") + reply({d1, d2, d3, d4, vehicle});
+    return QByteArrayLiteral("T61V24") + bytes({d1, d2, d3, d4, vehicle});
 }
 
-const QString kCrLf = QStringLiteral("\r\n");
+const QString kCrLf = u"\r\n"_s;
 
 } // namespace
 
@@ -32,14 +27,12 @@ class TestModuleMessages : public QObject
 {
     Q_OBJECT
 private slots:
-    void shortReply();
-    void repliesTheHandshakeRejects();
+    void shortReplyAndRejectedReplies();
     void extendedReplyDates_data();
     void extendedReplyDates();
     void extendedReplyOnlyInDeveloperModeAndAtLength11();
     void identificationByEdition();
     void identificationMessageInFull();
-    void unknownModuleType();
     void lciUpgradeAndMemoryLimit();
     void compileInformation();
     void uploadMessages();
@@ -49,23 +42,20 @@ private:
     LangText t; // the built-in German texts
 };
 
-void TestModuleMessages::shortReply()
+void TestModuleMessages::shortReplyAndRejectedReplies()
 {
     const auto r = HandshakeReply::parse(QByteArrayLiteral("T51V22"), false);
     QVERIFY(r);
-    QCOMPARE(r->moduleType, QStringLiteral("5.1"));
-    QCOMPARE(r->moduleVersion, QStringLiteral("2.2"));
-    QCOMPARE(r->statusText(), QStringLiteral("Quandor Vantor Ver. 2.2 / Typ 5.1"));
-}
+    QCOMPARE(r->moduleType, u"5.1"_s);
+    QCOMPARE(r->moduleVersion, u"2.2"_s);
+    QCOMPARE(r->statusText(), u"Quandor Vantor Ver. 2.2 / Typ 5.1"_s);
 
-void TestModuleMessages::repliesTheHandshakeRejects()
-{
     for (const QByteArray& bad :
          {QByteArray(), QByteArrayLiteral("T"), QByteArrayLiteral("T51V"), QByteArrayLiteral("T51V2"),
           QByteArrayLiteral("X51V22"), QByteArrayLiteral("T51X22"), QByteArrayLiteral("@#*3")})
         QVERIFY2(!HandshakeReply::parse(bad, true), bad.constData());
     // Bytes above 127 in the type and version places are read as characters.
-    const auto odd = HandshakeReply::parse(reply({'T', 0xFF, '1', 'V', 0x80, '2'}), false);
+    const auto odd = HandshakeReply::parse(bytes({'T', 0xFF, '1', 'V', 0x80, '2'}), false);
     QVERIFY(odd);
     QCOMPARE(odd->moduleType.size(), 3);
 }
@@ -74,12 +64,12 @@ void TestModuleMessages::extendedReplyDates_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("date");
-    QTest::newRow("8 digits") << extended(0x00, 0xE5, 0x5E, 0xC9) << QStringLiteral("15.03.2009");
-    QTest::newRow("7 digits") << extended(0x00, 0x10, 0x5B, 0x88) << QStringLiteral("1.07.2008");
-    QTest::newRow("6 digits") << extended(0x00, 0x02, 0x9F, 0xE8) << QStringLiteral("1.7.2008");
-    QTest::newRow("first byte 128") << extended(0x80, 0x00, 0x00, 0x00) << QStringLiteral("21.47.483648");
-    QTest::newRow("all bits") << extended(0xFF, 0xFF, 0xFF, 0xFF) << QStringLiteral("42.94.967295");
-    QTest::newRow("zero") << extended(0, 0, 0, 0) << QStringLiteral("0..");
+    QTest::newRow("8 digits") << extended(0x00, 0xE5, 0x5E, 0xC9) << u"15.03.2009"_s;
+    QTest::newRow("7 digits") << extended(0x00, 0x10, 0x5B, 0x88) << u"1.07.2008"_s;
+    QTest::newRow("6 digits") << extended(0x00, 0x02, 0x9F, 0xE8) << u"1.7.2008"_s;
+    QTest::newRow("first byte 128") << extended(0x80, 0x00, 0x00, 0x00) << u"21.47.483648"_s;
+    QTest::newRow("all bits") << extended(0xFF, 0xFF, 0xFF, 0xFF) << u"42.94.967295"_s;
+    QTest::newRow("zero") << extended(0, 0, 0, 0) << u"0.."_s;
 }
 
 void TestModuleMessages::extendedReplyDates()
@@ -102,94 +92,73 @@ void TestModuleMessages::extendedReplyOnlyInDeveloperModeAndAtLength11()
 
 void TestModuleMessages::identificationByEdition()
 {
-    const QString komfort =
-        Identification::report(t, QStringLiteral("6.1"), QStringLiteral("2.4"), QString()).text;
-    QVERIFY(komfort.contains(t.text(209)));
-    QVERIFY(komfort.contains(QStringLiteral("  - ") + t.text(61)));
-    QVERIFY(komfort.contains(QStringLiteral("  - ") + t.text(201)));
-    QVERIFY(!komfort.contains(QStringLiteral("  - ") + t.text(177)));
-    QVERIFY(komfort.contains(t.text(113) + QStringLiteral(" Vantor - Komfort")));
-
-    const QString basis =
-        Identification::report(t, QStringLiteral("5.0"), QStringLiteral("2.3"), QString()).text;
-    QVERIFY(!basis.contains(t.text(209)));
-    QVERIFY(!basis.contains(QStringLiteral("  - ") + t.text(61)));
-    QVERIFY(basis.contains(t.text(113) + QStringLiteral(" Vantor - Basis")));
-
-    const QString premium =
-        Identification::report(t, QStringLiteral("5.2"), QStringLiteral("3.0"), QString()).text;
-    QVERIFY(premium.contains(QStringLiteral("  - ") + t.text(177)));
-    QVERIFY(premium.contains(t.text(209)));
-    QVERIFY(premium.contains(t.text(113) + QStringLiteral(" Vantor - Premium")));
+    const struct
+    {
+        const char* type;
+        const char* version;
+        const char* edition;
+        bool text209, item61, item177;
+    } cases[] = {{"6.1", "2.4", "Komfort", true, true, false},
+                 {"5.0", "2.3", "Basis", false, false, false},
+                 {"5.2", "3.0", "Premium", true, true, true}};
+    for (const auto& c : cases) {
+        const QString text =
+            Identification::report(t, QString::fromLatin1(c.type), QString::fromLatin1(c.version), QString())
+                .text;
+        QVERIFY2(text.contains(t.text(113) + " Vantor - "_L1 + QLatin1StringView(c.edition)), c.type);
+        QCOMPARE(text.contains(t.text(209)), c.text209);
+        QCOMPARE(text.contains("  - "_L1 + t.text(61)), c.item61);
+        QCOMPARE(text.contains("  - "_L1 + t.text(177)), c.item177);
+        if (c.item61)
+            QVERIFY(text.contains("  - "_L1 + t.text(201)));
+    }
+    // An unknown type has a message of its own and the smaller memory.
+    const ModuleMessage unknown = Identification::report(t, u"7.0"_s, u"2.4"_s, QString());
+    QCOMPARE(unknown.text, t.text(163));
+    QCOMPARE(unknown.icon, Prompter::Icon::Exclamation);
+    QCOMPARE(Identification::memoryLimit(u"7.0"_s), 510);
 }
 
 void TestModuleMessages::identificationMessageInFull()
 {
-    const ModuleMessage m =
-        Identification::report(t, QStringLiteral("6.2"), QStringLiteral("2.4"), QStringLiteral("COMPILE"));
-    const QStringList lines{t.text(112),
-                            QString(),
-                            t.text(186),
-                            t.text(187),
-                            t.text(190),
-                            t.text(193),
-                            t.text(209),
-                            t.text(194),
-                            t.text(195),
-                            t.text(188),
-                            t.text(189),
-                            QStringLiteral("  - ") + t.text(61),
-                            QStringLiteral("  - ") + t.text(198),
-                            QStringLiteral("  - ") + t.text(197),
-                            QStringLiteral("  - ") + t.text(200),
-                            QStringLiteral("  - ") + t.text(201),
-                            QStringLiteral("  - ") + t.text(177),
-                            QString(),
-                            t.text(113) + QStringLiteral(" Vantor - Premium"),
-                            t.text(127) + QStringLiteral("2.4  / Typ 6.2"),
-                            QStringLiteral("COMPILE")};
+    const ModuleMessage m = Identification::report(t, u"6.2"_s, u"2.4"_s, u"COMPILE"_s);
+    QStringList lines{t.text(112), QString()};
+    for (int n : {186, 187, 190, 193, 209, 194, 195, 188, 189})
+        lines << t.text(n);
+    for (int n : {61, 198, 197, 200, 201, 177})
+        lines << "  - "_L1 + t.text(n);
+    lines << QString() << t.text(113) + u" Vantor - Premium"_s << t.text(127) + u"2.4  / Typ 6.2"_s
+          << u"COMPILE"_s;
     QCOMPARE(m.text, lines.join(kCrLf));
     QCOMPARE(m.title, t.text(114));
     QCOMPARE(m.icon, Prompter::Icon::Information);
 }
 
-void TestModuleMessages::unknownModuleType()
-{
-    const ModuleMessage m =
-        Identification::report(t, QStringLiteral("7.0"), QStringLiteral("2.4"), QString());
-    QCOMPARE(m.text, t.text(163));
-    QCOMPARE(m.icon, Prompter::Icon::Exclamation);
-    QCOMPARE(Identification::memoryLimit(QStringLiteral("7.0")), 510);
-}
-
 void TestModuleMessages::lciUpgradeAndMemoryLimit()
 {
-    QVERIFY(Identification::firmwareLacksLci(QStringLiteral("2.2")));
-    QVERIFY(Identification::firmwareLacksLci(QStringLiteral("1.9")));
-    QVERIFY(!Identification::firmwareLacksLci(QStringLiteral("2.3")));
-    const ModuleMessage m = Identification::lciUpgrade(t, QStringLiteral("6.1"), QStringLiteral("2.2"));
-    QCOMPARE(m.text, t.text(210) + kCrLf + kCrLf + t.text(212) + QStringLiteral(" ") + t.text(127) +
-                         QStringLiteral(" 2.3") + kCrLf + kCrLf + t.text(127) +
-                         QStringLiteral("2.2  / Typ 6.1"));
+    QVERIFY(Identification::firmwareLacksLci(u"2.2"_s));
+    QVERIFY(Identification::firmwareLacksLci(u"1.9"_s));
+    QVERIFY(!Identification::firmwareLacksLci(u"2.3"_s));
+    const ModuleMessage m = Identification::lciUpgrade(t, u"6.1"_s, u"2.2"_s);
+    QCOMPARE(m.text, t.text(210) + kCrLf + kCrLf + t.text(212) + u" "_s + t.text(127) + u" 2.3"_s + kCrLf +
+                         kCrLf + t.text(127) + u"2.2  / Typ 6.1"_s);
     QCOMPARE(m.icon, Prompter::Icon::Exclamation);
 
-    QCOMPARE(Identification::memoryLimit(QStringLiteral("5.0")), 1010);
-    QCOMPARE(Identification::memoryLimit(QStringLiteral("5.2")), 1010);
-    QCOMPARE(Identification::memoryLimit(QStringLiteral("6.1")), 510);
+    QCOMPARE(Identification::memoryLimit(u"5.0"_s), 1010);
+    QCOMPARE(Identification::memoryLimit(u"5.2"_s), 1010);
+    QCOMPARE(Identification::memoryLimit(u"6.1"_s), 510);
     QCOMPARE(Identification::memoryLimit(QString()), 510);
 }
 
 void TestModuleMessages::compileInformation()
 {
-    QCOMPARE(Identification::compileInfo(QStringLiteral("15.03.2009"), 20,
-                                         QStringLiteral("BMW 5er Limousine LM2 LCI")),
-             QStringLiteral(
-                 "Software Compiler Datum: 15.03.2009\r\nCodiert für das Modell: BMW 5er Limousine LM2 LCI"));
+    QCOMPARE(Identification::compileInfo(u"15.03.2009"_s, 20, u"BMW 5er Limousine LM2 LCI"_s),
+             u"Software Compiler Datum: 15.03.2009\r\nCodiert für das Modell: BMW 5er Limousine LM2 LCI"_s);
     // A free slot of the name table shows nothing; a number beyond the table shows itself.
-    QCOMPARE(Identification::compileInfo(QStringLiteral("1.7.2008"), 22, QString()),
-             QStringLiteral("Software Compiler Datum: 1.7.2008\r\nCodiert für das Modell: "));
-    QCOMPARE(Identification::compileInfo(QStringLiteral("1.7.2008"), 200, QString()),
-             QStringLiteral("Software Compiler Datum: 1.7.2008\r\nCodiert für das Modell: 200"));
+    QCOMPARE(Identification::compileInfo(u"1.7.2008"_s, 22, QString()),
+             u"Software Compiler Datum: 1.7.2008\r\nCodiert für das Modell: "_s);
+    QCOMPARE(Identification::compileInfo(u"1.7.2008"_s, 200, QString()),
+             u"Software Compiler Datum: 1.7.2008\r\nCodiert für das Modell: 200"_s);
 }
 
 void TestModuleMessages::uploadMessages()
@@ -200,65 +169,71 @@ void TestModuleMessages::uploadMessages()
     sent.limit = 510;
     sent.image.length = 240;
     ModuleMessage m = *ModuleMessages::forOutcome(t, sent, 1);
-    QCOMPARE(m.text, t.text(110) + kCrLf + kCrLf + t.text(106) + QStringLiteral(" 47 %"));
+    QCOMPARE(m.text, t.text(110) + kCrLf + kCrLf + t.text(106) + u" 47 %"_s);
     QCOMPARE(m.title, web);
     QCOMPARE(m.icon, Prompter::Icon::Information);
 
     m = ModuleMessages::memoryShare(t, 50);
-    QCOMPARE(m.text, t.text(106) + QStringLiteral(" 50 %"));
+    QCOMPARE(m.text, t.text(106) + u" 50 %"_s);
     QCOMPARE(m.title, web);
 
+    using K = ModuleOutcome::Kind;
+    const struct
+    {
+        K kind;
+        QString text;
+        QString title; // null: not checked
+    } cases[] = {
+        {K::ImageTooLarge, t.text(104) + kCrLf + kCrLf + t.text(105), web},
+        {K::WrongEcho, t.text(108) + kCrLf, t.text(109)},
+        {K::NoAnswer, t.text(111), {}},
+        {K::ImageInvalid, t.text(107), {}},
+        {K::LinkLost, t.text(107), {}},
+        {K::NotConnected, t.text(101), t.text(102)},
+        {K::ModelMismatch, t.text(196), t.text(114)},
+        {K::PortNotAvailable, t.text(91) + u"7"_s + t.text(92), {}},
+        {K::PortBusy, t.text(91) + u"7"_s + t.text(94) + kCrLf + t.text(95), t.text(93)},
+    };
     ModuleOutcome other;
-    auto messageOf = [&](ModuleOutcome::Kind kind) {
+    auto messageOf = [&](K kind) {
         other.kind = kind;
         return ModuleMessages::forOutcome(t, other, 7);
     };
-    QCOMPARE(messageOf(ModuleOutcome::Kind::ImageTooLarge)->text, t.text(104) + kCrLf + kCrLf + t.text(105));
-    QCOMPARE(messageOf(ModuleOutcome::Kind::ImageTooLarge)->title, web);
-    QCOMPARE(messageOf(ModuleOutcome::Kind::WrongEcho)->text, t.text(108) + kCrLf);
-    QCOMPARE(messageOf(ModuleOutcome::Kind::WrongEcho)->title, t.text(109));
-    QCOMPARE(messageOf(ModuleOutcome::Kind::NoAnswer)->text, t.text(111));
-    QCOMPARE(messageOf(ModuleOutcome::Kind::ImageInvalid)->text, t.text(107));
-    QCOMPARE(messageOf(ModuleOutcome::Kind::LinkLost)->text, t.text(107));
-    QCOMPARE(messageOf(ModuleOutcome::Kind::NotConnected)->text, t.text(101));
-    QCOMPARE(messageOf(ModuleOutcome::Kind::NotConnected)->title, t.text(102));
-    QCOMPARE(messageOf(ModuleOutcome::Kind::ModelMismatch)->text, t.text(196));
-    QCOMPARE(messageOf(ModuleOutcome::Kind::ModelMismatch)->title, t.text(114));
-    QCOMPARE(messageOf(ModuleOutcome::Kind::PortNotAvailable)->text,
-             t.text(91) + QStringLiteral("7") + t.text(92));
-    QCOMPARE(messageOf(ModuleOutcome::Kind::PortNotAvailable)->icon, Prompter::Icon::Critical);
-    QCOMPARE(messageOf(ModuleOutcome::Kind::PortBusy)->text,
-             t.text(91) + QStringLiteral("7") + t.text(94) + kCrLf + t.text(95));
-    QCOMPARE(messageOf(ModuleOutcome::Kind::PortBusy)->title, t.text(93));
-    QVERIFY(!messageOf(ModuleOutcome::Kind::HeaderOnly));
-    QVERIFY(!messageOf(ModuleOutcome::Kind::Identified));
+    for (const auto& c : cases) {
+        const auto message = messageOf(c.kind);
+        QVERIFY(message);
+        QCOMPARE(message->text, c.text);
+        if (!c.title.isNull())
+            QCOMPARE(message->title, c.title);
+    }
+    QCOMPARE(messageOf(K::PortNotAvailable)->icon, Prompter::Icon::Critical);
+    QVERIFY(!messageOf(K::HeaderOnly));
+    QVERIFY(!messageOf(K::Identified));
 }
 
 void TestModuleMessages::portNames()
 {
     QTemporaryDir dir;
-    SettingsStore settings(dir.filePath(QStringLiteral("s.ini")));
-    settings.save(QStringLiteral("Ports"), QStringLiteral("Com3"), QStringLiteral("/dev/ttyUSB0"));
-    const QStringList system{QStringLiteral("/dev/ttyS10"), QStringLiteral("/dev/ttyUSB0"),
-                             QStringLiteral("/dev/ttyS2"), QStringLiteral("/dev/ttyACM0")};
+    SettingsStore settings(dir.filePath(u"s.ini"_s));
+    settings.save(u"Ports"_s, u"Com3"_s, u"/dev/ttyUSB0"_s);
+    const QStringList system{u"/dev/ttyS10"_s, u"/dev/ttyUSB0"_s, u"/dev/ttyS2"_s, u"/dev/ttyACM0"_s};
 #ifdef Q_OS_WIN
-    QCOMPARE(PortNames::device(3, settings, system), QStringLiteral("COM3"));
+    QCOMPARE(PortNames::device(3, settings, system), u"COM3"_s);
 #else
-    QCOMPARE(PortNames::device(3, settings, system), QStringLiteral("/dev/ttyUSB0"));
-    QCOMPARE(PortNames::device(3, settings), QStringLiteral("/dev/ttyUSB0"));
+    QCOMPARE(PortNames::device(3, settings, system), u"/dev/ttyUSB0"_s);
+    QCOMPARE(PortNames::device(3, settings), u"/dev/ttyUSB0"_s);
     // Without a key: the system's ports by name, numbers counted as numbers.
-    QCOMPARE(PortNames::device(1, settings, system), QStringLiteral("/dev/ttyACM0"));
-    QCOMPARE(PortNames::device(2, settings, system), QStringLiteral("/dev/ttyS2"));
-    QCOMPARE(PortNames::device(4, settings, system), QStringLiteral("/dev/ttyUSB0"));
+    QCOMPARE(PortNames::device(1, settings, system), u"/dev/ttyACM0"_s);
+    QCOMPARE(PortNames::device(2, settings, system), u"/dev/ttyS2"_s);
+    QCOMPARE(PortNames::device(4, settings, system), u"/dev/ttyUSB0"_s);
     QCOMPARE(PortNames::device(5, settings, system), QString());
     QCOMPARE(PortNames::device(0, settings, system), QString());
     // The section name is matched without regard to case.
-    settings.save(QStringLiteral("PORTS"), QStringLiteral("Com1"), QStringLiteral("/dev/pts/7"));
-    QCOMPARE(PortNames::device(1, settings, system), QStringLiteral("/dev/pts/7"));
+    settings.save(u"PORTS"_s, u"Com1"_s, u"/dev/pts/7"_s);
+    QCOMPARE(PortNames::device(1, settings, system), u"/dev/pts/7"_s);
 #endif
-    QCOMPARE(PortNames::menuCaption(3, QStringLiteral("/dev/ttyUSB0")),
-             QStringLiteral("Com 3  (/dev/ttyUSB0)"));
-    QCOMPARE(PortNames::menuCaption(20, QString()), QStringLiteral("Com 20"));
+    QCOMPARE(PortNames::menuCaption(3, u"/dev/ttyUSB0"_s), u"Com 3  (/dev/ttyUSB0)"_s);
+    QCOMPARE(PortNames::menuCaption(20, QString()), u"Com 20"_s);
 }
 
 QTEST_GUILESS_MAIN(TestModuleMessages)

@@ -2,22 +2,16 @@
 // the simulated module.
 
 #include "module/ModuleSession.h"
+#include "tests/module/ModuleTestData.h"
 #include "tests/module/SimProcess.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-SequenceRow row(const char* interval, std::array<std::uint8_t, 4> lamps)
-{
-    SequenceRow r;
-    r.interval = QString::fromLatin1(interval);
-    r.lamps = lamps;
-    return r;
-}
+namespace {
 
 // A small show: 9 header bytes and a few records.
 ImageInput smallShow()
@@ -45,29 +39,12 @@ ModuleOutcome identify(const QString& device, bool developerMode = false)
     return run(session, [&] { session.identify(device, developerMode); });
 }
 
-ModuleOutcome upload(const QString& device, const ImageInput& input,
-                     const QString& vehicleCode = QStringLiteral("112"))
+ModuleOutcome upload(const QString& device, const ImageInput& input, const QString& vehicleCode = u"112"_s)
 {
     ModuleSession session;
     return run(session, [&] {
         session.upload(device, false, vehicleCode, [input](const HandshakeReply&) { return input; });
     });
-}
-
-QString hexLines(const QByteArray& bytes)
-{
-    QString out;
-    for (int i = 0; i < bytes.size(); ++i) {
-        out += QStringLiteral("%1").arg(uchar(bytes.at(i)), 2, 16, QLatin1Char('0')).toUpper();
-        out += (i % 16 == 15 || i + 1 == bytes.size()) ? QLatin1Char('\n') : QLatin1Char(' ');
-    }
-    return out;
-}
-
-QString readFile(const QString& name)
-{
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
 }
 
 } // namespace
@@ -80,17 +57,15 @@ class TestSerialLink : public QObject
 private slots:
     void initTestCase() { qRegisterMetaType<ModuleOutcome>(); }
     void handshakeValidReply();
-    void handshakeExtendedReply();
     void handshakeShortOrNonsenseReply_data();
     void handshakeShortOrNonsenseReply();
     void handshakeBusyFirst();
     void handshakeNoAnswer();
     void portNotAvailableOrBusy();
-    void uploadKeepsTheImage();
     void framesAndEchoes();
     void retryRule();
-    void wrongEchoSixTimesStops();
-    void noAnswerSixTimesStops();
+    void sixFailuresStop_data();
+    void sixFailuresStop();
     void typeFiveModelIsRefused();
     void nothingSentForBadImages();
     void lostLinkStopsTheTransfer();
@@ -98,50 +73,23 @@ private slots:
 
 void TestSerialLink::handshakeValidReply()
 {
-    SimProcess sim({QStringLiteral("--type"), QStringLiteral("5.1"), QStringLiteral("--version"),
-                    QStringLiteral("2.2")});
+    SimProcess sim({u"--type"_s, u"5.1"_s, u"--version"_s, u"2.2"_s});
     QVERIFY(!sim.device().isEmpty());
     const ModuleOutcome outcome = identify(sim.device());
     QCOMPARE(outcome.kind, ModuleOutcome::Kind::Identified);
     QVERIFY(outcome.reply);
-    QCOMPARE(outcome.reply->moduleType, QStringLiteral("5.1"));
-    QCOMPARE(outcome.reply->moduleVersion, QStringLiteral("2.2"));
-    QCOMPARE(outcome.reply->statusText(), QStringLiteral("Quandor Vantor Ver. 2.2 / Typ 5.1"));
+    QCOMPARE(outcome.reply->moduleType, u"5.1"_s);
+    QCOMPARE(outcome.reply->moduleVersion, u"2.2"_s);
     QVERIFY(!outcome.reply->hasCompileInfo);
-    QCOMPARE(sim.count(QStringLiteral("hello")), 1);
-}
-
-void TestSerialLink::handshakeExtendedReply()
-{
-    SimProcess sim({QStringLiteral("--extended"), QStringLiteral("--date"), QStringLiteral("1072008"),
-                    QStringLiteral("--vehicle"), QStringLiteral("20")});
-    ModuleOutcome outcome = identify(sim.device(), true);
-    QCOMPARE(outcome.kind, ModuleOutcome::Kind::Identified);
-    QVERIFY(outcome.reply->hasCompileInfo);
-    QCOMPARE(outcome.reply->compileDate, QStringLiteral("1.07.2008"));
-    QCOMPARE(outcome.reply->codedVehicle, 20);
-    QCOMPARE(outcome.reply->moduleType, QStringLiteral("6.1"));
-
-    // Outside developer mode the long reply is read as the short one.
-    outcome = identify(sim.device(), false);
-    QCOMPARE(outcome.kind, ModuleOutcome::Kind::Identified);
-    QVERIFY(!outcome.reply->hasCompileInfo);
-
-    // A first date byte of 128 or more and an uncoded module (255).
-    SimProcess high({QStringLiteral("--reply-hex"), QStringLiteral("54 35 32 56 32 35 80 00 00 01 FF")});
-    outcome = identify(high.device(), true);
-    QCOMPARE(outcome.kind, ModuleOutcome::Kind::Identified);
-    QCOMPARE(outcome.reply->compileDateNumber, 2147483649u);
-    QCOMPARE(outcome.reply->compileDate, QStringLiteral("21.47.483649"));
-    QCOMPARE(outcome.reply->codedVehicle, 0);
+    QCOMPARE(sim.count(u"hello"_s), 1);
 }
 
 void TestSerialLink::handshakeShortOrNonsenseReply_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("short") << QStringList{QStringLiteral("--reply-hex"), QStringLiteral("54 35 31 56 32")};
-    QTest::newRow("one character") << QStringList{QStringLiteral("--reply-hex"), QStringLiteral("54")};
-    QTest::newRow("nonsense") << QStringList{QStringLiteral("--nonsense")};
+    QTest::newRow("short") << QStringList{u"--reply-hex"_s, u"54 35 31 56 32"_s};
+    QTest::newRow("one character") << QStringList{u"--reply-hex"_s, u"54"_s};
+    QTest::newRow("nonsense") << QStringList{u"--nonsense"_s};
 }
 
 void TestSerialLink::handshakeShortOrNonsenseReply()
@@ -153,37 +101,37 @@ void TestSerialLink::handshakeShortOrNonsenseReply()
     QCOMPARE(outcome.kind, ModuleOutcome::Kind::NotConnected);
     QVERIFY(outcome.unrecognisedReply);
     QVERIFY(!outcome.reply);
-    QCOMPARE(sim.count(QStringLiteral("hello")), 2);
+    QCOMPARE(sim.count(u"hello"_s), 2);
 }
 
 void TestSerialLink::handshakeBusyFirst()
 {
-    SimProcess sim({QStringLiteral("--busy-first")});
+    SimProcess sim({u"--busy-first"_s});
     const ModuleOutcome outcome = identify(sim.device());
     QCOMPARE(outcome.kind, ModuleOutcome::Kind::Identified);
     // "@#*3", then 0x00 0x01, then "@#*" once more.
     const QStringList log = sim.log();
     QCOMPARE(log.size(), 3);
-    QCOMPARE(log.at(0), QStringLiteral("hello, answered 40 23 2A 33"));
-    QVERIFY(log.at(1).startsWith(QStringLiteral("end of transfer")));
-    QCOMPARE(log.at(2), QStringLiteral("hello, answered 54 36 31 56 32 34"));
+    QCOMPARE(log.at(0), u"hello, answered 40 23 2A 33"_s);
+    QVERIFY(log.at(1).startsWith(u"end of transfer"_s));
+    QCOMPARE(log.at(2), u"hello, answered 54 36 31 56 32 34"_s);
 }
 
 void TestSerialLink::handshakeNoAnswer()
 {
-    SimProcess sim({QStringLiteral("--no-answer")});
+    SimProcess sim({u"--no-answer"_s});
     const ModuleOutcome outcome = identify(sim.device());
     QCOMPARE(outcome.kind, ModuleOutcome::Kind::NotConnected);
     QVERIFY(!outcome.unrecognisedReply);
     // Two tries of five writes each.
-    QVERIFY(sim.waitFor(QStringLiteral("hello")));
-    QTRY_COMPARE(sim.count(QStringLiteral("hello")), 10);
+    QVERIFY(sim.waitFor(u"hello"_s));
+    QTRY_COMPARE(sim.count(u"hello"_s), 10);
 }
 
 void TestSerialLink::portNotAvailableOrBusy()
 {
     QCOMPARE(identify(QString()).kind, ModuleOutcome::Kind::PortNotAvailable);
-    QCOMPARE(identify(QStringLiteral("/dev/no-such-port-here")).kind, ModuleOutcome::Kind::PortNotAvailable);
+    QCOMPARE(identify(u"/dev/no-such-port-here"_s).kind, ModuleOutcome::Kind::PortNotAvailable);
 
     SimProcess sim({});
     QSerialPort other(sim.device());
@@ -194,23 +142,6 @@ void TestSerialLink::portNotAvailableOrBusy()
     other.close();
     QVERIFY(!session.portProblem(sim.device()));
     QCOMPARE(identify(sim.device()).kind, ModuleOutcome::Kind::Identified);
-}
-
-void TestSerialLink::uploadKeepsTheImage()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("image.txt"));
-    SimProcess sim({QStringLiteral("--image"), file});
-    const ImageInput input = smallShow();
-    const ModuleOutcome outcome = upload(sim.device(), input);
-    QCOMPARE(outcome.kind, ModuleOutcome::Kind::Sent);
-    QCOMPARE(outcome.limit, 510);
-    const UploadImage expected = UploadImage::build(input, 510);
-    QCOMPARE(outcome.image.bytes, expected.bytes);
-    QVERIFY(sim.waitFor(QStringLiteral("end of transfer")));
-    QCOMPARE(readFile(file), hexLines(expected.bytes));
-    QCOMPARE(sim.count(QStringLiteral("frame")), expected.length);
-    QCOMPARE(sim.log().last(), QStringLiteral("end of transfer, %1 bytes kept").arg(expected.length));
 }
 
 void TestSerialLink::framesAndEchoes()
@@ -230,74 +161,83 @@ void TestSerialLink::framesAndEchoes()
 void TestSerialLink::retryRule()
 {
     // Five failures at one address are retried; the counter starts again at
-    // the next address.
+    // the next address. The module keeps the image it was sent.
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("image.txt"));
-    SimProcess sim({QStringLiteral("--wrong-echo"), QStringLiteral("3:5"), QStringLiteral("--wrong-echo"),
-                    QStringLiteral("4:5"), QStringLiteral("--silent-at"), QStringLiteral("6:1"),
-                    QStringLiteral("--image"), file});
+    const QString file = dir.filePath(u"image.txt"_s);
+    SimProcess sim({u"--wrong-echo"_s, u"3:5"_s, u"--wrong-echo"_s, u"4:5"_s, u"--silent-at"_s, u"6:1"_s,
+                    u"--image"_s, file});
     const ImageInput input = smallShow();
     ModuleSession session;
     QList<int> progress;
     connect(&session, &ModuleSession::progress, this, [&progress](int a, int) { progress.append(a); });
     const ModuleOutcome outcome = run(session, [&] {
-        session.upload(sim.device(), false, QStringLiteral("112"),
-                       [input](const HandshakeReply&) { return input; });
+        session.upload(sim.device(), false, u"112"_s, [input](const HandshakeReply&) { return input; });
     });
     QCOMPARE(outcome.kind, ModuleOutcome::Kind::Sent);
-    QVERIFY(sim.waitFor(QStringLiteral("end of transfer")));
-    QCOMPARE(sim.count(QStringLiteral("frame 3 00, wrong echo")), 5);
-    QCOMPARE(sim.count(QStringLiteral("frame 4 ")), 6);
+    QCOMPARE(outcome.limit, 510);
+    QCOMPARE(outcome.image.bytes, UploadImage::build(input, 510).bytes);
+    QVERIFY(sim.waitFor(u"end of transfer"_s));
+    QCOMPARE(sim.log().last(), u"end of transfer, %1 bytes kept"_s.arg(outcome.image.length));
+    QCOMPARE(sim.count(u"frame 3 00, wrong echo"_s), 5);
+    QCOMPARE(sim.count(u"frame 4 "_s), 6);
     // One exchange at address 6 brought nothing: five writes of the frame.
-    QCOMPARE(sim.count(QStringLiteral("frame 6 ")), 1 + 1);
+    QCOMPARE(sim.count(u"frame 6 "_s), 1 + 1);
     QCOMPARE(readFile(file), hexLines(outcome.image.bytes));
     // The progress bar follows every exchange.
     QCOMPARE(progress.count(3), 6);
     QCOMPARE(progress.last(), outcome.image.length);
 }
 
-void TestSerialLink::wrongEchoSixTimesStops()
+void TestSerialLink::sixFailuresStop_data()
 {
-    SimProcess sim({QStringLiteral("--wrong-echo"), QStringLiteral("3:6")});
-    const ModuleOutcome outcome = upload(sim.device(), smallShow());
-    QCOMPARE(outcome.kind, ModuleOutcome::Kind::WrongEcho);
-    QVERIFY(sim.waitFor(QStringLiteral("end of transfer")));
-    QCOMPARE(sim.count(QStringLiteral("frame 3 00, wrong echo")), 6);
-    QCOMPARE(sim.count(QStringLiteral("frame 4")), 0);
+    QTest::addColumn<QStringList>("fault");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<QString>("next");
+    QTest::newRow("wrong echo") << QStringList{u"--wrong-echo"_s, u"3:6"_s}
+                                << int(ModuleOutcome::Kind::WrongEcho) << u"frame 3 00, wrong echo"_s << 6
+                                << u"frame 4"_s;
+    // Six exchanges of five writes each.
+    QTest::newRow("no answer") << QStringList{u"--silent-at"_s, u"2"_s} << int(ModuleOutcome::Kind::NoAnswer)
+                               << u"frame 2 0E, not answered"_s << 30 << u"frame 3"_s;
 }
 
-void TestSerialLink::noAnswerSixTimesStops()
+void TestSerialLink::sixFailuresStop()
 {
-    SimProcess sim({QStringLiteral("--silent-at"), QStringLiteral("2")});
-    const ModuleOutcome outcome = upload(sim.device(), smallShow());
-    QCOMPARE(outcome.kind, ModuleOutcome::Kind::NoAnswer);
-    QVERIFY(sim.waitFor(QStringLiteral("end of transfer")));
-    // Six exchanges of five writes each.
-    QCOMPARE(sim.count(QStringLiteral("frame 2 0E, not answered")), 30);
-    QCOMPARE(sim.count(QStringLiteral("frame 3")), 0);
+    QFETCH(QStringList, fault);
+    QFETCH(int, kind);
+    QFETCH(QString, failure);
+    QFETCH(int, failures);
+    QFETCH(QString, next);
+    SimProcess sim(fault);
+    QCOMPARE(int(upload(sim.device(), smallShow()).kind), kind);
+    QVERIFY(sim.waitFor(u"end of transfer"_s));
+    QCOMPARE(sim.count(failure), failures);
+    QCOMPARE(sim.count(next), 0);
 }
 
 void TestSerialLink::typeFiveModelIsRefused()
 {
-    SimProcess sim({QStringLiteral("--type"), QStringLiteral("5.0")});
+    SimProcess sim({u"--type"_s, u"5.0"_s});
     bool prepared = false;
     ModuleSession session;
     ModuleOutcome outcome = run(session, [&] {
-        session.upload(sim.device(), false, QStringLiteral("311"), [&prepared](const HandshakeReply&) {
+        session.upload(sim.device(), false, u"311"_s, [&prepared](const HandshakeReply&) {
             prepared = true;
             return smallShow();
         });
     });
     QCOMPARE(outcome.kind, ModuleOutcome::Kind::ModelMismatch);
     QVERIFY(!prepared);
-    QCOMPARE(sim.count(QStringLiteral("frame")), 0);
+    QCOMPARE(sim.count(u"frame"_s), 0);
 
     // The same vehicle with a type 6 module, and another vehicle with type 5, are fine.
-    QVERIFY(!ModuleSession::unsuitedForTypeFive(QStringLiteral("6.0"), QStringLiteral("311")));
-    QVERIFY(!ModuleSession::unsuitedForTypeFive(QStringLiteral("5.0"), QStringLiteral("312")));
+    QVERIFY(!ModuleSession::unsuitedForTypeFive(u"6.0"_s, u"311"_s));
+    QVERIFY(!ModuleSession::unsuitedForTypeFive(u"5.0"_s, u"312"_s));
     for (const char* code : {"111", "211", "221", "311", "321", "431", "433", "441", "443"})
-        QVERIFY(ModuleSession::unsuitedForTypeFive(QStringLiteral("5.2"), QString::fromLatin1(code)));
-    QCOMPARE(upload(sim.device(), smallShow(), QStringLiteral("312")).kind, ModuleOutcome::Kind::Sent);
+        QVERIFY(ModuleSession::unsuitedForTypeFive(u"5.2"_s, QString::fromLatin1(code)));
+    QCOMPARE(upload(sim.device(), smallShow(), u"312"_s).kind, ModuleOutcome::Kind::Sent);
 }
 
 void TestSerialLink::nothingSentForBadImages()
@@ -314,8 +254,8 @@ void TestSerialLink::nothingSentForBadImages()
     QCOMPARE(upload(sim.device(), large).kind, ModuleOutcome::Kind::ImageTooLarge);
     QCOMPARE(upload(sim.device(), headerOnly).kind, ModuleOutcome::Kind::HeaderOnly);
     QCOMPARE(upload(sim.device(), invalid).kind, ModuleOutcome::Kind::ImageInvalid);
-    QCOMPARE(sim.count(QStringLiteral("frame")), 0);
-    QCOMPARE(sim.count(QStringLiteral("hello")), 3);
+    QCOMPARE(sim.count(u"frame"_s), 0);
+    QCOMPARE(sim.count(u"hello"_s), 3);
     // Each stop closed the port: it can be opened again at once.
     QSerialPort other(sim.device());
     QVERIFY(other.open(QIODevice::ReadWrite));
@@ -333,8 +273,7 @@ void TestSerialLink::lostLinkStopsTheTransfer()
             sim.reset(); // the module goes away in the middle of the image
     });
     const ModuleOutcome outcome = run(session, [&] {
-        session.upload(sim->device(), false, QStringLiteral("112"),
-                       [input](const HandshakeReply&) { return input; });
+        session.upload(sim->device(), false, u"112"_s, [input](const HandshakeReply&) { return input; });
     });
     QCOMPARE(outcome.kind, ModuleOutcome::Kind::LinkLost);
     QVERIFY(!outcome.portError.isEmpty());

@@ -1,25 +1,11 @@
 #include "module/UploadImage.h"
+#include "tests/module/ModuleTestData.h"
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-
-SequenceRow row(const char* interval, std::array<std::uint8_t, 4> lamps, const char* marker = "")
-{
-    SequenceRow r;
-    r.interval = QString::fromLatin1(interval);
-    r.loopMarker = QString::fromLatin1(marker);
-    r.lamps = lamps;
-    return r;
-}
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
 
 // The bytes from address first on, count of them.
 QByteArray span(const UploadImage& image, int first, int count)
@@ -33,7 +19,6 @@ class TestUploadImage : public QObject
 {
     Q_OBJECT
 private slots:
-    void oneRowGivesHeaderIntervalAndLamp();
     void rowRecordParts();
     void rearLampSeenTwiceIsSentOnce();
     void headerOnlyDocumentIsNotSent();
@@ -50,19 +35,6 @@ private slots:
     void shareRounding();
 };
 
-void TestUploadImage::oneRowGivesHeaderIntervalAndLamp()
-{
-    ImageInput in;
-    in.sequences[0] = {row("0,5", {2, 0, 0, 0})};
-    const UploadImage image = UploadImage::build(in, 510);
-    QCOMPARE(image.status, UploadImage::Status::Ok);
-    QCOMPARE(image.length, 12);
-    QCOMPARE(image.bytes.size(), 12);
-    QCOMPARE(span(image, 10, 3), bytes({0xC2, 5, 2}));
-    QCOMPARE(span(image, 1, 4), bytes({0, 12, 0, 13}));
-    QCOMPARE(span(image, 8, 2), bytes({0, 0}));
-}
-
 void TestUploadImage::rowRecordParts()
 {
     ImageInput in;
@@ -75,9 +47,7 @@ void TestUploadImage::rowRecordParts()
     in.sequences[1] = {row("0,3", {0, 7, 0, 0})};
     const UploadImage image = UploadImage::build(in, 510);
     QCOMPARE(image.status, UploadImage::Status::Ok);
-    QCOMPARE(span(image, 10, 12), bytes({0xDE, 10, 1, 2, 4, 8, 0x80, 0xC0, 15, 0x88, 9, 0xC4}));
-    QCOMPARE(image.at(22), std::uint8_t(3));
-    QCOMPARE(image.at(23), std::uint8_t(7));
+    QCOMPARE(span(image, 10, 14), bytes({0xDE, 10, 1, 2, 4, 8, 0x80, 0xC0, 15, 0x88, 9, 0xC4, 3, 7}));
     QCOMPARE(image.length, 23);
     // Sequence 0 ends at 20, sequence 1 at 23.
     QCOMPARE(span(image, 1, 4), bytes({0, 20, 0, 23}));
@@ -107,8 +77,7 @@ void TestUploadImage::limitIsCheckedByteForByte()
 {
     // 9 + 6 + 98 x 5 + 3 x 2 = 511 bytes.
     ImageInput in;
-    in.sequences[0].append(row("0,1", {1, 1, 1, 1}));
-    for (int i = 0; i < 98; ++i)
+    for (int i = 0; i < 99; ++i)
         in.sequences[0].append(row("0,1", {1, 1, 1, 1}));
     for (int i = 0; i < 3; ++i)
         in.sequences[0].append(row("0,1", {1, 0, 0, 0}));
@@ -121,18 +90,10 @@ void TestUploadImage::limitIsCheckedByteForByte()
 
 void TestUploadImage::emptySequences()
 {
-    ImageInput in;
-    UploadImage image = UploadImage::build(in, 510);
+    const UploadImage image = UploadImage::build(ImageInput{}, 510);
     QCOMPARE(image.status, UploadImage::Status::Ok);
     QCOMPARE(image.length, 0);
     QVERIFY(image.bytes.isEmpty());
-
-    // Only the lock sequence: it starts at 10; bytes 1 and 2 say 10.
-    in.sequences[1] = {row("0,2", {0, 0, 0, 3})};
-    image = UploadImage::build(in, 510);
-    QCOMPARE(image.length, 12);
-    QCOMPARE(span(image, 1, 4), bytes({0, 10, 0, 12}));
-    QCOMPARE(span(image, 10, 3), bytes({0xD0, 2, 3}));
 }
 
 void TestUploadImage::vehicleNumberAndOptionBits()
@@ -177,15 +138,9 @@ void TestUploadImage::loopsFromMarkers()
     };
     const UploadImage image = UploadImage::build(in, 510);
     QCOMPARE(image.status, UploadImage::Status::Ok);
-    QCOMPARE(span(image, 10, 3), bytes({0xC2, 5, 1}));
-    // Loop 1: three passes (2), three rows (2).
-    QCOMPARE(span(image, 13, 4), bytes({0x80 | 0x20 | 0x02, 2, 2, 2}));
-    QCOMPARE(span(image, 17, 2), bytes({0x82, 4}));
-    QCOMPARE(image.at(19), std::uint8_t(0x80));
-    QCOMPARE(span(image, 20, 2), bytes({0x82, 8}));
-    // Loop 12: twenty passes (19), two rows (1).
-    QCOMPARE(span(image, 22, 4), bytes({0xA2, 1, 19, 1}));
-    QCOMPARE(span(image, 26, 2), bytes({0x82, 2}));
+    // Loop 1: three passes (2), three rows (2); loop 12: twenty passes (19), two rows (1).
+    QCOMPARE(span(image, 10, 18),
+             bytes({0xC2, 5, 1, 0xA2, 2, 2, 2, 0x82, 4, 0x80, 0x82, 8, 0xA2, 1, 19, 1, 0x82, 2}));
     QCOMPARE(image.length, 27);
 }
 
@@ -203,9 +158,7 @@ void TestUploadImage::tooManyLoopsOrBadValuesAreInvalid()
 {
     ImageInput in;
     for (int n = 1; n <= 21; ++n) {
-        const QString marker = QStringLiteral("S %1 / 2 x").arg(n, 2);
-        in.sequences[1].append(row("0,5", {1, 0, 0, 0}));
-        in.sequences[1].last().loopMarker = marker;
+        in.sequences[1].append(row("0,5", {1, 0, 0, 0}, qPrintable(u"S %1 / 2 x"_s.arg(n, 2))));
         in.sequences[1].append(in.sequences[1].last());
     }
     QCOMPARE(UploadImage::build(in, 1010).status, UploadImage::Status::Invalid);
@@ -220,13 +173,13 @@ void TestUploadImage::tooManyLoopsOrBadValuesAreInvalid()
 
 void TestUploadImage::intervalsInTenths()
 {
-    QCOMPARE(intervalTenths(QStringLiteral("0,5")), 5.0);
-    QCOMPARE(intervalTenths(QStringLiteral("2.3")), 23.0);
-    QCOMPARE(intervalTenths(QStringLiteral("25,5")), 255.0);
-    QCOMPARE(intervalTenths(QStringLiteral("")), 0.0);
-    QCOMPARE(intervalTenths(QStringLiteral("abc")), 0.0);
-    QCOMPARE(intervalTenths(QStringLiteral("0,25")), 2.0); // half to even
-    QCOMPARE(intervalTenths(QStringLiteral("0,35")), 4.0);
+    QCOMPARE(intervalTenths(u"0,5"_s), 5.0);
+    QCOMPARE(intervalTenths(u"2.3"_s), 23.0);
+    QCOMPARE(intervalTenths(u"25,5"_s), 255.0);
+    QCOMPARE(intervalTenths(u""_s), 0.0);
+    QCOMPARE(intervalTenths(u"abc"_s), 0.0);
+    QCOMPARE(intervalTenths(u"0,25"_s), 2.0); // half to even
+    QCOMPARE(intervalTenths(u"0,35"_s), 4.0);
 
     ImageInput in;
     in.sequences[0] = {row("25,5", {1, 0, 0, 0})};
@@ -235,7 +188,7 @@ void TestUploadImage::intervalsInTenths()
     in.sequences[0] = {row("25,6", {1, 0, 0, 0})};
     const UploadImage image = UploadImage::build(in, 510);
     QCOMPARE(image.status, UploadImage::Status::Invalid);
-    QVERIFY(image.problem.contains(QStringLiteral("25,6")));
+    QVERIFY(image.problem.contains(u"25,6"_s));
     in.sequences[0] = {row("-1", {1, 0, 0, 0})};
     QCOMPARE(UploadImage::build(in, 510).status, UploadImage::Status::Invalid);
 }
@@ -249,6 +202,10 @@ void TestUploadImage::comingHomeTails_data()
     QTest::addColumn<QByteArray>("image"); // from address 1
 
     // Sequence 0: one row at 10..12; sequence 1: one row at 13..15.
+    QTest::newRow("unlock sequence only")
+        << true << false << -1 << -1 << bytes({0, 12, 0, 13, 2, 0, 0, 0, 0, 0xC2, 5, 2});
+    QTest::newRow("lock sequence only: it starts at 10")
+        << false << true << -1 << -1 << bytes({0, 10, 0, 12, 2, 0, 0, 0, 0, 0xC4, 3, 4});
     QTest::newRow("index 0 adds nothing")
         << true << true << 0 << 0 << bytes({0, 12, 0, 15, 2, 48, 0, 0, 0, 0xC2, 5, 2, 0xC4, 3, 4});
     QTest::newRow("greeting only, box unchecked farewell")

@@ -3,13 +3,15 @@
 #include "module/UploadImage.h"
 #include "sequence/SequenceDocument.h"
 #include "sequence/SequenceFile.h"
+#include "tests/module/ModuleTestData.h"
 #include "tests/module/SimProcess.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -19,15 +21,6 @@ struct Run
     QString out;
     QString err;
 };
-
-SequenceRow row(const char* interval, std::array<std::uint8_t, 4> lamps, const char* marker = "")
-{
-    SequenceRow r;
-    r.interval = QString::fromLatin1(interval);
-    r.loopMarker = QString::fromLatin1(marker);
-    r.lamps = lamps;
-    return r;
-}
 
 } // namespace
 
@@ -62,9 +55,9 @@ Run TestZfxtoolModule::zfxtool(const QStringList& args)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir->filePath(QStringLiteral("config")));
+    env.insert(u"XDG_CONFIG_HOME"_s, m_dir->filePath(u"config"_s));
     p.setProcessEnvironment(env);
-    p.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zfxtool")), args);
+    p.start(QDir(QCoreApplication::applicationDirPath()).filePath(u"zfxtool"_s), args);
     Run r;
     if (!p.waitForFinished(60000))
         return r;
@@ -76,8 +69,8 @@ Run TestZfxtoolModule::zfxtool(const QStringList& args)
 
 void TestZfxtoolModule::setting(const QString& key, const QString& value)
 {
-    QSettings s(m_dir->filePath(QStringLiteral("config/Vantor/Vantor.ini")), QSettings::IniFormat);
-    s.setValue(QStringLiteral("Quandor_E6x/") + key, value);
+    QSettings s(m_dir->filePath(u"config/Vantor/Vantor.ini"_s), QSettings::IniFormat);
+    s.setValue(u"Quandor_E6x/"_s + key, value);
 }
 
 QString TestZfxtoolModule::show(const QString& name, const QString& vehicle, const QString& parameters,
@@ -97,17 +90,16 @@ void TestZfxtoolModule::imagePrintsTheBytes()
     QList<SequenceRow> rows{row("0,5", {2, 0, 0, 0})};
     for (int i = 0; i < 2; ++i)
         rows.append(row("0,5", {1, 1, 1, 1}));
-    const QString file =
-        show(QStringLiteral("a.zfx"), QStringLiteral("111"), QStringLiteral("12000000000000000000"), rows);
+    const QString file = show(u"a.zfx"_s, u"111"_s, u"12000000000000000000"_s, rows);
     QVERIFY(!file.isEmpty());
-    Run r = zfxtool({QStringLiteral("image"), file});
+    Run r = zfxtool({u"image"_s, file});
     QCOMPARE(r.status, 0);
     // 111 is module vehicle 1; no light functions.
-    QCOMPARE(r.out, QStringLiteral("00 16 00 17 01 00 00 00 00 C2 05 02 9E 01 01 01\n"
-                                   "01 9E 01 01 01 01\n"
-                                   "length: 22 bytes, share: 4 %\n"));
-    r = zfxtool({QStringLiteral("image"), file, QStringLiteral("--limit"), QStringLiteral("1010")});
-    QVERIFY(r.out.endsWith(QStringLiteral("length: 22 bytes, share: 2 %\n")));
+    QCOMPARE(r.out, u"00 16 00 17 01 00 00 00 00 C2 05 02 9E 01 01 01\n"
+                    "01 9E 01 01 01 01\n"
+                    "length: 22 bytes, share: 4 %\n"_s);
+    r = zfxtool({u"image"_s, file, u"--limit"_s, u"1010"_s});
+    QVERIFY(r.out.endsWith(u"length: 22 bytes, share: 2 %\n"_s));
 }
 
 void TestZfxtoolModule::imageTakesOptionsThroughTheRules()
@@ -115,23 +107,19 @@ void TestZfxtoolModule::imageTakesOptionsThroughTheRules()
     // Cornering light (3), both daytime lights (5, 7), greeting light (8),
     // both mirror options (10, 11), soft on (13). Applying them as the dialog
     // does leaves one of each pair: the later box clears the earlier.
-    const QString parameters = QStringLiteral("12101011011010000000");
+    const QString parameters = u"12101011011010000000"_s;
     const QList<SequenceRow> rows{row("0,5", {2, 0, 0, 0})};
-    setting(QStringLiteral("Time_Kommen"), QStringLiteral("3"));
+    setting(u"Time_Kommen"_s, u"3"_s);
 
     // Byte 6: 1 + 8 + 16 + 128; byte 7: 2. The greeting tail has 3 steps of 10 seconds.
-    Run r = zfxtool(
-        {QStringLiteral("image"), show(QStringLiteral("a.zfx"), QStringLiteral("111"), parameters, rows)});
+    Run r = zfxtool({u"image"_s, show(u"a.zfx"_s, u"111"_s, parameters, rows)});
     QCOMPARE(r.status, 0);
-    QVERIFY2(r.out.startsWith(QStringLiteral("00 10 00 11 01 99 02 00 00 C2 05 02 C0 64 80 80\n")),
-             qPrintable(r.out));
+    QVERIFY2(r.out.startsWith(u"00 10 00 11 01 99 02 00 00 C2 05 02 C0 64 80 80\n"_s), qPrintable(r.out));
 
     // A stored duration outside the list counts as "+ 10 Sek." (index 2), as in the editor.
-    setting(QStringLiteral("Time_Kommen"), QStringLiteral("99"));
-    r = zfxtool(
-        {QStringLiteral("image"), show(QStringLiteral("c.zfx"), QStringLiteral("111"), parameters, rows)});
-    QVERIFY2(r.out.startsWith(QStringLiteral("00 0F 00 10 01 99 02 00 00 C2 05 02 C0 64 80\n")),
-             qPrintable(r.out));
+    setting(u"Time_Kommen"_s, u"99"_s);
+    r = zfxtool({u"image"_s, show(u"c.zfx"_s, u"111"_s, parameters, rows)});
+    QVERIFY2(r.out.startsWith(u"00 0F 00 10 01 99 02 00 00 C2 05 02 C0 64 80\n"_s), qPrintable(r.out));
 }
 
 void TestZfxtoolModule::imageOverTheLimit()
@@ -139,85 +127,77 @@ void TestZfxtoolModule::imageOverTheLimit()
     QList<SequenceRow> rows;
     for (int i = 0; i < 110; ++i)
         rows.append(row(i % 2 ? "0,1" : "0,2", {1, 1, 1, 1}));
-    const QString file =
-        show(QStringLiteral("big.zfx"), QStringLiteral("312"), QStringLiteral("12000000000000000000"), rows);
-    Run r = zfxtool({QStringLiteral("image"), file});
+    const QString file = show(u"big.zfx"_s, u"312"_s, u"12000000000000000000"_s, rows);
+    Run r = zfxtool({u"image"_s, file});
     QCOMPARE(r.status, 1);
     QVERIFY(r.out.isEmpty());
-    QVERIFY(r.err.contains(QStringLiteral("Die Daten sind zu gross")));
-    r = zfxtool({QStringLiteral("image"), file, QStringLiteral("--limit"), QStringLiteral("1010")});
+    QVERIFY(r.err.contains(u"Die Daten sind zu gross"_s));
+    r = zfxtool({u"image"_s, file, u"--limit"_s, u"1010"_s});
     QCOMPARE(r.status, 0);
-    QVERIFY(r.out.endsWith(QStringLiteral("length: 669 bytes, share: 66 %\n")));
+    QVERIFY(r.out.endsWith(u"length: 669 bytes, share: 66 %\n"_s));
 }
 
 void TestZfxtoolModule::imageRefusesBadInput()
 {
-    QCOMPARE(zfxtool({QStringLiteral("image")}).status, 2);
-    QCOMPARE(zfxtool({QStringLiteral("image"), QStringLiteral("x.zfx"), QStringLiteral("--limit"),
-                      QStringLiteral("0")})
-                 .status,
-             2);
-    Run r = zfxtool({QStringLiteral("image"), m_dir->filePath(QStringLiteral("missing.zfx"))});
+    QCOMPARE(zfxtool({u"image"_s}).status, 2);
+    QCOMPARE(zfxtool({u"image"_s, u"x.zfx"_s, u"--limit"_s, u"0"_s}).status, 2);
+    Run r = zfxtool({u"image"_s, m_dir->filePath(u"missing.zfx"_s)});
     QCOMPARE(r.status, 1);
-    QVERIFY(r.err.contains(QStringLiteral("cannot be read")));
-    const QString file = show(QStringLiteral("long.zfx"), QStringLiteral("312"),
-                              QStringLiteral("12000000000000000000"), {row("30", {1, 0, 0, 0})});
-    r = zfxtool({QStringLiteral("image"), file});
+    QVERIFY(r.err.contains(u"cannot be read"_s));
+    const QString file = show(u"long.zfx"_s, u"312"_s, u"12000000000000000000"_s, {row("30", {1, 0, 0, 0})});
+    r = zfxtool({u"image"_s, file});
     QCOMPARE(r.status, 1);
-    QVERIFY(r.err.contains(QStringLiteral("30")));
+    QVERIFY(r.err.contains(u"30"_s));
 }
 
 void TestZfxtoolModule::uploadToTheSimulatedModule()
 {
-    const QString kept = m_dir->filePath(QStringLiteral("kept.txt"));
-    SimProcess sim({QStringLiteral("--image"), kept});
+    const QString kept = m_dir->filePath(u"kept.txt"_s);
+    SimProcess sim({u"--image"_s, kept});
     const QString file =
-        show(QStringLiteral("a.zfx"), QStringLiteral("312"), QStringLiteral("12100000000000000000"),
+        show(u"a.zfx"_s, u"312"_s, u"12100000000000000000"_s,
              {row("0,5", {2, 0, 0, 0}, "S  1 / 3 x"), row("0,5", {4, 0, 0, 0}, "S  1 / 3 x")},
              {row("1", {0, 0, 16, 16})});
-    const Run image = zfxtool({QStringLiteral("image"), file});
+    const Run image = zfxtool({u"image"_s, file});
     QCOMPARE(image.status, 0);
-    const Run r = zfxtool({QStringLiteral("upload"), file, QStringLiteral("--port"), sim.device()});
+    const Run r = zfxtool({u"upload"_s, file, u"--port"_s, sim.device()});
     QCOMPARE(r.status, 0);
-    QVERIFY(r.out.startsWith(QStringLiteral("Die Daten wurden erfolgreich an das Modul gesendet.")));
-    QVERIFY(image.out.contains(QStringLiteral("length: 19 bytes")));
-    QVERIFY2(r.err.contains(QStringLiteral("sending: 19 / 19 bytes")), qPrintable(r.err));
-    QVERIFY(sim.waitFor(QStringLiteral("end of transfer")));
-    QFile f(kept);
-    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(r.out.startsWith(u"Die Daten wurden erfolgreich an das Modul gesendet."_s));
+    QVERIFY(image.out.contains(u"length: 19 bytes"_s));
+    QVERIFY2(r.err.contains(u"sending: 19 / 19 bytes"_s), qPrintable(r.err));
+    QVERIFY(sim.waitFor(u"end of transfer"_s));
     QStringList lines = image.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     lines.removeLast(); // the length line
-    QCOMPARE(QString::fromLatin1(f.readAll()), lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    QCOMPARE(readFile(kept), lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
 void TestZfxtoolModule::uploadFailures()
 {
-    const QString file = show(QStringLiteral("a.zfx"), QStringLiteral("312"),
-                              QStringLiteral("12100000000000000000"), {row("0,5", {2, 0, 0, 0})});
-    QCOMPARE(zfxtool({QStringLiteral("upload"), file}).status, 2);
+    const QString file = show(u"a.zfx"_s, u"312"_s, u"12100000000000000000"_s, {row("0,5", {2, 0, 0, 0})});
+    QCOMPARE(zfxtool({u"upload"_s, file}).status, 2);
 
-    Run r = zfxtool(
-        {QStringLiteral("upload"), file, QStringLiteral("--port"), QStringLiteral("/dev/no-such-port")});
+    Run r = zfxtool({u"upload"_s, file, u"--port"_s, u"/dev/no-such-port"_s});
     QCOMPARE(r.status, 1);
-    QVERIFY(r.err.contains(QStringLiteral("cannot be opened")));
+    QVERIFY(r.err.contains(u"cannot be opened"_s));
 
-    SimProcess silent({QStringLiteral("--no-answer")});
-    r = zfxtool({QStringLiteral("upload"), file, QStringLiteral("--port"), silent.device()});
-    QCOMPARE(r.status, 1);
-    QVERIFY(r.err.contains(QStringLiteral("Das Modul antwortet nicht.")));
-
-    SimProcess wrong({QStringLiteral("--wrong-echo"), QStringLiteral("1")});
-    r = zfxtool({QStringLiteral("upload"), file, QStringLiteral("--port"), wrong.device()});
-    QCOMPARE(r.status, 1);
-    QVERIFY(r.err.contains(QStringLiteral("nicht korrekt bestätigt")));
+    const std::pair<QStringList, QString> faults[] = {
+        {{u"--no-answer"_s}, u"Das Modul antwortet nicht."_s},
+        {{u"--wrong-echo"_s, u"1"_s}, u"nicht korrekt bestätigt"_s},
+    };
+    for (const auto& [fault, message] : faults) {
+        SimProcess sim(fault);
+        r = zfxtool({u"upload"_s, file, u"--port"_s, sim.device()});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    }
 
     // Nothing in the unlock sequence and no greeting light: nothing to send.
-    const QString empty = show(QStringLiteral("e.zfx"), QStringLiteral("312"),
-                               QStringLiteral("12100000000000000000"), {}, {row("0,5", {2, 0, 0, 0})});
+    const QString empty =
+        show(u"e.zfx"_s, u"312"_s, u"12100000000000000000"_s, {}, {row("0,5", {2, 0, 0, 0})});
     SimProcess sim({});
-    r = zfxtool({QStringLiteral("upload"), empty, QStringLiteral("--port"), sim.device()});
+    r = zfxtool({u"upload"_s, empty, u"--port"_s, sim.device()});
     QCOMPARE(r.status, 1);
-    QCOMPARE(sim.count(QStringLiteral("hello")), 0);
+    QCOMPARE(sim.count(u"hello"_s), 0);
 }
 
 QTEST_GUILESS_MAIN(TestZfxtoolModule)
