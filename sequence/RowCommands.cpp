@@ -13,15 +13,24 @@ void sayTableFull(AppContext& ctx)
     ctx.prompter.message(ctx.texts.text(TableFullText), QString(), Prompter::Icon::Exclamation);
 }
 
+namespace {
+// False, after saying so, when the table cannot take another row.
+bool hasRoomForOneMore(AppContext& ctx, const TableState& table)
+{
+    if (table.count() < SequenceTableModel::MaxRows)
+        return true;
+    sayTableFull(ctx);
+    return false;
+}
+} // namespace
+
 bool appendStep(AppContext& ctx, const QString& interval)
 {
     SequenceDocument& doc = ctx.document;
     const int k = doc.activeSequence();
     TableState table = doc.tableState(k);
-    if (table.count() >= SequenceTableModel::MaxRows) {
-        sayTableFull(ctx);
+    if (!hasRoomForOneMore(ctx, table))
         return false;
-    }
     table.appendRow({interval, QString(), ctx.lampState});
     return doc.applyTableState(k, table);
 }
@@ -31,10 +40,8 @@ bool insertStep(AppContext& ctx, const QString& interval)
     SequenceDocument& doc = ctx.document;
     const int k = doc.activeSequence();
     TableState table = doc.tableState(k);
-    if (table.count() >= SequenceTableModel::MaxRows) {
-        sayTableFull(ctx);
+    if (!hasRoomForOneMore(ctx, table))
         return false;
-    }
     QString marker;
     for (int j : table.selectedRows())
         marker = table.row(j).loopMarker;

@@ -99,21 +99,9 @@ void outsideMirror(QPainter& p, double pillar, double y, double h, double out)
 // The right half of a body outline: roof, A-pillar, wing, side and apron.
 QPainterPath frontBodyPath(const FrontSpec& f)
 {
-    QPainterPath b;
-    b.moveTo(-2, f.roofY);
-    b.lineTo(f.roofHalf, f.roofY + 0.5);
-    b.cubicTo(f.roofHalf + 18, f.roofY + 1.5, f.roofEdgeHalf - 4, f.roofEdgeY - 5, f.roofEdgeHalf,
-              f.roofEdgeY);
-    b.lineTo(f.pillarHalf, f.screenBottomY + 2);
-    b.cubicTo(f.pillarHalf + 6, f.shoulderY - 4, f.shoulderHalf - 10, f.shoulderY - 2, f.shoulderHalf,
-              f.shoulderY);
-    b.cubicTo(f.bodyHalf - 3, f.shoulderY + 2, f.bodyHalf, f.shoulderY + 10, f.bodyHalf, f.shoulderY + 22);
-    b.lineTo(f.bodyHalf - 1, f.bodyBottomY - 10);
-    b.quadTo(f.bodyHalf - 2, f.bodyBottomY, f.bodyHalf - 10, f.bodyBottomY);
-    b.lineTo(f.tyreIn - 4, f.bodyBottomY);
-    b.cubicTo(f.tyreIn - 20, f.apronY, 30, f.apronY, -2, f.apronY);
-    b.closeSubpath();
-    return b;
+    return bodyOutlinePath({f.roofY, f.roofHalf, f.roofEdgeHalf, f.roofEdgeY, f.pillarHalf,
+                            f.screenBottomY + 2, f.shoulderHalf, f.shoulderY, f.bodyHalf, f.bodyBottomY,
+                            f.tyreIn, f.apronY});
 }
 
 void frontBody(Scene& s, const FrontSpec& f)

@@ -56,21 +56,8 @@ struct RearSpec
 
 QPainterPath rearBodyPath(const RearSpec& r)
 {
-    QPainterPath b;
-    b.moveTo(-2, r.roofY);
-    b.lineTo(r.roofHalf, r.roofY + 0.5);
-    b.cubicTo(r.roofHalf + 18, r.roofY + 1.5, r.roofEdgeHalf - 4, r.roofEdgeY - 5, r.roofEdgeHalf,
-              r.roofEdgeY);
-    b.lineTo(r.pillarHalf, r.deckY);
-    b.cubicTo(r.pillarHalf + 6, r.shoulderY - 4, r.shoulderHalf - 10, r.shoulderY - 2, r.shoulderHalf,
-              r.shoulderY);
-    b.cubicTo(r.bodyHalf - 3, r.shoulderY + 2, r.bodyHalf, r.shoulderY + 10, r.bodyHalf, r.shoulderY + 22);
-    b.lineTo(r.bodyHalf - 1, r.bodyBottomY - 10);
-    b.quadTo(r.bodyHalf - 2, r.bodyBottomY, r.bodyHalf - 10, r.bodyBottomY);
-    b.lineTo(r.tyreIn - 4, r.bodyBottomY);
-    b.cubicTo(r.tyreIn - 20, r.apronY, 30, r.apronY, -2, r.apronY);
-    b.closeSubpath();
-    return b;
+    return bodyOutlinePath({r.roofY, r.roofHalf, r.roofEdgeHalf, r.roofEdgeY, r.pillarHalf, r.deckY,
+                            r.shoulderHalf, r.shoulderY, r.bodyHalf, r.bodyBottomY, r.tyreIn, r.apronY});
 }
 
 void rearBody(Scene& s, const RearSpec& r)

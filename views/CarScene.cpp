@@ -488,4 +488,24 @@ void paintPlateRecess(QPainter& p, const QRectF& r)
     p.drawRoundedRect(holder, 2, 2);
 }
 
+
+QPainterPath bodyOutlinePath(const BodyOutline& o)
+{
+    QPainterPath b;
+    b.moveTo(-2, o.roofY);
+    b.lineTo(o.roofHalf, o.roofY + 0.5);
+    b.cubicTo(o.roofHalf + 18, o.roofY + 1.5, o.roofEdgeHalf - 4, o.roofEdgeY - 5, o.roofEdgeHalf,
+              o.roofEdgeY);
+    b.lineTo(o.pillarHalf, o.pillarBottomY);
+    b.cubicTo(o.pillarHalf + 6, o.shoulderY - 4, o.shoulderHalf - 10, o.shoulderY - 2, o.shoulderHalf,
+              o.shoulderY);
+    b.cubicTo(o.bodyHalf - 3, o.shoulderY + 2, o.bodyHalf, o.shoulderY + 10, o.bodyHalf, o.shoulderY + 22);
+    b.lineTo(o.bodyHalf - 1, o.bodyBottomY - 10);
+    b.quadTo(o.bodyHalf - 2, o.bodyBottomY, o.bodyHalf - 10, o.bodyBottomY);
+    b.lineTo(o.tyreIn - 4, o.bodyBottomY);
+    b.cubicTo(o.tyreIn - 20, o.apronY, 30, o.apronY, -2, o.apronY);
+    b.closeSubpath();
+    return b;
+}
+
 } // namespace car

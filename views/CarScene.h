@@ -134,6 +134,15 @@ void crease(QPainter& p, const QPainterPath& path, qreal strength = 1.0);
 void paintHousing(QPainter& p, const QPainterPath& path);
 void paintTyre(QPainter& p, const QRectF& r);
 void paintShadow(QPainter& p, double ground, double halfWidth);
+
+// The outline of one half of the body seen from the front or the back: roof,
+// pillar down to pillarBottomY, shoulder, side, sill and the apron at the centre line.
+struct BodyOutline
+{
+    double roofY, roofHalf, roofEdgeHalf, roofEdgeY, pillarHalf, pillarBottomY;
+    double shoulderHalf, shoulderY, bodyHalf, bodyBottomY, tyreIn, apronY;
+};
+QPainterPath bodyOutlinePath(const BodyOutline& o);
 // The recess of the licence plate: the plate itself lies over the picture.
 void paintPlateRecess(QPainter& p, const QRectF& r);
 
