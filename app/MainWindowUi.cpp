@@ -1,4 +1,5 @@
 #include "app/MainWindowUi.h"
+#include "vehicle/VehicleConfig.h"
 
 #include "views/CarViewWidget.h"
 

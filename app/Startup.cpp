@@ -1,11 +1,12 @@
 #include "app/Startup.h"
+#include "vehicle/VehicleConfig.h"
 
-#include "app/AppContext.h"
-#include "app/LangText.h"
 #include "app/LanguageDialog.h"
 #include "app/MainWindow.h"
-#include "app/SettingsStore.h"
 #include "app/StartScreen.h"
+#include "core/AppContext.h"
+#include "core/LangText.h"
+#include "core/SettingsStore.h"
 
 #include <QGuiApplication>
 #include <QScreen>

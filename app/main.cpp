@@ -1,11 +1,13 @@
-#include "app/AppContext.h"
-#include "app/Config.h"
-#include "app/LangText.h"
 #include "app/MainWindow.h"
-#include "app/SettingsStore.h"
 #include "app/Startup.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
+#include "core/LangText.h"
+#include "core/ModuleInfo.h"
+#include "core/SettingsStore.h"
 #include "sequence/SequenceDocument.h"
 #include "ui/WidgetPrompter.h"
+#include "vehicle/VehicleConfig.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,7 +32,9 @@ int main(int argc, char* argv[])
     LangText texts;
     WidgetPrompter prompter;
     SequenceDocument document;
-    AppContext ctx{settings, texts, prompter, document};
+    VehicleConfig vehicle;
+    ModuleInfo module;
+    AppContext ctx{settings, texts, prompter, document, vehicle, module};
     ctx.programFolder = QApplication::applicationDirPath();
     QApplication::setWindowIcon(QIcon(QDir(ctx.programFolder).filePath(QStringLiteral("Vantor.png"))));
 

@@ -1,8 +1,8 @@
 #include "module/ModuleMessages.h"
 
-#include "app/Config.h"
-#include "app/LangText.h"
-#include "app/TextNumber.h"
+#include "core/Config.h"
+#include "core/LangText.h"
+#include "core/TextNumber.h"
 #include "module/ModuleSession.h"
 
 #include <QStringList>

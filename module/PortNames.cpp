@@ -1,6 +1,6 @@
 #include "module/PortNames.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <QFileInfo>
 #include <QSerialPortInfo>

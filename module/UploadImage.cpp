@@ -1,6 +1,6 @@
 #include "module/UploadImage.h"
 
-#include "app/TextNumber.h"
+#include "core/TextNumber.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
 #include "sequence/FileCommands.h"
 
-#include "app/AppContext.h"
-#include "app/LangText.h"
 #include "app/MainWindowUi.h"
+#include "core/AppContext.h"
+#include "core/LangText.h"
+#include "core/Prompter.h"
 #include "sequence/SequenceDocument.h"
 #include "sequence/SequenceFile.h"
-#include "ui/Prompter.h"
 #include "ui/WindowOps.h"
 #include "vehicle/ParameterDialog.h"
 

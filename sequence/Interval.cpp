@@ -1,6 +1,6 @@
 #include "sequence/Interval.h"
 
-#include "app/TextNumber.h"
+#include "core/TextNumber.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
 #include "sequence/Loops.h"
 
-#include "app/AppContext.h"
-#include "app/Config.h"
-#include "app/LangText.h"
-#include "app/TextNumber.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
+#include "core/LangText.h"
+#include "core/Prompter.h"
+#include "core/TextNumber.h"
 #include "sequence/LoopMarker.h"
 #include "sequence/SequenceDocument.h"
-#include "ui/Prompter.h"
 
 #include <QSet>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "sequence/RecentFiles.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "sequence/RowClipboard.h"
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
 #include "sequence/Loops.h"
 #include "sequence/RowCommands.h"
 #include "sequence/SequenceDocument.h"

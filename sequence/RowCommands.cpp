@@ -1,10 +1,10 @@
 #include "sequence/RowCommands.h"
 
-#include "app/AppContext.h"
-#include "app/LangText.h"
+#include "core/AppContext.h"
+#include "core/LangText.h"
+#include "core/Prompter.h"
 #include "sequence/Loops.h"
 #include "sequence/SequenceDocument.h"
-#include "ui/Prompter.h"
 
 namespace RowCommands {
 

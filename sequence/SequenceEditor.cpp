@@ -1,8 +1,8 @@
 #include "sequence/SequenceEditor.h"
 
-#include "app/AppContext.h"
-#include "app/LangText.h"
 #include "app/MainWindowUi.h"
+#include "core/AppContext.h"
+#include "core/LangText.h"
 #include "sequence/Interval.h"
 #include "sequence/Loops.h"
 #include "sequence/RowCommands.h"

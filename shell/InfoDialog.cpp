@@ -1,8 +1,8 @@
 #include "shell/InfoDialog.h"
 
-#include "app/AppContext.h"
-#include "app/Config.h"
-#include "app/LangText.h"
+#include "core/AppContext.h"
+#include "core/Config.h"
+#include "core/LangText.h"
 #include "shell/Hyperlink.h"
 #include "shell/LinkTarget.h"
 #include "shell/Logo.h"

@@ -1,7 +1,7 @@
 #include "shell/PropertiesDialog.h"
 
-#include "app/AppContext.h"
-#include "app/SettingsStore.h"
+#include "core/AppContext.h"
+#include "core/SettingsStore.h"
 #include "shell/FileTypeRegistration.h"
 
 #include <QCheckBox>

@@ -1,12 +1,12 @@
 #include "shell/ShellActions.h"
 
-#include "app/AppContext.h"
-#include "app/LangText.h"
 #include "app/MainWindowUi.h"
+#include "core/AppContext.h"
+#include "core/LangText.h"
+#include "core/Prompter.h"
 #include "shell/HelpFiles.h"
 #include "shell/HelpWindow.h"
 #include "shell/LinkTarget.h"
-#include "ui/Prompter.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,8 +1,9 @@
 #include "vehicle/ParameterDialog.h"
+#include "vehicle/VehicleConfig.h"
 
-#include "app/AppContext.h"
+#include "core/AppContext.h"
+#include "core/Prompter.h"
 #include "sequence/SequenceDocument.h"
-#include "ui/Prompter.h"
 #include "ui/WindowOps.h"
 #include "vehicle/VehicleCatalogue.h"
 

@@ -1,6 +1,6 @@
 #include "vehicle/VehicleCatalogue.h"
 
-#include "app/Config.h"
+#include "core/Config.h"
 
 #include <array>
 

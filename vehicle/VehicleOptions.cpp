@@ -1,9 +1,10 @@
 #include "vehicle/VehicleOptions.h"
+#include "vehicle/VehicleConfig.h"
 
-#include "app/AppContext.h"
-#include "app/LangText.h"
-#include "app/SettingsStore.h"
-#include "app/TextNumber.h"
+#include "core/AppContext.h"
+#include "core/LangText.h"
+#include "core/SettingsStore.h"
+#include "core/TextNumber.h"
 #include "sequence/SequenceDocument.h"
 #include "vehicle/VehicleCatalogue.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Prompter.h"
+#include "core/Prompter.h"
 
 #include <QObject>
 #include <QString>

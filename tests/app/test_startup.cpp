@@ -1,6 +1,6 @@
-#include "app/LangText.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
+#include "core/LangText.h"
 #include "shell/PropertiesDialog.h"
 #include "tests/support/TestContext.h"
 #include "vehicle/ParameterDialog.h"

@@ -1,9 +1,9 @@
 // The module commands of the main window, driven as a user would, with the
 // simulated module on "Com 1".
 
-#include "app/Config.h"
-#include "app/LangText.h"
 #include "app/MainWindow.h"
+#include "core/Config.h"
+#include "core/LangText.h"
 #include "module/ConnectDialog.h"
 #include "module/ImageSource.h"
 #include "module/ModuleController.h"

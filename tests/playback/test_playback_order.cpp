@@ -1,4 +1,4 @@
-#include "app/LangText.h"
+#include "core/LangText.h"
 #include "tests/playback/PlaybackRows.h"
 #include "views/playback/LoopTable.h"
 #include "views/playback/PlaybackMachine.h"

@@ -1,4 +1,4 @@
-#include "app/Config.h"
+#include "core/Config.h"
 #include "sequence/LoopMarker.h"
 #include "sequence/Loops.h"
 #include "sequence/RowClipboard.h"

@@ -1,6 +1,6 @@
 #include "RecordingLauncher.h"
-#include "app/LangText.h"
 #include "app/MainWindowUi.h"
+#include "core/LangText.h"
 #include "shell/FileTypeRegistration.h"
 #include "shell/HelpWindow.h"
 #include "shell/Hyperlink.h"

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/LangText.h"
-#include "app/SettingsStore.h"
+#include "core/AppContext.h"
+#include "core/LangText.h"
+#include "core/ModuleInfo.h"
+#include "core/SettingsStore.h"
 #include "sequence/SequenceDocument.h"
 #include "tests/support/ScriptedPrompter.h"
+#include "vehicle/VehicleConfig.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -18,7 +20,9 @@ struct TestContext
     LangText texts;
     ScriptedPrompter prompter;
     SequenceDocument document;
-    AppContext ctx{settings, texts, prompter, document};
+    VehicleConfig vehicle;
+    ModuleInfo module;
+    AppContext ctx{settings, texts, prompter, document, vehicle, module};
 
     TestContext()
     {

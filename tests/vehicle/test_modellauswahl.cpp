@@ -1,5 +1,5 @@
 #include "app/MainWindow.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "tests/support/TestContext.h"
 #include "vehicle/ParameterDialog.h"
 

@@ -1,4 +1,4 @@
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "tests/support/TestContext.h"
 #include "ui/WindowOps.h"
 #include "vehicle/ParameterDialog.h"

@@ -22,7 +22,8 @@ int durationIndex(const SettingsStore& settings, const char* key)
 
 } // namespace
 
-ModuleShow::ModuleShow() : m_ctx(m_settings, m_texts, m_prompter, m_document), m_options(m_ctx)
+ModuleShow::ModuleShow()
+    : m_ctx(m_settings, m_texts, m_prompter, m_document, m_vehicle, m_module), m_options(m_ctx)
 {
     // The language files lie beside the programs, as the editor's do.
     m_ctx.programFolder = QCoreApplication::applicationDirPath();

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/LangText.h"
-#include "app/SettingsStore.h"
+#include "core/AppContext.h"
+#include "core/LangText.h"
+#include "core/ModuleInfo.h"
+#include "core/Prompter.h"
+#include "core/SettingsStore.h"
 #include "module/UploadImage.h"
 #include "sequence/SequenceDocument.h"
-#include "ui/Prompter.h"
+#include "vehicle/VehicleConfig.h"
 #include "vehicle/VehicleOptions.h"
 
 #include <QTextStream>
@@ -54,6 +56,8 @@ private:
     LangText m_texts;
     QuietPrompter m_prompter;
     SequenceDocument m_document;
+    VehicleConfig m_vehicle;
+    ModuleInfo m_module;
     AppContext m_ctx;
     VehicleOptions m_options;
 };

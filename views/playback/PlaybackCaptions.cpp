@@ -1,6 +1,6 @@
 #include "views/playback/PlaybackCaptions.h"
 
-#include "app/LangText.h"
+#include "core/LangText.h"
 
 namespace Playback {
 

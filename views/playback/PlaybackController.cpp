@@ -1,7 +1,7 @@
 #include "views/playback/PlaybackController.h"
 
-#include "app/AppContext.h"
 #include "app/MainWindowUi.h"
+#include "core/AppContext.h"
 #include "sequence/SequenceDocument.h"
 #include "ui/WindowOps.h"
 

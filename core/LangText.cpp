@@ -1,4 +1,4 @@
-#include "app/LangText.h"
+#include "core/LangText.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "module/ModuleInfo.h"
-#include "vehicle/VehicleConfig.h"
+#include "core/ModuleInfo.h"
 
 #include <QString>
 #include <array>
@@ -11,13 +10,16 @@ class LangText;
 class Prompter;
 class SequenceDocument;
 class SettingsStore;
+struct VehicleConfig;
 
 // The program-wide values every part of the window layer reads: one instance
 // for the whole run, owned by the application entry (or by a test).
 struct AppContext
 {
-    AppContext(SettingsStore& settings_, LangText& texts_, Prompter& prompter_, SequenceDocument& document_)
-        : settings(settings_), texts(texts_), prompter(prompter_), document(document_)
+    AppContext(SettingsStore& settings_, LangText& texts_, Prompter& prompter_, SequenceDocument& document_,
+               VehicleConfig& vehicle_, ModuleInfo& module_)
+        : settings(settings_), texts(texts_), prompter(prompter_), document(document_), vehicle(vehicle_),
+          module(module_)
     {
     }
 
@@ -25,8 +27,9 @@ struct AppContext
     LangText& texts;
     Prompter& prompter;
     SequenceDocument& document;
-    VehicleConfig vehicle;
-    ModuleInfo module;
+    // The chosen vehicle and what the module said of itself; owned beside the context.
+    VehicleConfig& vehicle;
+    ModuleInfo& module;
     // The folder of the executable: language files, help and pictures lie here.
     QString programFolder;
     // The current language name, e.g. "Deutsch".

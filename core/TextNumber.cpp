@@ -1,4 +1,4 @@
-#include "app/TextNumber.h"
+#include "core/TextNumber.h"
 
 #include <QString>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "app/CaptionTable.h"
+#include "core/CaptionTable.h"
 
-#include "app/LangText.h"
+#include "core/LangText.h"
 
 namespace {
 
