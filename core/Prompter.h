@@ -17,12 +17,22 @@ public:
         Critical
     };
 
+    enum class Answer
+    {
+        Yes,
+        No,
+        Cancel
+    };
+
     virtual ~Prompter() = default;
 
     // A message with an OK button. An empty title means the application title.
     virtual void message(const QString& text, const QString& title, Icon icon) = 0;
     // A question with Yes and No; true only for Yes.
     virtual bool askYesNo(const QString& text, const QString& title) = 0;
+    // A question with Yes, No and Cancel, for anything that could lose work:
+    // Escape and the window's close button mean Cancel.
+    virtual Answer askYesNoCancel(const QString& text, const QString& title) = 0;
     // An input box; nullopt when cancelled.
     virtual std::optional<QString> askText(const QString& prompt, const QString& title,
                                            const QString& proposal) = 0;

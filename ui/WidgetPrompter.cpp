@@ -44,6 +44,22 @@ bool WidgetPrompter::askYesNo(const QString& text, const QString& title)
     return box.exec() == QMessageBox::Yes;
 }
 
+Prompter::Answer WidgetPrompter::askYesNoCancel(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Question, titleOrApp(title), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 std::optional<QString> WidgetPrompter::askText(const QString& prompt, const QString& title,
                                                const QString& proposal)
 {

@@ -13,6 +13,7 @@ public:
 
     void message(const QString& text, const QString& title, Icon icon) override;
     bool askYesNo(const QString& text, const QString& title) override;
+    Answer askYesNoCancel(const QString& text, const QString& title) override;
     std::optional<QString> askText(const QString& prompt, const QString& title,
                                    const QString& proposal) override;
     std::optional<QString> openFileName(const QString& title, const QString& filter) override;

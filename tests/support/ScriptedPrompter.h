@@ -30,6 +30,8 @@ public:
     // Answers, used in order. A question without a scripted answer is answered No,
     // an input or file dialog without one is cancelled.
     QQueue<bool> yesNoAnswers;
+    // Answers to Yes/No/Cancel questions; without one, Cancel.
+    QQueue<Answer> yesNoCancelAnswers;
     QQueue<std::optional<QString>> textAnswers;
     QQueue<std::optional<QString>> fileAnswers;
 
@@ -44,6 +46,11 @@ public:
     {
         shown.append({Shown::Kind::Question, text, title, Icon::Question});
         return yesNoAnswers.isEmpty() ? false : yesNoAnswers.dequeue();
+    }
+    Answer askYesNoCancel(const QString& text, const QString& title) override
+    {
+        shown.append({Shown::Kind::Question, text, title, Icon::Question});
+        return yesNoCancelAnswers.isEmpty() ? Answer::Cancel : yesNoCancelAnswers.dequeue();
     }
     std::optional<QString> askText(const QString& prompt, const QString& title, const QString&) override
     {

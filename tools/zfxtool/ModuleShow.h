@@ -43,6 +43,7 @@ private:
     public:
         void message(const QString&, const QString&, Icon) override {}
         bool askYesNo(const QString&, const QString&) override { return false; }
+        Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
         std::optional<QString> askText(const QString&, const QString&, const QString&) override { return {}; }
         std::optional<QString> openFileName(const QString&, const QString&) override { return {}; }
         std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override
