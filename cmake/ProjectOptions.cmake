@@ -37,13 +37,17 @@ function(vantor_test name)
         TIMEOUT 300)
 endfunction()
 
+# Installed folders are rwxr-xr-x whatever the umask of the build.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
 # vantor_install_program(TARGET): installs a program into the program folder
-# beside its data files and links it from bin/. The link is made at install
-# time, so that --prefix and DESTDIR count.
+# beside its data files and links it from bin/. The link is relative
+# (../lib/vantor/TARGET), so it holds under any --prefix, DESTDIR and in a package.
 function(vantor_install_program target)
     install(TARGETS ${target} RUNTIME DESTINATION ${VANTOR_INSTALL_DIR})
+    file(RELATIVE_PATH link /${CMAKE_INSTALL_BINDIR} /${VANTOR_INSTALL_DIR}/${target})
     install(CODE "set(bindir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
         file(MAKE_DIRECTORY \"\${bindir}\")
-        file(CREATE_LINK \"\${CMAKE_INSTALL_PREFIX}/${VANTOR_INSTALL_DIR}/${target}\"
-            \"\${bindir}/${target}\" SYMBOLIC)")
+        file(CREATE_LINK \"${link}\" \"\${bindir}/${target}\" SYMBOLIC)")
 endfunction()

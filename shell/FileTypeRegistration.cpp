@@ -20,9 +20,6 @@
 
 namespace {
 
-// The program icon lies beside the file-type icon under this name.
-const QString kProgramIconFile = QStringLiteral("Vantor.png");
-
 QString lowerDashed(const QString& typeName)
 {
     QString name = typeName.toLower();
@@ -112,9 +109,9 @@ void writeWindowsEntries(const FileTypeRegistration& r)
     classes.setValue(r.typeName + QStringLiteral("/Default"), r.displayName);
     classes.setValue(QLatin1Char('.') + r.extension + QStringLiteral("/Default"), r.typeName);
     // Quoted, so that a program folder with blanks and a file name with blanks work.
-    classes.setValue(r.typeName + QStringLiteral("/shell/open/command/Default"),
-                     QLatin1Char('"') + QDir::toNativeSeparators(r.programFile) +
-                         QStringLiteral("\" \"%1\""));
+    classes.setValue(
+        r.typeName + QStringLiteral("/shell/open/command/Default"),
+        QString(QLatin1Char('"') + QDir::toNativeSeparators(r.programFile) + QStringLiteral("\" \"%1\"")));
     classes.setValue(r.typeName + QStringLiteral("/DefaultIcon/Default"),
                      QDir::toNativeSeparators(r.iconFile));
     classes.sync();
@@ -126,12 +123,33 @@ void writeWindowsEntries(const FileTypeRegistration& r)
 
 FileTypeRegistration sequenceFileRegistration(const QString& programFolder, const QString& programFile)
 {
-    return {QStringLiteral("Vantor 2.1"), programFile, QStringLiteral("Vantor_E6x"), QStringLiteral("zfx"),
-            QDir(programFolder).filePath(QStringLiteral("Daten.ico"))};
+    const QDir folder(programFolder);
+    return {QStringLiteral("Vantor 2.1"),
+            programFile,
+            QStringLiteral("Vantor_E6x"),
+            QStringLiteral("zfx"),
+            folder.filePath(QStringLiteral("Daten.ico")),
+            folder.filePath(QStringLiteral("Vantor.png"))};
+}
+
+bool isRegisteredSystemWide(const QString& typeName)
+{
+    const QString own = QDir(FileTypeRegistrar::dataHome()).canonicalPath();
+    const QString entry = QStringLiteral("applications/") + FileTypeNames::desktopFileId(typeName);
+    const QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    for (const QString& folder : folders) {
+        if (QDir(folder).canonicalPath() != own && QFileInfo::exists(QDir(folder).filePath(entry)))
+            return true;
+    }
+    return false;
 }
 
 void registerFileType(const FileTypeRegistration& registration)
 {
+#ifndef Q_OS_WIN
+    if (isRegisteredSystemWide(registration.typeName))
+        return;
+#endif
     auto* registrar = new FileTypeRegistrar(QCoreApplication::instance());
     QObject::connect(registrar, &FileTypeRegistrar::finished, registrar, &QObject::deleteLater);
     registrar->start(registration);
@@ -245,8 +263,8 @@ void FileTypeRegistrar::start(const FileTypeRegistration& registration)
 #ifdef Q_OS_WIN
     writeWindowsEntries(registration);
 #else
-    writeFiles(registration);
     const QString home = dataHome();
+    writeDesktopFiles(registration, home);
     m_commands = {
         {QStringLiteral("update-mime-database"), home + QStringLiteral("/mime")},
         {QStringLiteral("update-desktop-database"), home + QStringLiteral("/applications")},
@@ -258,19 +276,17 @@ void FileTypeRegistrar::start(const FileTypeRegistration& registration)
     QMetaObject::invokeMethod(this, &FileTypeRegistrar::runNext, Qt::QueuedConnection);
 }
 
-void FileTypeRegistrar::writeFiles(const FileTypeRegistration& r)
+void writeDesktopFiles(const FileTypeRegistration& r, const QString& home)
 {
-    const QString home = dataHome();
     const QString id = FileTypeNames::desktopFileId(r.typeName);
     writeIfChanged(QStringLiteral("%1/mime/packages/%2.xml").arg(home, lowerDashed(r.typeName)),
                    mimePackage(r));
     installIcon(r.iconFile, home, QStringLiteral("mimetypes"), FileTypeNames::mimeIconName(r.typeName));
-    // The program's own icon when it lies beside the file-type icon, else the type's.
-    const QString programIcon = QFileInfo(r.iconFile).dir().filePath(kProgramIconFile);
-    const QString iconName =
-        installIcon(programIcon, home, QStringLiteral("apps"), FileTypeNames::programIconName(r.typeName))
-            ? FileTypeNames::programIconName(r.typeName)
-            : FileTypeNames::mimeIconName(r.typeName);
+    // The program's own icon when there is one, else the type's.
+    const QString iconName = installIcon(r.programIconFile, home, QStringLiteral("apps"),
+                                         FileTypeNames::programIconName(r.typeName))
+                                 ? FileTypeNames::programIconName(r.typeName)
+                                 : FileTypeNames::mimeIconName(r.typeName);
     writeIfChanged(home + QStringLiteral("/applications/") + id, desktopEntry(r, iconName));
 }
 

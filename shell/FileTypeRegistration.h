@@ -9,21 +9,33 @@
 // Makes the desktop open sequence files with this program. Failures are silent.
 struct FileTypeRegistration
 {
-    QString displayName; // the program's display name, also the file-type description
-    QString programFile; // full path of the program
-    QString typeName;    // e.g. "Vantor_E6x"
-    QString extension;   // "zfx"
-    QString iconFile;    // full path of the file-type icon ("Daten.ico")
+    QString displayName;     // the program's display name, also the file-type description
+    QString programFile;     // full path of the program
+    QString typeName;        // e.g. "Vantor_E6x"
+    QString extension;       // "zfx"
+    QString iconFile;        // full path of the file-type icon ("Daten.ico")
+    QString programIconFile; // full path of the program's icon; an .ico gives every size it holds
 };
 
 // The registration this program makes for its sequence files: "Vantor 2.1",
 // the given program file, type "Vantor_E6x", extension "zfx", and the icon
-// "Daten.ico" in the program folder.
+// "Daten.ico" in the program folder, the program icon "Vantor.png" beside it.
 FileTypeRegistration sequenceFileRegistration(const QString& programFolder, const QString& programFile);
 
 // Writes the registration and starts the updates of the desktop's databases.
 // Returns at once; the updates finish in the background on the event loop.
+// Does nothing when the type is registered system-wide (an installed package):
+// a second, per-user entry would only show the program twice.
 void registerFileType(const FileTypeRegistration& registration);
+
+// True when a folder of $XDG_DATA_DIRS (not the user's own) holds the desktop
+// entry of the type.
+bool isRegisteredSystemWide(const QString& typeName);
+
+// Writes the MIME package, the icons and the desktop entry below a data
+// folder laid out as /usr/share: the user's for the per-user registration,
+// a staging folder for the installed package.
+void writeDesktopFiles(const FileTypeRegistration& registration, const QString& dataFolder);
 
 // The names the registration uses on a freedesktop.org desktop, all derived
 // from the type name: "Vantor_E6x" gives the MIME type
@@ -72,7 +84,6 @@ signals:
     void finished();
 
 private:
-    void writeFiles(const FileTypeRegistration& registration);
     void runNext();
     void finish();
 

@@ -5,12 +5,14 @@
 
 namespace {
 
-void usage(QTextStream& err)
+void usage(QTextStream& to)
 {
-    err << "usage: zfxtool COMMAND ARGUMENTS\n";
+    to << "usage: zfxtool COMMAND ARGUMENTS\n"
+          "       zfxtool --help | --version\n";
     for (const Command& c : commands())
-        err << "  zfxtool " << c.name << ' ' << c.arguments << "\n      " << c.summary << '\n';
-    err.flush();
+        to << "  zfxtool " << c.name << ' ' << c.arguments << "\n      " << c.summary << '\n';
+    to << "Exit status: 0 success, 1 failure (reported in one line), 2 wrong arguments.\n";
+    to.flush();
 }
 
 } // namespace
@@ -24,6 +26,18 @@ int main(int argc, char** argv)
     if (args.isEmpty()) {
         usage(err);
         return Command::Usage;
+    }
+    // Asked for, the usage goes to standard output and is no error.
+    if (args.size() == 1 &&
+        (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"))) {
+        usage(out);
+        return Command::Success;
+    }
+    if (args.size() == 1 &&
+        (args.first() == QLatin1String("--version") || args.first() == QLatin1String("-v"))) {
+        out << "zfxtool " << VANTOR_VERSION_MAJOR << '.' << VANTOR_VERSION_MINOR << '.'
+            << VANTOR_VERSION_PATCH << '\n';
+        return Command::Success;
     }
     const QString name = args.takeFirst();
     for (const Command& c : commands()) {
