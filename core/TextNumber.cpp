@@ -3,7 +3,7 @@
 #include <QString>
 #include <cmath>
 
-double leadingNumber(QStringView text)
+std::optional<double> leadingNumber(QStringView text)
 {
     const QStringView t = text.trimmed();
     qsizetype end = 0;
@@ -16,5 +16,8 @@ double leadingNumber(QStringView text)
     }
     bool ok = false;
     const double value = t.left(end).toString().toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0.0;
+    // Qt gives infinity for an overflow and 0 for every other failure.
+    if (std::isinf(value))
+        return std::nullopt;
+    return ok ? value : 0.0;
 }

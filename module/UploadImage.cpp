@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -26,7 +27,7 @@ int fieldNumber(const QString& field)
 {
     QString digits = field;
     digits.remove(QLatin1Char(' '));
-    return int(leadingNumber(digits));
+    return int(leadingNumber(digits).value_or(0)); // two characters never overflow
 }
 
 struct Loop
@@ -273,7 +274,10 @@ double intervalTenths(const QString& text)
     const qsizetype comma = t.indexOf(QLatin1Char(','));
     if (comma >= 0)
         t[comma] = QLatin1Char('.');
-    const double tenths = std::nearbyint(leadingNumber(t) * 10.0);
+    const std::optional<double> seconds = leadingNumber(t);
+    if (!seconds)
+        return std::numeric_limits<double>::infinity(); // fits no interval byte
+    const double tenths = std::nearbyint(*seconds * 10.0);
     return tenths == 0 ? 0.0 : tenths; // no negative zero
 }
 

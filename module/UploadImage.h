@@ -85,7 +85,8 @@ int memoryShare(int length, int limit);
 
 // The interval text of a row in tenths of a second: the first comma counts as
 // a decimal point, the leading number is read (nothing readable is 0), and
-// tenths are rounded half to even. May lie outside 0 to 255.
+// tenths are rounded half to even. May lie outside 0 to 255; a number too
+// large to read is infinity.
 double intervalTenths(const QString& text);
 
 // The loop number and repeat count a marker such as "S  1 / 3 x" names;

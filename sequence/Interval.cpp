@@ -23,10 +23,12 @@ qint64 toMilliseconds(const QString& text)
     const qsizetype comma = t.indexOf(QLatin1Char(','));
     if (comma >= 0)
         t[comma] = QLatin1Char('.');
-    const double seconds = leadingNumber(t);
-    if (seconds <= 0)
+    // Playback has no one to tell: an interval too long to count in
+    // milliseconds gets 0, which holds its row until the user stops.
+    const std::optional<double> seconds = leadingNumber(t);
+    if (!seconds || *seconds <= 0)
         return 0;
-    const double ms = seconds * 1000.0;
+    const double ms = *seconds * 1000.0;
     if (ms > 9.0e15)
         return 0;
     return qint64(std::nearbyint(ms)); // the default rounding mode rounds halves to even

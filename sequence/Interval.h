@@ -13,6 +13,7 @@ QString fromSlider(int sliderValue, const QLocale& locale = QLocale());
 
 // Milliseconds of an interval text. The first "," counts as a decimal point;
 // the leading number is read, anything else reads as 0; halves round to even.
+// A number too large to count in milliseconds also gives 0.
 qint64 toMilliseconds(const QString& text);
 
 } // namespace Interval

@@ -121,7 +121,9 @@ bool isFieldText(const QString& text)
     return true;
 }
 
-QString encodeProblem(const SequenceContent& content)
+namespace {
+
+QString fieldProblem(const SequenceContent& content)
 {
     if (!isFieldText(content.vehicleCode))
         return QStringLiteral("the vehicle code holds a character a sequence file cannot store");
@@ -151,10 +153,9 @@ QString encodeProblem(const SequenceContent& content)
     return {};
 }
 
-QByteArray encode(const SequenceContent& content)
+// The file of content whose fields passed fieldProblem(), whatever its size.
+QByteArray encodeFields(const SequenceContent& content)
 {
-    if (!encodeProblem(content).isEmpty())
-        return {};
     QByteArray out = headerLine();
     out.reserve(out.size() + 64 + 48 * (content.sequences[0].size() + content.sequences[1].size()));
     Writer w(out);
@@ -180,6 +181,32 @@ QByteArray encode(const SequenceContent& content)
     for (char digit : QByteArray::number(w.checksum()))
         w.putUnscored(digit);
     return out;
+}
+
+// The reader refuses larger files unread, so none is written.
+QString sizeProblem(qsizetype size)
+{
+    if (size <= MaxFileSize)
+        return {};
+    return QStringLiteral("the file would have %1 bytes; a sequence file may have at most %2")
+        .arg(size)
+        .arg(MaxFileSize);
+}
+
+} // namespace
+
+QString encodeProblem(const SequenceContent& content)
+{
+    const QString problem = fieldProblem(content);
+    return problem.isEmpty() ? sizeProblem(encodeFields(content).size()) : problem;
+}
+
+QByteArray encode(const SequenceContent& content)
+{
+    if (!fieldProblem(content).isEmpty())
+        return {};
+    QByteArray out = encodeFields(content);
+    return sizeProblem(out.size()).isEmpty() ? out : QByteArray();
 }
 
 Decoded decode(const QByteArray& bytes, bool checkChecksum)

@@ -34,7 +34,8 @@ QByteArray headerLine();
 // ("F", "P", "Z", "I", "W", "@").
 bool isFieldText(const QString& text);
 // Why the content cannot be written (empty when it can): a field that is not
-// field text, a lamp byte above 63, more than 500 rows in a table.
+// field text, a lamp byte above 63, more than 500 rows in a table, a file
+// larger than MaxFileSize. What passes here, decode() reads back.
 QString encodeProblem(const SequenceContent& content);
 // The whole file; empty when encodeProblem() is not empty.
 QByteArray encode(const SequenceContent& content);

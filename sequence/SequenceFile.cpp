@@ -3,11 +3,29 @@
 #include "sequence/SequenceDocument.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace SequenceFile {
 
 namespace {
+
+int syncData(int fd)
+{
+#if defined(Q_OS_DARWIN)
+    return ::fsync(fd);
+#elif defined(Q_OS_UNIX)
+    return ::fdatasync(fd);
+#else
+    Q_UNUSED(fd);
+    return 0; // elsewhere the sync that QSaveFile::commit() makes stands alone
+#endif
+}
 
 constexpr int ParameterLength = 20;
 
@@ -64,7 +82,50 @@ ReadStatus apply(const ReadResult& result, const QString& fileName, SequenceDocu
     return ReadStatus::Ok;
 }
 
+bool writeChecked(const QString& fileName, const SequenceContent& content, QString& problem)
+{
+    const QByteArray bytes = SequenceCodec::encode(content);
+    if (bytes.isEmpty()) {
+        problem = SequenceCodec::encodeProblem(content);
+        return false;
+    }
+    // A pipe or a device would be replaced by a plain file, not written to.
+    const QFileInfo target(fileName);
+    if (target.exists() && !target.isFile()) {
+        problem = QStringLiteral("it exists and is not a regular file");
+        return false;
+    }
+    QSaveFile file(fileName);
+    // Unbuffered, so that a short write (a full disk) shows here: a buffered
+    // one would only fail in commit's flush, which does not always report it.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        problem = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        problem = file.error() == QFileDevice::NoError
+                      ? QStringLiteral("the file could not be written completely")
+                      : file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    // commit() syncs as well, but ignores a failure; data that never reached
+    // the disk must not replace the old file.
+    if (dataSync(file.handle()) != 0) {
+        problem = QStringLiteral("the file could not be written to the disk: ") + qt_error_string(errno);
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        problem = file.errorString();
+        return false;
+    }
+    return true;
+}
+
 } // namespace
+
+int (*dataSync)(int fd) = &syncData;
 
 ReadResult readContent(const QString& fileName, bool padParameters)
 {
@@ -88,32 +149,11 @@ ReadStatus readBytes(const QByteArray& bytes, const QString& fileName, SequenceD
 
 bool writeContent(const QString& fileName, const SequenceContent& content, QString* problem)
 {
-    const QString why = SequenceCodec::encodeProblem(content);
-    if (!why.isEmpty()) {
-        if (problem)
-            *problem = why;
-        return false;
-    }
-    const QByteArray bytes = SequenceCodec::encode(content);
-    QSaveFile file(fileName);
-    // Unbuffered, so that a short write (a full disk) shows here: a buffered
-    // one would only fail in commit's flush, which does not always report it.
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    ok = ok && file.write(bytes) == bytes.size();
-    if (!ok) {
-        if (problem)
-            *problem = file.error() == QFileDevice::NoError
-                           ? QStringLiteral("the file could not be written completely")
-                           : file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (problem)
-            *problem = file.errorString();
-        return false;
-    }
-    return true;
+    QString why;
+    const bool ok = writeChecked(fileName, content, why);
+    if (!ok && problem)
+        *problem = why;
+    return ok;
 }
 
 bool write(const QString& fileName, const SequenceDocument& document)

@@ -37,11 +37,16 @@ ReadStatus readBytes(const QByteArray& bytes, const QString& fileName, SequenceD
                      bool padParameters);
 
 // Writes through a temporary file beside the target, which replaces the
-// target only once it is complete: a failed write leaves the old file as it
-// was. False when the content cannot be stored (see SequenceCodec) or the
-// file cannot be written; problem (if given) then says why.
+// target only once it is complete and on the disk: a failed write leaves the
+// old file as it was. False when the content cannot be stored (see
+// SequenceCodec), the target exists but is no regular file, or the file
+// cannot be written or synced; problem (if given) then says why. Save and
+// zfxtool pack both write here.
 bool writeContent(const QString& fileName, const SequenceContent& content, QString* problem = nullptr);
 bool write(const QString& fileName, const SequenceDocument& document);
+// Forces a written file's data onto the disk (fdatasync): 0 on success, else
+// -1 with errno set. Tests put a failing one in its place.
+extern int (*dataSync)(int fd);
 
 // True when the document equals what its file holds, or, for an untitled
 // document, when both sequences are empty. A file that can no longer be

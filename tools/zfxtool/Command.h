@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sequence/SequenceFile.h"
+
 #include <QList>
 #include <QStringList>
 #include <QTextStream>
@@ -27,6 +29,8 @@ const QList<Command>& commands();
 
 // Writes "zfxtool: " + message as one line on err.
 void reportError(QTextStream& err, const QString& message);
+// Reports why a sequence file was not read; every command gives the same reason.
+void reportReadFailure(QTextStream& err, const QString& fileName, const SequenceFile::ReadResult& result);
 
 // The commands' entry points (one source file each).
 int runDump(const QStringList& args, QTextStream& out, QTextStream& err);

@@ -19,3 +19,21 @@ void reportError(QTextStream& err, const QString& message)
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
     err << line << Qt::endl;
 }
+
+void reportReadFailure(QTextStream& err, const QString& fileName, const SequenceFile::ReadResult& result)
+{
+    switch (result.status) {
+    case SequenceFile::ReadStatus::Ok:
+        break;
+    case SequenceFile::ReadStatus::CannotOpen:
+        reportError(err, fileName + QStringLiteral(": cannot be read: ") + result.problem);
+        break;
+    case SequenceFile::ReadStatus::ChecksumMismatch:
+        reportError(err, fileName + QStringLiteral(": refused: the checksum does not match (the file was "
+                                                   "changed or damaged)"));
+        break;
+    case SequenceFile::ReadStatus::Damaged:
+        reportError(err, fileName + QStringLiteral(": refused: ") + result.problem);
+        break;
+    }
+}

@@ -11,19 +11,8 @@ int runDump(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     const QString& file = args.first();
     const SequenceFile::ReadResult result = SequenceFile::readContent(file, true);
-    switch (result.status) {
-    case SequenceFile::ReadStatus::Ok:
-        break;
-    case SequenceFile::ReadStatus::CannotOpen:
-        reportError(err, file + QStringLiteral(": cannot be read: ") + result.problem);
-        return Command::Failure;
-    case SequenceFile::ReadStatus::ChecksumMismatch:
-        reportError(err,
-                    file + QStringLiteral(
-                               ": refused: the checksum does not match (the file was changed or damaged)"));
-        return Command::Failure;
-    case SequenceFile::ReadStatus::Damaged:
-        reportError(err, file + QStringLiteral(": refused: ") + result.problem);
+    if (result.status != SequenceFile::ReadStatus::Ok) {
+        reportReadFailure(err, file, result);
         return Command::Failure;
     }
     out << QString::fromLatin1(JsonForm::write(result.content));

@@ -25,11 +25,10 @@ int durationIndex(const SettingsStore& settings, const char* key)
 ModuleShow::ModuleShow()
     : m_ctx(m_settings, m_texts, m_prompter, m_document, m_vehicle, m_module), m_options(m_ctx)
 {
-    // The language files lie beside the programs, as the editor's do.
+    // The tool speaks English whatever language the editor was set to; the
+    // language files lie beside the programs.
     m_ctx.programFolder = QCoreApplication::applicationDirPath();
-    const QString language = m_settings.get(QStringLiteral("Language"));
-    if (!language.isEmpty())
-        m_texts.load(QDir(m_ctx.programFolder).filePath(language + QStringLiteral(".zfl")));
+    m_texts.load(QDir(m_ctx.programFolder).filePath(QStringLiteral("English.zfl")));
     m_ctx.developerMode = developerMode();
 }
 
@@ -41,21 +40,13 @@ bool ModuleShow::developerMode() const
 
 bool ModuleShow::load(const QString& fileName, QTextStream& err)
 {
-    switch (SequenceFile::read(fileName, m_document, true)) {
-    case SequenceFile::ReadStatus::Ok:
-        break;
-    case SequenceFile::ReadStatus::CannotOpen:
-        reportError(err, fileName + QStringLiteral(": cannot be read"));
-        return false;
-    case SequenceFile::ReadStatus::ChecksumMismatch:
-        reportError(err, fileName +
-                             QStringLiteral(
-                                 ": refused: the checksum does not match (the file was changed or damaged)"));
-        return false;
-    case SequenceFile::ReadStatus::Damaged:
-        reportError(err, fileName + QStringLiteral(": refused: the file is damaged"));
+    const SequenceFile::ReadResult file = SequenceFile::readContent(fileName, true);
+    if (file.status != SequenceFile::ReadStatus::Ok) {
+        reportReadFailure(err, fileName, file);
         return false;
     }
+    m_document.setContent(file.content);
+    m_document.setFileName(fileName);
     m_options.setListIndex(VehicleOptions::List::combBegruessung, durationIndex(m_settings, "Time_Kommen"));
     m_options.setListIndex(VehicleOptions::List::combVerabschiedung, durationIndex(m_settings, "Time_Gehen"));
     m_options.ApplyDocumentVehicle();

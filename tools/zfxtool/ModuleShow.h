@@ -16,9 +16,9 @@ struct HandshakeReply;
 
 // A show file made ready for the module outside the editor, for the image
 // and upload commands: the file's sequences, the light functions that the
-// file's option string gives through the rules of the options dialog, and
-// the greeting and farewell durations and the language from the user's
-// settings, as the editor reads them.
+// file's option string gives through the rules of the options dialog, the
+// greeting and farewell durations from the user's settings, as the editor
+// reads them, and the English texts for the module's messages.
 class ModuleShow
 {
 public:

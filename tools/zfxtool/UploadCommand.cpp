@@ -68,6 +68,7 @@ int runUpload(const QStringList& args, QTextStream& out, QTextStream& err)
     switch (outcome.kind) {
     case Kind::PortNotAvailable:
     case Kind::PortBusy:
+    case Kind::PortNoPermission:
     case Kind::PortFailed:
         reportError(err,
                     device + QStringLiteral(": cannot be opened: ") +
