@@ -30,6 +30,8 @@ public:
     void start(const QByteArray& image);
     void cancel();
     bool isRunning() const { return m_exchange.isRunning(); }
+    // The address being sent; past the image's end while the end of transfer goes out.
+    int address() const { return m_address; }
 
     // The frame for one address; the echo the module sends is the frame plus one character.
     static QByteArray frame(int address, char byte);

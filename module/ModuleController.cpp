@@ -98,10 +98,9 @@ void ModuleController::portClick(int index)
     m_ctx.settings.save(QString::fromLatin1(SettingsStore::SectionUpper), QStringLiteral("Lampen_Port"),
                         QString::number(index));
     m_ui.labPort->setText(QStringLiteral(" Port: ") + QString::number(index));
-    if (const auto problem = m_session.portProblem(portDevice(index))) {
-        ModuleOutcome outcome;
-        outcome.kind = *problem;
-        if (const auto message = ModuleMessages::forOutcome(m_ctx.texts, outcome, index))
+    if (const auto outcome = m_session.portProblem(portDevice(index))) {
+        linkGone();
+        if (const auto message = ModuleMessages::forOutcome(m_ctx.texts, *outcome, index))
             show(*message);
     }
 }
@@ -135,6 +134,7 @@ void ModuleController::setBusy(bool busy)
         if (QAction* port = m_ui.Port[std::size_t(i)])
             port->setEnabled(!busy);
     }
+    emit busyChanged(busy);
 }
 
 void ModuleController::cmdDatenClick()
@@ -223,10 +223,8 @@ void ModuleController::finished(const ModuleOutcome& outcome)
         m_ui.Send_Progress->setValue(0);
     setBusy(false);
 
-    if (outcome.kind == ModuleOutcome::Kind::NotConnected) {
-        m_ctx.module.connected = false;
-        m_ui.labInfo->setText(m_ctx.texts.text(103));
-    }
+    if (ModuleSession::linkFailed(outcome.kind))
+        linkGone();
     if (operation == Operation::Identify && outcome.kind == ModuleOutcome::Kind::Identified &&
         outcome.reply) {
         showIdentification(*outcome.reply);
@@ -234,6 +232,13 @@ void ModuleController::finished(const ModuleOutcome& outcome)
     }
     if (const auto message = ModuleMessages::forOutcome(m_ctx.texts, outcome, m_ctx.module.portNumber))
         show(*message);
+}
+
+void ModuleController::linkGone()
+{
+    // The module named in the status line is no longer reachable.
+    m_ctx.module.connected = false;
+    m_ui.labInfo->setText(m_ctx.texts.text(103));
 }
 
 void ModuleController::showIdentification(const HandshakeReply& reply)

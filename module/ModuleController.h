@@ -40,11 +40,16 @@ public:
     void cmdSpeicherbedarfClick();
 
     bool isBusy() const { return m_session.isBusy(); }
+    bool isUploading() const { return m_operation == Operation::Upload; }
     ModuleSession& session() { return m_session; }
     // The device "Com n" stands for now; empty when there is none.
     QString portDevice(int n) const;
     // Shows the device of every "Com n" after its caption.
     void refreshPortCaptions();
+
+signals:
+    // An exchange with the module starts (true) or ends (false).
+    void busyChanged(bool busy);
 
 private:
     enum class Operation
@@ -61,6 +66,7 @@ private:
     void progress(int address, int length);
     void finished(const ModuleOutcome& outcome);
     void showIdentification(const HandshakeReply& reply);
+    void linkGone();
     void show(const ModuleMessage& message);
 
     AppContext& m_ctx;

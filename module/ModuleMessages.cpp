@@ -31,9 +31,25 @@ ModuleMessage portBusy(const LangText& t, int portNumber)
             Prompter::Icon::Exclamation};
 }
 
+ModuleMessage portNoPermission(const LangText& t, int portNumber, const QString& device,
+                               const QString& ownerGroup)
+{
+    QString where = device;
+    if (!ownerGroup.isEmpty())
+        where += QStringLiteral(", ") + ownerGroup;
+    return {t.text(91) + QString::number(portNumber) + t.text(217) + kCrLf + t.text(218) + QLatin1Char(' ') +
+                where,
+            t.text(93), Prompter::Icon::Exclamation};
+}
+
 ModuleMessage notConnected(const LangText& t)
 {
     return {t.text(101), t.text(102), Prompter::Icon::Exclamation};
+}
+
+ModuleMessage replyNotRecognised(const LangText& t)
+{
+    return {t.text(216), t.text(102), Prompter::Icon::Exclamation};
 }
 
 ModuleMessage modelMismatch(const LangText& t)
@@ -61,6 +77,13 @@ ModuleMessage noAnswer(const LangText& t)
     return {t.text(111), t.text(109), Prompter::Icon::Exclamation};
 }
 
+ModuleMessage linkLost(const LangText& t, int address, int length)
+{
+    return {t.text(213) + QLatin1Char(' ') + QString::number(address) + QLatin1Char(' ') + t.text(214) +
+                QLatin1Char(' ') + QString::number(length) + QLatin1Char('.') + kCrLf + t.text(215),
+            t.text(109), Prompter::Icon::Exclamation};
+}
+
 ModuleMessage sent(const LangText& t, int share)
 {
     return {t.text(110) + kCrLf + kCrLf + t.text(106) + QLatin1Char(' ') + QString::number(share) +
@@ -83,15 +106,18 @@ std::optional<ModuleMessage> forOutcome(const LangText& t, const ModuleOutcome& 
         return portNotAvailable(t, portNumber);
     case Kind::PortBusy:
         return portBusy(t, portNumber);
+    case Kind::PortNoPermission:
+        return portNoPermission(t, portNumber, outcome.device, outcome.deviceGroup);
     case Kind::NotConnected:
-        return notConnected(t);
+        return outcome.unrecognisedReply ? replyNotRecognised(t) : notConnected(t);
     case Kind::ModelMismatch:
         return modelMismatch(t);
     case Kind::ImageTooLarge:
         return imageTooLarge(t);
     case Kind::ImageInvalid:
-    case Kind::LinkLost:
         return buildFailed(t);
+    case Kind::LinkLost:
+        return linkLost(t, outcome.lostAt, outcome.image.length);
     case Kind::WrongEcho:
         return wrongEcho(t);
     case Kind::NoAnswer:
@@ -116,7 +142,8 @@ int memoryLimit(const QString& moduleType)
 
 double versionNumber(const QString& moduleVersion)
 {
-    return leadingNumber(moduleVersion);
+    // A version too large to read is no version at all.
+    return leadingNumber(moduleVersion).value_or(0.0);
 }
 
 bool firmwareLacksLci(const QString& moduleVersion)

@@ -23,12 +23,19 @@ namespace ModuleMessages {
 
 ModuleMessage portNotAvailable(const LangText& t, int portNumber);
 ModuleMessage portBusy(const LangText& t, int portNumber);
+// ownerGroup: the group that owns the device, left out when empty.
+ModuleMessage portNoPermission(const LangText& t, int portNumber, const QString& device,
+                               const QString& ownerGroup);
 ModuleMessage notConnected(const LangText& t);
+// Something answered the handshake, but not as the module does.
+ModuleMessage replyNotRecognised(const LangText& t);
 ModuleMessage modelMismatch(const LangText& t);
 ModuleMessage imageTooLarge(const LangText& t);
 ModuleMessage buildFailed(const LangText& t);
 ModuleMessage wrongEcho(const LangText& t);
 ModuleMessage noAnswer(const LangText& t);
+// The port failed while byte address of length was being sent.
+ModuleMessage linkLost(const LangText& t, int address, int length);
 ModuleMessage sent(const LangText& t, int share);
 ModuleMessage memoryShare(const LangText& t, int share);
 

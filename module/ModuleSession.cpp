@@ -1,6 +1,43 @@
 #include "module/ModuleSession.h"
 
+#include <QFile>
 #include <QStringList>
+#include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Qt reports a port held by another program and a device this user may not
+// open alike, as a permission error; the device's own rights tell them apart.
+ModuleOutcome::Kind permissionProblem(const QString& device, QString& ownerGroup)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray path = QFile::encodeName(device);
+    struct stat info = {};
+    if (::stat(path.constData(), &info) != 0)
+        return ModuleOutcome::Kind::PortNotAvailable;
+    // The effective ids are the ones open() is checked against.
+    if (::faccessat(AT_FDCWD, path.constData(), R_OK | W_OK, AT_EACCESS) != 0 &&
+        (errno == EACCES || errno == EPERM)) {
+        if (const struct group* g = ::getgrgid(info.st_gid))
+            ownerGroup = QString::fromLocal8Bit(g->gr_name);
+        return ModuleOutcome::Kind::PortNoPermission;
+    }
+#else
+    Q_UNUSED(device);
+    Q_UNUSED(ownerGroup);
+#endif
+    return ModuleOutcome::Kind::PortBusy;
+}
+
+} // namespace
 
 ModuleSession::ModuleSession(QObject* parent) : QObject(parent), m_handshake(m_port), m_transfer(m_port)
 {
@@ -44,7 +81,8 @@ bool ModuleSession::openPort(const QString& device)
         m_outcome.kind = ModuleOutcome::Kind::PortNotAvailable;
         break;
     case QSerialPort::PermissionError:
-        m_outcome.kind = ModuleOutcome::Kind::PortBusy;
+        m_outcome.kind = permissionProblem(device, m_outcome.deviceGroup);
+        m_outcome.device = device;
         break;
     default:
         m_outcome.kind = ModuleOutcome::Kind::PortFailed;
@@ -55,13 +93,40 @@ bool ModuleSession::openPort(const QString& device)
     return false;
 }
 
-std::optional<ModuleOutcome::Kind> ModuleSession::portProblem(const QString& device)
+std::optional<ModuleOutcome> ModuleSession::portProblem(const QString& device)
 {
-    if (isBusy())
-        return ModuleOutcome::Kind::PortBusy;
+    if (isBusy()) {
+        ModuleOutcome busy;
+        busy.kind = ModuleOutcome::Kind::PortBusy;
+        return busy;
+    }
     const bool opened = openPort(device);
     m_port.close();
-    return opened ? std::nullopt : std::optional(m_outcome.kind);
+    return opened ? std::nullopt : std::optional(m_outcome);
+}
+
+bool ModuleSession::linkFailed(ModuleOutcome::Kind kind)
+{
+    using Kind = ModuleOutcome::Kind;
+    switch (kind) {
+    case Kind::PortNotAvailable:
+    case Kind::PortBusy:
+    case Kind::PortNoPermission:
+    case Kind::PortFailed:
+    case Kind::NotConnected:
+    case Kind::WrongEcho:
+    case Kind::NoAnswer:
+    case Kind::LinkLost:
+        return true;
+    case Kind::Identified:
+    case Kind::ModelMismatch:
+    case Kind::HeaderOnly:
+    case Kind::ImageTooLarge:
+    case Kind::ImageInvalid:
+    case Kind::Sent:
+        return false;
+    }
+    return false;
 }
 
 void ModuleSession::identify(const QString& device, bool developerMode)
@@ -166,6 +231,8 @@ void ModuleSession::portError(QSerialPort::SerialPortError error)
     m_port.close();
     const ModuleOutcome::Kind kind =
         m_stage == Stage::Transfer ? ModuleOutcome::Kind::LinkLost : ModuleOutcome::Kind::NotConnected;
+    if (kind == ModuleOutcome::Kind::LinkLost)
+        m_outcome.lostAt = std::min(m_transfer.address(), m_outcome.image.length);
     const quint64 run = m_run;
     QMetaObject::invokeMethod(
         this,

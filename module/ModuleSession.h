@@ -18,6 +18,7 @@ struct ModuleOutcome
     {
         PortNotAvailable, // the port does not exist
         PortBusy,         // another program holds the port
+        PortNoPermission, // this user may not open the device (see device, deviceGroup)
         PortFailed,       // the port could not be opened for another reason (see portError)
         NotConnected,     // no module answered the handshake, or the port failed during it
         Identified,       // identify(): the module answered
@@ -27,7 +28,7 @@ struct ModuleOutcome
         ImageInvalid,     // upload(): a value does not fit the module's bytes; nothing sent
         WrongEcho,        // upload(): stopped, the module echoed wrongly
         NoAnswer,         // upload(): stopped, the module no longer answered
-        LinkLost,         // upload(): the port failed while the image was sent (see portError)
+        LinkLost,         // upload(): the port failed while the image was sent (see lostAt, portError)
         Sent,             // upload(): every byte was accepted
     };
 
@@ -39,7 +40,12 @@ struct ModuleOutcome
     // Upload outcomes from the build on: the image and the limit it was built against.
     UploadImage image;
     int limit = 0;
+    // LinkLost: the address of the image that was being sent when the link went.
+    int lostAt = 0;
     QString portError;
+    // PortNoPermission: the device and the group that owns it (empty when unknown).
+    QString device;
+    QString deviceGroup;
 };
 
 // Talks to the module over one serial port, one operation at a time: opens
@@ -70,7 +76,10 @@ public:
     void cancel();
 
     // Opens and closes the port at once: why it cannot be used, nullopt when it can.
-    std::optional<ModuleOutcome::Kind> portProblem(const QString& device);
+    std::optional<ModuleOutcome> portProblem(const QString& device);
+
+    // The operation ended with the port closed on a fault: the module is not reachable now.
+    static bool linkFailed(ModuleOutcome::Kind kind);
 
     // A type 5 module cannot take the shows of these vehicles.
     static bool unsuitedForTypeFive(const QString& moduleType, const QString& vehicleCode);

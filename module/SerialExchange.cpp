@@ -19,7 +19,8 @@ void SerialExchange::start(const QByteArray& message)
         return; // the port failed or was closed: the owner has been told
     // Whatever is still on its way from an earlier exchange is not the answer.
     m_port.clear(QSerialPort::Input);
-    writeAttempt();
+    if (m_port.isOpen()) // clearing may have found the device gone
+        writeAttempt();
 }
 
 void SerialExchange::cancel()
