@@ -29,11 +29,11 @@ std::optional<int> askRepeats(AppContext& ctx)
             ctx.prompter.askText(ctx.texts.text(115), ctx.texts.text(116), QStringLiteral("2"));
         if (!answer || answer->isEmpty())
             return std::nullopt;
-        const double value = leadingNumber(*answer);
-        if (value >= LoopMarker::MinRepeats && value <= LoopMarker::MaxRepeats &&
-            value == std::floor(value)) {
+        const std::optional<double> value = leadingNumber(*answer);
+        if (value && *value >= LoopMarker::MinRepeats && *value <= LoopMarker::MaxRepeats &&
+            *value == std::floor(*value)) {
             ctx.prompter.beep();
-            return int(value);
+            return int(*value);
         }
         ctx.prompter.message(ctx.texts.text(96), ctx.texts.text(97), Prompter::Icon::Exclamation);
     }

@@ -20,7 +20,7 @@
 #include <QTreeView>
 
 SequenceEditor::SequenceEditor(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_ui(ui), m_ops(ops)
+    : QObject(parent), m_ctx(ctx), m_ui(ui), m_ops(ops), m_commands(ctx, ui, m_clipboard)
 {
     SequenceDocument& doc = m_ctx.document;
     for (int k = 0; k < 2; ++k) {
@@ -33,7 +33,20 @@ SequenceEditor::SequenceEditor(AppContext& ctx, MainWindowUi& ui, WindowOps& ops
                 [this, k](const QPoint& pos) { showTableMenu(k, pos); });
         connect(m_ui.optAuf_Zu[std::size_t(k)], &QRadioButton::clicked, this,
                 [this, k] { selectSequence(k); });
+        connect(&doc.selection(k), &QItemSelectionModel::selectionChanged, this, [this, k] {
+            if (k == m_ctx.document.activeSequence())
+                followMarkedRow();
+        });
+        connect(&doc.table(k), &SequenceTableModel::contentChanged, this, [this, k] {
+            if (k == m_ctx.document.activeSequence())
+                followMarkedRow();
+        });
     }
+    connect(&doc, &SequenceDocument::activeSequenceChanged, this, &SequenceEditor::followMarkedRow);
+    connect(&doc, &SequenceDocument::editGroupEnded, this, [this] {
+        if (m_followPending)
+            followMarkedRow();
+    });
     connect(m_ui.sliderZeitein, &QSlider::valueChanged, this, &SequenceEditor::refreshIntervalLabel);
     connect(m_ui.cmdWeiter, &QPushButton::clicked, this, &SequenceEditor::appendStep);
     connect(m_ui.cmdEinfuegen, &QPushButton::clicked, this, &SequenceEditor::insertStep);
@@ -53,7 +66,10 @@ QString SequenceEditor::intervalText() const
 
 void SequenceEditor::refreshIntervalLabel()
 {
-    m_ui.labZeitein->setText(intervalText() + m_ctx.texts.text(76));
+    // Shown with the decimal separator of the program's language.
+    m_ui.labZeitein->setText(
+        Interval::fromSlider(m_ui.sliderZeitein->value(), languageLocale(m_ctx.languageName)) +
+        m_ctx.texts.text(76));
 }
 
 void SequenceEditor::selectSequence(int k)
@@ -112,15 +128,7 @@ void SequenceEditor::removeLoop()
 
 bool SequenceEditor::prepareTableMenu()
 {
-    if (m_ctx.document.activeTable().count() == 0)
-        return false;
-    // While playback has the menu locked ("Kopieren" is never disabled
-    // otherwise), its items are left as they are.
-    if (m_ui.List_1[1]->isEnabled()) {
-        m_ui.List_1[3]->setEnabled(!m_clipboard.isEmpty());
-        m_ui.List_1[4]->setEnabled(!m_clipboard.isEmpty());
-    }
-    return true;
+    return m_ctx.document.activeTable().count() != 0;
 }
 
 void SequenceEditor::showTableMenu(int k, const QPoint& pos)
@@ -152,11 +160,39 @@ void SequenceEditor::tableMenuClick(int index)
         break;
     }
     // The paste items follow the clipboard at once, so the paste shortcut
-    // works without the menu having been shown (unless playback locked them).
-    if ((index == 1 || index == 2) && m_ui.List_1[1]->isEnabled()) {
-        m_ui.List_1[3]->setEnabled(!m_clipboard.isEmpty());
-        m_ui.List_1[4]->setEnabled(!m_clipboard.isEmpty());
+    // works without the menu having been shown.
+    m_commands.refresh();
+}
+
+void SequenceEditor::followMarkedRow()
+{
+    SequenceDocument& doc = m_ctx.document;
+    if (m_commands.isPlaying()) {
+        // Playback shows its rows itself; afterwards any mark is shown afresh.
+        m_followedRow = -1;
+        return;
     }
+    // Inside a command the marks may pass through states that mean nothing.
+    m_followPending = doc.inEditGroup();
+    if (m_followPending)
+        return;
+    const int k = doc.activeSequence();
+    const int j = doc.firstSelectedRow(k);
+    const SequenceRow row = j != 0 ? doc.table(k).row(j) : SequenceRow{};
+    if (k == m_followedSequence && j == m_followedRow && row == m_followedContent)
+        return;
+    m_followedSequence = k;
+    m_followedRow = j;
+    m_followedContent = row;
+    if (j == 0) {
+        // Nothing marked: the lamps stay for editing, but no row is named.
+        m_ui.labPos->setText(QStringLiteral("Position 0"));
+        return;
+    }
+    // The slider counts tenths of a second; its range bounds what a row may hold.
+    const qint64 tenths = (Interval::toMilliseconds(row.interval) + 50) / 100;
+    m_ui.sliderZeitein->setValue(int(qMin<qint64>(tenths, m_ui.sliderZeitein->maximum())));
+    m_ops.showRow();
 }
 
 void SequenceEditor::scrollToFocus()

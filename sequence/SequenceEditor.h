@@ -1,6 +1,8 @@
 #pragma once
 
+#include "sequence/CommandEnabler.h"
 #include "sequence/RowClipboard.h"
+#include "sequence/SequenceRow.h"
 
 #include <QObject>
 
@@ -15,6 +17,11 @@ class WindowOps;
 //
 // The commands change the table through the document only, so playback,
 // which watches the tables, stops itself when rows under it move.
+//
+// The first marked row of the active table is shown as it changes, however
+// it was marked (a click of either button, a paste, undo): the car views,
+// "Position N" and the slider, which takes the row's interval so that
+// cmdÄndern keeps it unless the user moves the slider.
 class SequenceEditor : public QObject
 {
     Q_OBJECT
@@ -41,12 +48,13 @@ public:
     void removeLoop();
 
     // Readies the context menu Tabelle for the active table: false when the
-    // table is empty (no menu); otherwise the paste items are enabled exactly
-    // when the clipboard holds rows.
+    // table is empty (no menu). Its items are kept enabled by commands().
     bool prepareTableMenu();
     // List_1(index): 1 copy, 2 cut, 3 paste at the focused row, 4 paste at the end.
     void tableMenuClick(int index);
     RowClipboard& clipboard() { return m_clipboard; }
+    // Enables the commands while they can act.
+    CommandEnabler& commands() { return m_commands; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,9 +62,19 @@ protected:
 private:
     void showTableMenu(int k, const QPoint& pos);
     void scrollToFocus();
+    // Shows the first marked row of the active table when it is another row
+    // than last shown, or the same row with other content.
+    void followMarkedRow();
 
     AppContext& m_ctx;
     MainWindowUi& m_ui;
     WindowOps& m_ops;
     RowClipboard m_clipboard;
+    CommandEnabler m_commands;
+    // What followMarkedRow() showed last: sequence, row (0: none), its content.
+    int m_followedSequence = -1;
+    int m_followedRow = -1;
+    SequenceRow m_followedContent;
+    // A mark changed during an editing command: it is followed once the command is done.
+    bool m_followPending = false;
 };

@@ -88,6 +88,9 @@ void CarViewsController::lichtAus()
     m_shown = {};
     for (int v : {2, 1, 3, 4})
         loadView(v, 0);
+    // No stored row is on show any more.
+    if (m_ui.labPos)
+        m_ui.labPos->setText(QStringLiteral("Position 0"));
     prefetchStart();
 }
 
@@ -101,7 +104,9 @@ void CarViewsController::showRow()
     if (!preview)
         return;
     m_ui.labPos->setText(QStringLiteral("Position ") + QString::number(preview->row));
-    m_ui.labZeitein->setText(Interval::fromSlider(m_ui.sliderZeitein->value()) + m_ctx.texts.text(76));
+    m_ui.labZeitein->setText(
+        Interval::fromSlider(m_ui.sliderZeitein->value(), languageLocale(m_ctx.languageName)) +
+        m_ctx.texts.text(76));
     m_ctx.lampState = preview->bytes;
     for (int v : {2, 1, 3, 4}) {
         if (!loadView(v, preview->masks[std::size_t(v - 1)])) {

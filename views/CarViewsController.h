@@ -28,7 +28,7 @@ public:
     CarViewsController(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent = nullptr);
     ~CarViewsController() override;
 
-    // All lamps off; every view shows its base picture.
+    // All lamps off; every view shows its base picture and labPos names no row.
     void lichtAus();
     // Shows the first selected row of the active table.
     void showRow();

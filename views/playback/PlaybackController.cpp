@@ -228,13 +228,14 @@ void PlaybackController::setCaptions(const PlaybackCaptions& captions)
 
 void PlaybackController::lockControls()
 {
-    // Everything that edits the table, switches the active sequence, replaces
-    // the document, changes the vehicle, the language (and so the captions),
-    // or talks to the module.
-    QList<QObject*> controls{m_ui.cmdWeiter,   m_ui.cmdEinfuegen,  m_ui.cmdAendern, m_ui.cmdLoeschen,
-                             m_ui.cmdSchleife, m_ui.cmdSchleife_L, m_ui.Konfig,     m_ui.cmdDaten};
+    // Everything that switches the active sequence, replaces the document,
+    // changes the vehicle or the language (and so the captions). The editing
+    // commands and cmdDaten are not in the list: their CommandEnabler learns
+    // of playback from playingChanged and applies its rule at both ends, so
+    // the end enables only what can act.
+    QList<QObject*> controls{m_ui.Konfig};
     for (std::size_t i = 1; i <= 4; ++i)
-        controls << m_ui.List_1.at(i) << m_ui.Menu.at(i);
+        controls << m_ui.Menu.at(i);
     controls << m_ui.Menu.at(6) << m_ui.optAuf_Zu.at(0) << m_ui.optAuf_Zu.at(1);
     m_locked.clear();
     for (QObject* control : std::as_const(controls)) {

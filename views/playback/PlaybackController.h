@@ -18,8 +18,9 @@ class WindowOps;
 // cmdSilulation (from the first row), cmdSimWeiter (from the selected row)
 // and the step timer TimerE. Either button stops a running playback.
 //
-// While playback runs, the controls that would change the table or the
-// vehicle are disabled; should the table still lose rows or the active
+// While playback runs, the controls that would change the document or the
+// vehicle are disabled (the editing commands by their CommandEnabler, which
+// listens to playingChanged); should the table still lose rows or the active
 // sequence change, playback stops as if a button had been pressed.
 class PlaybackController : public QObject
 {
