@@ -46,18 +46,9 @@ private:
     const QElapsedTimer& m_clock;
 };
 
-struct Figures
-{
-    int steps = 0;
-    double nominalMs = 0;
-    double totalMs = 0;
-    double meanLateMs = 0;
-    double worstLateMs = 0;
-    double earliestMs = 0; // most negative lateness (a step shown before it was due)
-    double pauseMs = 0;
-};
-
-Figures playOnce(const QList<SequenceRow>& rows)
+// Prints one line of figures: steps, nominal and total time, the error, the mean, worst and
+// earliest lateness of a step against when it was due, and the pause before the first step.
+void playOnce(QTextStream& out, const char* name, int run, const QList<SequenceRow>& rows)
 {
     TestContext t;
     t.document.table(0).setRows(rows);
@@ -69,7 +60,6 @@ Figures playOnce(const QList<SequenceRow>& rows)
     controls.ui.List1[0]->setGeometry(0, 0, 300, 600);
     controls.window.show();
     PlaybackController playback(t.ctx, controls.ui, ops);
-
     QEventLoop loop;
     QObject::connect(&playback, &PlaybackController::playingChanged, &loop, [&loop](bool playing) {
         if (!playing)
@@ -79,26 +69,35 @@ Figures playOnce(const QList<SequenceRow>& rows)
     loop.exec();
 
     // events: off, the shown rows, off.
-    Figures f;
     const QList<TimingOps::Event>& e = ops.events;
     const qint64 firstNs = e.at(1).ns;
-    f.pauseMs = double(firstNs - e.at(0).ns) / 1e6;
     qint64 dueNs = firstNs;
-    double sumLateMs = 0;
+    int steps = 0;
+    double sumLate = 0, worstLate = 0, earliest = 0;
     for (int i = 1; i < e.size(); ++i) {
-        const double lateMs = double(e.at(i).ns - dueNs) / 1e6;
-        sumLateMs += lateMs;
-        f.worstLateMs = std::max(f.worstLateMs, lateMs);
-        f.earliestMs = std::min(f.earliestMs, lateMs);
+        const double late = double(e.at(i).ns - dueNs) / 1e6;
+        sumLate += late;
+        worstLate = std::max(worstLate, late);
+        earliest = std::min(earliest, late);
         if (e.at(i).row != 0) {
-            ++f.steps;
+            ++steps;
             dueNs += Interval::toMilliseconds(rows.at(e.at(i).row - 1).interval) * 1'000'000;
         }
     }
-    f.meanLateMs = sumLateMs / double(e.size() - 1);
-    f.nominalMs = double(dueNs - firstNs) / 1e6;
-    f.totalMs = double(e.last().ns - firstNs) / 1e6;
-    return f;
+    const double nominal = double(dueNs - firstNs) / 1e6;
+    const double total = double(e.last().ns - firstNs) / 1e6;
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10\n")
+               .arg(QString::fromLatin1(name), -22)
+               .arg(run, 3)
+               .arg(steps, 6)
+               .arg(nominal, 11, 'f', 1)
+               .arg(total, 11, 'f', 1)
+               .arg(100.0 * (total - nominal) / nominal, 9, 'f', 3)
+               .arg(sumLate / double(e.size() - 1), 13, 'f', 2)
+               .arg(worstLate, 14, 'f', 2)
+               .arg(earliest, 12, 'f', 2)
+               .arg(double(firstNs - e.at(0).ns) / 1e6, 9, 'f', 1);
+    out.flush();
 }
 
 QList<SequenceRow> loopedRows()
@@ -135,21 +134,8 @@ int main(int argc, char** argv)
            " "
            "earliest ms  pause ms\n";
     for (const auto& c : cases) {
-        for (int run = 1; run <= runs; ++run) {
-            const Figures f = playOnce(c.rows);
-            out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10\n")
-                       .arg(QString::fromLatin1(c.name), -22)
-                       .arg(run, 3)
-                       .arg(f.steps, 6)
-                       .arg(f.nominalMs, 11, 'f', 1)
-                       .arg(f.totalMs, 11, 'f', 1)
-                       .arg(100.0 * (f.totalMs - f.nominalMs) / f.nominalMs, 9, 'f', 3)
-                       .arg(f.meanLateMs, 13, 'f', 2)
-                       .arg(f.worstLateMs, 14, 'f', 2)
-                       .arg(f.earliestMs, 12, 'f', 2)
-                       .arg(f.pauseMs, 9, 'f', 1);
-            out.flush();
-        }
+        for (int run = 1; run <= runs; ++run)
+            playOnce(out, c.name, run, c.rows);
     }
     return 0;
 }

@@ -200,84 +200,58 @@ private slots:
         f.views->pointerEvent(0, 10, 10, 1);
         for (int v = 1; v <= 4; ++v)
             QVERIFY(f.view(v)->outline().isEmpty());
-    }
-
-    void outlineOnlyWhenSwitchedOnAndNotForCentreLampsAfterAClick()
-    {
-        Fixture f;
-        f.vehicle("211");
-        f.outlineSwitch.setChecked(false);
-        f.move(2, 13);
-        QVERIFY(f.view(2)->outline().isEmpty());
-        QCOMPARE(f.view(2)->toolTip(), QStringLiteral("Blinker_L"));
-        f.click(2, 13);
-        QVERIFY(f.view(2)->outline().isEmpty());
-        QCOMPARE(f.t.ctx.lampState[1], std::uint8_t(1));
         // Centre lamps are outlined on both rear views, but not after a click.
-        f.outlineSwitch.setChecked(true);
         f.move(4, 33);
         QCOMPARE(f.view(3)->outline().size(), 1);
         QCOMPARE(f.view(4)->outline().size(), 1);
         f.click(4, 33);
-        QVERIFY(f.view(3)->outline().isEmpty());
-        QVERIFY(f.view(4)->outline().isEmpty());
-    }
-
-    void sixerOutlinesBothPartsOfItsRearLight()
-    {
-        Fixture f;
+        QVERIFY(f.view(3)->outline().isEmpty() && f.view(4)->outline().isEmpty());
+        // Switched off: no outline, the tooltip still follows.
+        f.outlineSwitch.setChecked(false);
+        f.move(2, 13);
+        QVERIFY(f.view(2)->outline().isEmpty());
+        QCOMPARE(f.view(2)->toolTip(), QStringLiteral("Blinker_L"));
+        // The 6er outlines both parts of its rear light.
+        f.outlineSwitch.setChecked(true);
         f.vehicle("431");
         f.move(3, 25);
         QCOMPARE(f.view(3)->toolTip(), QStringLiteral("Rückleuchte_LO_U"));
         QCOMPARE(f.view(3)->outline().size(), 2);
         f.click(3, 25);
-        QCOMPARE(f.t.ctx.lampState[2], std::uint8_t(4));
         QCOMPARE(f.views->shownPicture(3), f.base(3) + 6);
         QCOMPARE(f.view(3)->outline().size(), 2);
     }
 
-    void automaticAdvanceAfterALeftClick()
+    // With automatic advance a left click stores the step after a short wait; the window stays live.
+    void automaticAdvance()
     {
         Fixture f;
         f.vehicle("211");
         f.ui.chkAutomatichWeiter->setChecked(true);
-        f.window.show();
         f.click(2, 13, 2); // the right button: no advance
         QVERIFY(!f.views->advancePending());
         f.click(2, 5);
         QVERIFY(f.views->advancePending());
-        QCOMPARE(f.rows(), 0); // nothing yet: the window stays live
+        QCOMPARE(f.rows(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(f.rows(), 1, 2000);
         QCOMPARE(f.rowLamps(1), (LampBytes{0, 3, 0, 0}));
         QCOMPARE(f.t.ctx.lampState, (LampBytes{0, 0, 0, 0}));
         QVERIFY(!f.views->advancePending());
-    }
 
-    void secondClickDuringTheWaitMakesTheNextStep()
-    {
-        Fixture f;
-        f.vehicle("211");
-        f.ui.chkAutomatichWeiter->setChecked(true);
+        // A second click during the wait stores the first step at once and waits for its own.
         f.click(2, 13);
-        f.click(2, 5); // within the 200 ms
-        QCOMPARE(f.rows(), 1);
-        QCOMPARE(f.rowLamps(1), (LampBytes{0, 1, 0, 0}));
-        QTRY_COMPARE_WITH_TIMEOUT(f.rows(), 2, 2000);
-        QCOMPARE(f.rowLamps(2), (LampBytes{0, 2, 0, 0}));
-        QTest::qWait(300);
+        f.click(2, 5);
         QCOMPARE(f.rows(), 2);
-    }
+        QCOMPARE(f.rowLamps(2), (LampBytes{0, 1, 0, 0}));
+        QTRY_COMPARE_WITH_TIMEOUT(f.rows(), 3, 2000);
+        QCOMPARE(f.rowLamps(3), (LampBytes{0, 2, 0, 0}));
 
-    void savingByHandDuringTheWaitStoresOnce()
-    {
-        Fixture f;
-        f.vehicle("211");
-        f.ui.chkAutomatichWeiter->setChecked(true);
+        // Stored by hand during the wait: stored once.
         f.click(2, 13);
-        f.ops.appendStep(); // cmdWeiter pressed at once
+        f.ops.appendStep();
         QTest::qWait(400);
-        QCOMPARE(f.rows(), 1);
-        QCOMPARE(f.rowLamps(1), (LampBytes{0, 1, 0, 0}));
+        QCOMPARE(f.rows(), 4);
+        QCOMPARE(f.rowLamps(4), (LampBytes{0, 1, 0, 0}));
     }
 
     void showRowShowsTheFirstSelectedRowOnly()
@@ -297,12 +271,21 @@ private slots:
         f.ui.sliderZeitein->setValue(25);
         f.views->showRow();
         QCOMPARE(f.ui.labPos->text(), QStringLiteral("Position 2"));
-        QCOMPARE(f.ui.labZeitein->text(), Interval::fromSlider(25) + f.t.texts.text(76));
+        QCOMPARE(f.ui.labZeitein->text(), QStringLiteral("2,5") + f.t.texts.text(76)); // German: comma
         QCOMPARE(f.t.ctx.lampState, (LampBytes{0, 0, 8, 8}));
         QCOMPARE(f.views->shownPicture(3), f.base(3) + 8);
         QCOMPARE(f.views->shownPicture(4), f.base(4) + 8);
         // The table keeps the row as it was.
         QCOMPARE(f.rowLamps(2), (LampBytes{0, 0, 8, 0}));
+        // A click on a table row shows it; a missing picture is reported, and what was
+        // done before the failure stays.
+        f.t.document.setSelected(0, 1, true);
+        f.t.ctx.vehicle.viewPictureBase = {5000, 5000, 5000, 5000};
+        emit f.ui.List1[0]->clicked(f.t.document.table(0).index(0, 0));
+        QCOMPARE(f.t.prompter.shown.size(), 1);
+        QVERIFY(f.t.prompter.shown[0].text.contains(QStringLiteral("5001")));
+        QCOMPARE(f.ui.labPos->text(), QStringLiteral("Position 1"));
+        QCOMPARE(f.t.ctx.lampState, (LampBytes{1, 1, 1, 1}));
     }
 
     void showRowDisplayRules()
@@ -320,31 +303,6 @@ private slots:
         f.views->showRow();
         QCOMPARE(f.t.ctx.lampState[1], std::uint8_t(8));
         QCOMPARE(f.views->shownPicture(2), f.base(2) + 12);
-    }
-
-    void showRowReportsAMissingPicture()
-    {
-        Fixture f;
-        f.vehicle("211");
-        f.addRow({0, 1, 0, 0}, true);
-        f.t.ctx.vehicle.viewPictureBase = {5000, 5000, 5000, 5000};
-        f.views->showRow();
-        QCOMPARE(f.t.prompter.shown.size(), 1);
-        QVERIFY(f.t.prompter.shown[0].text.contains(QStringLiteral("5001")));
-        // What was done before the failure stays.
-        QCOMPARE(f.ui.labPos->text(), QStringLiteral("Position 1"));
-        QCOMPARE(f.t.ctx.lampState, (LampBytes{0, 1, 0, 0}));
-    }
-
-    void clickOnATableRowShowsIt()
-    {
-        Fixture f;
-        f.vehicle("211");
-        f.addRow({0, 0, 0, 0});
-        f.addRow({0, 1, 0, 0}, true);
-        emit f.ui.List1[0]->clicked(f.t.document.table(0).index(1, 0));
-        QCOMPARE(f.ui.labPos->text(), QStringLiteral("Position 2"));
-        QCOMPARE(f.views->shownPicture(2), f.base(2) + 1);
     }
 
     void areaDisplayUntilTheNextPicture()
