@@ -64,11 +64,28 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     m_fileCommands = new FileCommands(m_ctx, m_ui, *this, this);
     m_playback = new PlaybackController(m_ctx, m_ui, *this, this);
     m_module = new ModuleController(m_ctx, m_ui, *this, *m_connectDialog, this);
+    // The editing commands and cmdDaten are enabled only while they can act.
+    CommandEnabler& commands = m_sequenceEditor->commands();
+    connect(m_playback, &PlaybackController::playingChanged, &commands, &CommandEnabler::setPlaying);
+    connect(m_module, &ModuleController::busyChanged, &commands, &CommandEnabler::setUploading);
+    const VehicleOptions& options = m_parameterDialog->options();
+    const auto greeting = [cmds = &commands, opts = &options] {
+        cmds->setGreetingLight(opts->isChecked(VehicleOptions::Option::chkCommingHome_Auf));
+    };
+    connect(&options, &VehicleOptions::changed, &commands, greeting);
+    greeting();
     m_shell = new ShellActions(m_ctx, m_ui, this);
     m_comforts = new Comforts(m_ctx, *this);
     setAcceptDrops(true);
 
     connectMenus();
+    SequenceDocument& doc = m_ctx.document;
+    for (int k = 0; k < 2; ++k)
+        connect(&doc.table(k), &SequenceTableModel::contentChanged, this,
+                &MainWindow::scheduleModifiedRefresh);
+    connect(&doc, &SequenceDocument::contentReplaced, this, &MainWindow::scheduleModifiedRefresh);
+    connect(&doc, &SequenceDocument::fileNameChanged, this, &MainWindow::scheduleModifiedRefresh);
+    connect(m_fileCommands, &FileCommands::saved, this, &MainWindow::scheduleModifiedRefresh);
 }
 
 MainWindow::~MainWindow() = default;
@@ -227,11 +244,32 @@ void MainWindow::applyTexts(bool initial)
             QString::fromLatin1(Config::ApplicationTitle), Prompter::Icon::Exclamation);
     }
     m_comforts->applyTexts();
+    applyRunTimeTexts();
     if (auto* daytime = m_parameterDialog->findChild<QWidget*>(QStringLiteral("chkTagfahrlicht")))
         daytime->setToolTip(m_ctx.texts.text(203));
     if (m_ctx.languageName == QLatin1String("Deutsch") && initial)
         return;
     applyCaptionTable();
+}
+
+void MainWindow::applyRunTimeTexts()
+{
+    const LangText& t = m_ctx.texts;
+    const QLocale locale = languageLocale(m_ctx.languageName);
+    useQtTranslation(locale);
+    const QString point = locale.decimalPoint();
+    const QChar decimalPoint = point == QLatin1String(",") ? QLatin1Char(',') : QLatin1Char('.');
+    for (int k = 0; k < 2; ++k)
+        m_ctx.document.table(k).setDisplayTexts(t.text(224), t.text(225), decimalPoint);
+    // The duration lists: item 0 comes from the caption table, the rest from here.
+    for (const char* name : {"combBegrüßung", "combVerabschiedung"}) {
+        auto* list = m_parameterDialog->findChild<QComboBox*>(QString::fromUtf8(name));
+        if (!list || list->count() < 14)
+            continue;
+        list->setItemText(1, t.text(230));
+        for (int i = 2; i < 14; ++i)
+            list->setItemText(i, QStringLiteral("+ %1 ").arg((i - 1) * 10) + t.text(231));
+    }
 }
 
 void MainWindow::applyCaptionTable()
@@ -370,14 +408,31 @@ void MainWindow::modellauswahl()
         m_ui.picNummernschild_V->setGeometry(layout.plates->front);
         m_ui.picNummernschild_H->setGeometry(layout.plates->rear);
     }
-    setWindowTitle(QString::fromLatin1(Config::WindowTitlePrefix) + m_parameterDialog->selectionCaption());
+    refreshCaption();
 }
 
 void MainWindow::refreshCaption()
 {
-    // The document's name (see FileCommands), six blanks, the vehicle.
-    setWindowTitle(m_fileCommands->captionName() + QStringLiteral("      ") +
+    // The document's name (see FileCommands), six blanks, the vehicle; the
+    // desktop marks unsaved changes at the placeholder after the name.
+    setWindowTitle(m_fileCommands->captionName() + QStringLiteral("[*]      ") +
                    m_parameterDialog->selectionCaption());
+    refreshModified();
+}
+
+void MainWindow::refreshModified()
+{
+    m_modifiedPending = false;
+    setWindowModified(!SequenceFile::documentUnchanged(m_ctx.document));
+}
+
+void MainWindow::scheduleModifiedRefresh()
+{
+    // Many edits may come at once (a paste, an undo); the file is compared once.
+    if (m_modifiedPending)
+        return;
+    m_modifiedPending = true;
+    QTimer::singleShot(0, this, &MainWindow::refreshModified);
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -421,18 +476,31 @@ void MainWindow::runOneTimeSteps()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    m_ctx.settings.save(kSection, QStringLiteral("Slider"), QString::number(m_ui.sliderZeitein->value()));
-    m_playback->stop();
-    m_module->closePort();
+    // Both questions come before anything is torn down: a close given up
+    // leaves the upload, the playback, the port and the backup as they were.
+    if (m_module->isUploading() && !m_ctx.prompter.askYesNo(m_ctx.texts.text(219), QString())) {
+        event->ignore();
+        return;
+    }
     if (!SequenceFile::documentUnchanged(m_ctx.document)) {
-        if (m_ctx.prompter.askYesNo(m_ctx.texts.text(83), QString())) {
+        switch (m_ctx.prompter.askYesNoCancel(m_ctx.texts.text(83), QString())) {
+        case Prompter::Answer::Yes:
             // A cancelled or failed save keeps the window open, so no work is lost.
             if (!m_fileCommands->saveAs()) {
                 event->ignore();
                 return;
             }
+            break;
+        case Prompter::Answer::No:
+            break;
+        case Prompter::Answer::Cancel:
+            event->ignore();
+            return;
         }
     }
+    m_playback->stop();
+    m_module->closePort();
+    m_ctx.settings.save(kSection, QStringLiteral("Slider"), QString::number(m_ui.sliderZeitein->value()));
     m_parameterDialog->hide();
     m_infoDialog->hide();
     m_propertiesDialog->hide();

@@ -77,6 +77,12 @@ private:
     void applyDocumentVehicle();
     QString languageFile(const QString& name) const;
     void applyCaptionTable();
+    // Texts that are not captions of named controls: table headings, list
+    // items, the decimal separator shown, Qt's own dialogs.
+    void applyRunTimeTexts();
+    // The window's mark for unsaved changes.
+    void refreshModified();
+    void scheduleModifiedRefresh();
 
     AppContext& m_ctx;
     MainWindowUi m_ui;
@@ -97,4 +103,5 @@ private:
     bool m_firstRun = false;
     bool m_startupFileFailed = false;
     bool m_oneTimeStepsPending = false;
+    bool m_modifiedPending = false;
 };

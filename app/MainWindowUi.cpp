@@ -240,8 +240,8 @@ void MainWindowUi::setup(QMainWindow* window)
     Datei = bar->addMenu(QStringLiteral("Datei"));
     Datei->setObjectName(QStringLiteral("Datei"));
     const char* fileCaptions[] = {
-        "",         "Neu",         "Öffnen",       "Speichern", "Speichern unter", "Eigenschaften",
-        "Language", "Reg Löschen", "Modul Update", "Beenden"};
+        "",        "Neu",         "Öffnen",       "Speichern", "Speichern unter", "Eigenschaften",
+        "Sprache", "Reg Löschen", "Modul Update", "Beenden"};
     for (int i = 1; i <= 9; ++i) {
         const QString caption = QString::fromUtf8(fileCaptions[i]);
         if (i == 6) {
@@ -304,7 +304,7 @@ void MainWindowUi::setup(QMainWindow* window)
     Info = bar->addMenu(QStringLiteral("Info"));
     Info->setObjectName(QStringLiteral("Info"));
     M_Type = action(Info, QStringLiteral("M_Type"), QStringLiteral("Modul-Typ auslesen"));
-    About = action(Info, QStringLiteral("About"), QStringLiteral("About"));
+    About = action(Info, QStringLiteral("About"), QStringLiteral("Über"));
 
     Help_Menu = bar->addMenu(QStringLiteral("Hilfe"));
     Help_Menu->setObjectName(QStringLiteral("Help_Menu"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "views/PictureBook.h"
+
 #include <QList>
 #include <array>
 
@@ -24,8 +26,8 @@ class CarViewWidget;
 struct MainWindowUi
 {
     // Size of one car view in pixels.
-    static constexpr int ViewWidth = 195;
-    static constexpr int ViewHeight = 269;
+    static constexpr int ViewWidth = PictureBook::Width;
+    static constexpr int ViewHeight = PictureBook::Height;
 
     QWidget* central = nullptr;
 

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "core/AppContext.h"
@@ -12,21 +13,37 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QTextStream>
 
 int main(int argc, char* argv[])
 {
+    const QString version = QStringLiteral("%1.%2.%3")
+                                .arg(VANTOR_VERSION_MAJOR)
+                                .arg(VANTOR_VERSION_MINOR)
+                                .arg(VANTOR_VERSION_PATCH);
+    {
+        // --help and --version are answered without a window, so they work without a display.
+        QStringList given;
+        for (int i = 1; i < argc; ++i)
+            given.append(QString::fromLocal8Bit(argv[i]));
+        const CommandLine::Action action = parseCommandLine(given).action;
+        if (action != CommandLine::Action::Open) {
+            QCoreApplication core(argc, argv);
+            QTextStream out(stdout);
+            if (action == CommandLine::Action::Help)
+                out << commandLineHelp();
+            else
+                out << "vantor " << version << '\n';
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(Config::ApplicationTitle));
     QApplication::setApplicationDisplayName(QString::fromLatin1(Config::ApplicationTitle));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(VANTOR_VERSION_MAJOR)
-                                            .arg(VANTOR_VERSION_MINOR)
-                                            .arg(VANTOR_VERSION_PATCH));
+    QApplication::setApplicationVersion(version);
 
     // The whole command line names one sequence file, blanks included.
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
-    const QString commandLine = arguments.join(QLatin1Char(' ')).trimmed();
+    const QString commandLine = parseCommandLine(QApplication::arguments().mid(1)).fileName;
 
     SettingsStore settings;
     LangText texts;

@@ -23,10 +23,13 @@ QList<CaptionEntry> buildTable()
     add(t, main, QStringLiteral("Datei"), 1);
     for (int i = 1; i <= 5; ++i)
         add(t, main, idx("Menu", i), 1 + i);
+    add(t, main, idx("Menu", 6), 232);
     add(t, main, idx("Menu", 8), 7);
+    add(t, main, idx("Menu", 9), 226);
     const char* menus[] = {"Connect", "Konfig", "Info", "M_Type", "About", "Help_Menu", "Help", "Bereich"};
+    const int menuTexts[] = {8, 9, 10, 11, 233, 13, 14, 15};
     for (int i = 0; i < 8; ++i)
-        add(t, main, QString::fromUtf8(menus[i]), 8 + i);
+        add(t, main, QString::fromUtf8(menus[i]), menuTexts[i]);
     for (int i = 1; i <= 4; ++i)
         add(t, main, idx("List_1", i), 15 + i);
     const char* buttons[] = {"cmdSilulation",     "cmdSimWeiter", "cmdLichtaus", "cmdÄndern",
@@ -77,6 +80,7 @@ QList<CaptionEntry> buildTable()
     t.append({QString::fromUtf8(param), QStringLiteral("chkSpiegel_Lang"), 156, 177, Kind::WithSuffixText});
     add(t, param, QStringLiteral("Frame4"), 152);
     add(t, param, QStringLiteral("chkVebel_vorne_vertauschen"), 204);
+    add(t, param, QStringLiteral("E6x_LCI_Modul"), 229);
     t.append({QString::fromUtf8(param), QStringLiteral("combBegrüßung"), 157, 0, Kind::FirstListItem});
     t.append({QString::fromUtf8(param), QStringLiteral("combVerabschiedung"), 157, 0, Kind::FirstListItem});
 

@@ -1,7 +1,11 @@
 #include "core/LangText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTranslator>
 
 namespace {
 // Windows-1252 differs from Latin-1 only in 0x80 to 0x9F.
@@ -118,4 +122,39 @@ QStringList scanLanguageNames(const QString& folder, int limit)
             names.append(entry.section(QLatin1Char('.'), 0, 0));
     }
     return names;
+}
+
+QLocale languageLocale(const QString& languageName)
+{
+    const QString name = languageName.trimmed();
+    for (const QLocale& locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        const QLocale::Language language = locale.language();
+        if (language == QLocale::C)
+            continue;
+        if (name.compare(QLocale::languageToString(language), Qt::CaseInsensitive) == 0 ||
+            name.compare(locale.nativeLanguageName(), Qt::CaseInsensitive) == 0)
+            return QLocale(language);
+    }
+    return QLocale(QLocale::English);
+}
+
+bool useQtTranslation(const QLocale& locale)
+{
+    static QPointer<QTranslator> installed;
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+    }
+    if (!QCoreApplication::instance())
+        return false;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    installed = translator;
+    return true;
 }

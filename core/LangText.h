@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +13,7 @@ class LangText
 {
 public:
     // The highest text number the program uses; every language file must reach it.
-    static constexpr int HighestTextNumber = 212;
+    static constexpr int HighestTextNumber = 259;
 
     LangText();
 
@@ -44,3 +45,12 @@ private:
 // The language files in a folder: for every entry whose name ends in ".zfl",
 // the part of its name before the first dot, in the order of the names.
 QStringList scanLanguageNames(const QString& folder, int limit = 255);
+
+// The locale of a language file's name, in the language's own name or in
+// English ("Deutsch" and "German" give German); English when none matches.
+QLocale languageLocale(const QString& languageName);
+
+// Installs Qt's own translations (the buttons of message boxes, the file
+// dialogs) for the locale in place of the ones installed before. False when
+// Qt has none for it; Qt's built-in English then stands.
+bool useQtTranslation(const QLocale& locale);

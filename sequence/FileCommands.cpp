@@ -9,6 +9,7 @@
 #include "ui/WindowOps.h"
 #include "vehicle/ParameterDialog.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QWidget>
@@ -46,9 +47,15 @@ bool FileCommands::offerToSave()
 {
     if (SequenceFile::documentUnchanged(m_ctx.document))
         return true;
-    if (!m_ctx.prompter.askYesNo(m_ctx.texts.text(90), QString()))
+    switch (m_ctx.prompter.askYesNoCancel(m_ctx.texts.text(90), QString())) {
+    case Prompter::Answer::Yes:
+        return save();
+    case Prompter::Answer::No:
         return true;
-    return save();
+    case Prompter::Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 bool FileCommands::newDocument()
@@ -82,37 +89,54 @@ bool FileCommands::openFile(const QString& fileName)
 
 bool FileCommands::load(const QString& fileName)
 {
-    SequenceDocument& doc = m_ctx.document;
-    if (SequenceFile::read(fileName, doc, true) != SequenceFile::ReadStatus::Ok) {
-        // The document is now new and empty; the refused file is left alone.
-        setCaptionName(NewName);
-        m_ctx.prompter.message(m_ctx.texts.text(88), m_ctx.texts.text(82), Prompter::Icon::Exclamation);
+    // The file is read and checked before it replaces anything, so a file
+    // that cannot be read leaves the open document as it was.
+    const SequenceFile::ReadResult read = SequenceFile::readContent(fileName, true);
+    if (read.status != SequenceFile::ReadStatus::Ok) {
+        reportUnreadable(fileName, read.status);
         return false;
     }
-    if (ParameterDialog* dialog = parameterDialog())
-        dialog->applyDocumentVehicle();
-    m_ops.modellauswahl();
+    show(read.content, fileName);
     setCaptionName(fileName);
-    m_ops.lichtAus();
     emit opened(fileName);
     return true;
 }
 
 bool FileCommands::openCopy(const QString& copyFile, const QString& fileName)
 {
-    SequenceDocument& doc = m_ctx.document;
-    if (SequenceFile::read(copyFile, doc, true) != SequenceFile::ReadStatus::Ok) {
-        setCaptionName(NewName);
-        m_ctx.prompter.message(m_ctx.texts.text(88), m_ctx.texts.text(82), Prompter::Icon::Exclamation);
+    const SequenceFile::ReadResult read = SequenceFile::readContent(copyFile, true);
+    if (read.status != SequenceFile::ReadStatus::Ok) {
+        reportUnreadable(copyFile, read.status);
         return false;
     }
+    show(read.content, fileName);
+    setCaptionName(fileName.isEmpty() ? NewName : fileName);
+    return true;
+}
+
+void FileCommands::show(const SequenceContent& content, const QString& fileName)
+{
+    SequenceDocument& doc = m_ctx.document;
+    doc.setContent(content);
     doc.setFileName(fileName);
     if (ParameterDialog* dialog = parameterDialog())
         dialog->applyDocumentVehicle();
     m_ops.modellauswahl();
-    setCaptionName(fileName.isEmpty() ? NewName : fileName);
     m_ops.lichtAus();
-    return true;
+}
+
+void FileCommands::reportUnreadable(const QString& fileName, SequenceFile::ReadStatus status)
+{
+    const LangText& t = m_ctx.texts;
+    int reason = UnreadableText + 1; // cannot be opened
+    if (status == SequenceFile::ReadStatus::ChecksumMismatch)
+        reason = UnreadableText + 2;
+    else if (status == SequenceFile::ReadStatus::Damaged)
+        reason = UnreadableText + 3;
+    const QString crLf = QStringLiteral("\r\n");
+    m_ctx.prompter.message(t.text(UnreadableText) + crLf + QDir::toNativeSeparators(fileName) + crLf + crLf +
+                               t.text(reason),
+                           t.text(82), Prompter::Icon::Exclamation);
 }
 
 bool FileCommands::save()

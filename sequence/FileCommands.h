@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sequence/SequenceFile.h"
+
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -16,12 +18,17 @@ class FileCommands : public QObject
 public:
     // The language text that says a save failed and the document was kept.
     static constexpr int SaveFailedText = 145;
+    // A file that cannot be opened: "could not be read" before its name; the
+    // three texts after it give the reason (cannot open, checksum, content).
+    static constexpr int UnreadableText = 220;
 
     FileCommands(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent = nullptr);
 
     // Each returns true when it ran to its end (not cancelled, not failed).
-    // New and Open first offer to save a changed document; when that save is
-    // cancelled or fails they stop, so no work is lost.
+    // New and Open first ask whether a changed document is to be saved (Yes,
+    // No, Cancel); Cancel, or a save that is cancelled or fails, stops them,
+    // so no work is lost. A file that cannot be read replaces nothing: the
+    // open document stays as it was and a message names the file and why.
     bool newDocument();
     bool open();
     // Open without the dialog (a recent file, a file dropped on the window):
@@ -29,7 +36,8 @@ public:
     bool openFile(const QString& fileName);
     // Reads a copy of a document (a backup) and gives the document the name
     // it had, fileName (empty: untitled). Nothing is asked; the document then
-    // differs from its file until it is saved.
+    // differs from its file until it is saved. A copy that cannot be read
+    // replaces nothing.
     bool openCopy(const QString& copyFile, const QString& fileName);
     // Saves under the document's name while that file exists, else as Save As.
     // A failed save says so and keeps the document, its name and its rows.
@@ -47,6 +55,9 @@ signals:
 
 private:
     bool load(const QString& fileName);
+    // Puts content that was read and checked in place of the document.
+    void show(const SequenceContent& content, const QString& fileName);
+    void reportUnreadable(const QString& fileName, SequenceFile::ReadStatus status);
     // False when the user wanted the changes saved and they were not.
     bool offerToSave();
     std::optional<QString> askSaveName();

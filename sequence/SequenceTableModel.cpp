@@ -17,16 +17,33 @@ QVariant SequenceTableModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= count())
         return {};
     const SequenceRow& r = m_rows.at(index.row());
-    if (role == Qt::DisplayRole)
-        return index.column() == IntervalColumn ? r.interval : r.loopMarker;
-    return {};
+    if (role != Qt::DisplayRole)
+        return {};
+    if (index.column() != IntervalColumn)
+        return r.loopMarker;
+    QString shown = r.interval;
+    for (QChar& c : shown) {
+        if (c == QLatin1Char(',') || c == QLatin1Char('.'))
+            c = m_decimalPoint;
+    }
+    return shown;
 }
 
 QVariant SequenceTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return section == IntervalColumn ? QStringLiteral("Intervall") : QStringLiteral("Schleife");
+    return section == IntervalColumn ? m_intervalHeading : m_loopHeading;
+}
+
+void SequenceTableModel::setDisplayTexts(const QString& interval, const QString& loop, QChar decimalPoint)
+{
+    m_intervalHeading = interval;
+    m_loopHeading = loop;
+    m_decimalPoint = decimalPoint;
+    emit headerDataChanged(Qt::Horizontal, 0, 1);
+    if (!m_rows.isEmpty())
+        emit dataChanged(index(0, IntervalColumn), index(int(m_rows.size()) - 1, IntervalColumn));
 }
 
 const SequenceRow& SequenceTableModel::row(int j) const

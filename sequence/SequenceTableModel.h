@@ -25,6 +25,9 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // Column headings and the decimal separator intervals are shown with, in
+    // the program's language; the rows keep the text they were given.
+    void setDisplayTexts(const QString& interval, const QString& loop, QChar decimalPoint);
 
     // 1-based access. Rows outside 1..count are a programming error.
     int count() const { return int(m_rows.size()); }
@@ -56,4 +59,7 @@ private:
     bool valid(int j) const { return j >= 1 && j <= count(); }
     void rowChanged(int j);
     QList<SequenceRow> m_rows;
+    QString m_intervalHeading = QStringLiteral("Intervall");
+    QString m_loopHeading = QStringLiteral("Schleife");
+    QChar m_decimalPoint = QLatin1Char(',');
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -73,21 +74,24 @@ std::optional<QString> WidgetPrompter::askText(const QString& prompt, const QStr
 
 std::optional<QString> WidgetPrompter::openFileName(const QString& title, const QString& filter)
 {
-    const QString name = QFileDialog::getOpenFileName(m_parent, title, QString(), filter);
+    const QString name = QFileDialog::getOpenFileName(m_parent, title, m_lastFolder, filter);
     if (name.isEmpty())
         return std::nullopt;
+    m_lastFolder = QFileInfo(name).absolutePath();
     return name;
 }
 
 std::optional<QString> WidgetPrompter::saveFileName(const QString& title, const QString& filter,
                                                     const QString& defaultSuffix)
 {
-    QFileDialog dialog(m_parent, title, QString(), filter);
+    QFileDialog dialog(m_parent, title, m_lastFolder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    const QString name = dialog.selectedFiles().constFirst();
+    m_lastFolder = QFileInfo(name).absolutePath();
+    return name;
 }
 
 void WidgetPrompter::beep()

@@ -2,6 +2,8 @@
 
 #include "core/Prompter.h"
 
+#include <QString>
+
 class QWidget;
 
 // The real dialogs, parented to a window.
@@ -23,4 +25,6 @@ public:
 
 private:
     QWidget* m_parent;
+    // The file dialogs open where the last one was left.
+    QString m_lastFolder;
 };

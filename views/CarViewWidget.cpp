@@ -1,6 +1,6 @@
 #include "views/CarViewWidget.h"
 
-#include "app/MainWindowUi.h"
+#include "views/PictureBook.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -35,7 +35,7 @@ int buttonNumber(Qt::MouseButton button)
 
 CarViewWidget::CarViewWidget(int viewNumber, QWidget* parent) : QWidget(parent), m_viewNumber(viewNumber)
 {
-    setFixedSize(MainWindowUi::ViewWidth, MainWindowUi::ViewHeight);
+    setFixedSize(PictureBook::Width, PictureBook::Height);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -65,7 +65,7 @@ void CarViewWidget::addAreaBoxes(const QList<QRectF>& rects)
 
 QSize CarViewWidget::sizeHint() const
 {
-    return {MainWindowUi::ViewWidth, MainWindowUi::ViewHeight};
+    return {PictureBook::Width, PictureBook::Height};
 }
 
 void CarViewWidget::paintEvent(QPaintEvent*)

@@ -1,6 +1,8 @@
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "core/LangText.h"
+#include "sequence/SequenceFile.h"
 #include "shell/PropertiesDialog.h"
 #include "tests/support/TestContext.h"
 #include "vehicle/ParameterDialog.h"
@@ -10,8 +12,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -46,13 +50,14 @@ class TestStartup : public QObject
 {
     Q_OBJECT
 private slots:
-    void loadsInOrder()
+    // Only a command line that is exactly an option is one; anything else names the file.
+    void commandLineIsOneFileOrOneOption()
     {
-        TestContext t;
-        MainWindow window(t.ctx);
-        QCOMPARE(window.load(QString()), 3000);
-        QCOMPARE(window.loadSteps(), (QStringList{"developer mode", "vehicle catalogue", "language",
-                                                  "command line", "settings", "vehicle"}));
+        QCOMPARE(parseCommandLine({"--help"}).action, CommandLine::Action::Help);
+        QCOMPARE(parseCommandLine({"-v"}).action, CommandLine::Action::Version);
+        QCOMPARE(parseCommandLine({"/tmp/Mein", "--help", "Licht.zfx"}).fileName,
+                 QStringLiteral("/tmp/Mein --help Licht.zfx"));
+        QCOMPARE(parseCommandLine({"--version.zfx"}).fileName, QStringLiteral("--version.zfx"));
     }
 
     void emptyStoreGivesDefaults()
@@ -67,7 +72,7 @@ private slots:
         QCOMPARE(t.ctx.module.portNumber, 1);
         QCOMPARE(ui.labPort->text(), QStringLiteral(" Port: 1"));
         QCOMPARE(ui.sliderZeitein->value(), 1);
-        QCOMPARE(ui.labZeitein->text(), QLocale().toString(0.1) + QStringLiteral(" Sec ein/aus"));
+        QCOMPARE(ui.labZeitein->text(), QStringLiteral("0,1 Sec ein/aus"));
         QVERIFY(!ui.chkAutomatichWeiter->isChecked());
         QVERIFY(!window.propertiesDialog().chkAuto()->isChecked());
         QVERIFY(window.propertiesDialog().chkAktivierung()->isChecked());
@@ -108,7 +113,7 @@ private slots:
         QVERIFY(ui.chkAutomatichWeiter->isChecked());
         QVERIFY(!window.propertiesDialog().chkAktivierung()->isChecked());
         QCOMPARE(ui.sliderZeitein->value(), 25);
-        QCOMPARE(ui.labZeitein->text(), QLocale().toString(2.5) + QStringLiteral(" Sec ein/aus"));
+        QCOMPARE(ui.labZeitein->text(), QStringLiteral("2,5 Sec ein/aus"));
         QCOMPARE(
             window.parameterDialog().findChild<QComboBox*>(QStringLiteral("combBegrüßung"))->currentIndex(),
             7);
@@ -131,13 +136,9 @@ private slots:
         const LangText en = englishTexts();
         MainWindowUi& ui = window.ui();
         QCOMPARE(ui.Datei->title(), en.text(1));
-        QCOMPARE(ui.Menu[4]->text(), en.text(5));
         QCOMPARE(ui.cmdExit->text(), en.text(30));
-        QCOMPARE(ui.cmdSilulation->text(), en.text(20));
         QCOMPARE(ui.optAuf_Zu[1]->text(), en.text(36));
         QCOMPARE(ui.Frame1->title(), en.text(62));
-        QCOMPARE(ui.Frame2->title(), en.text(63));
-        QCOMPARE(ui.Frame6->title(), en.text(67));
         QCOMPARE(ui.List_1[4]->text(), en.text(19));
         QCOMPARE(ui.Konfig->text(), en.text(9));
         QCOMPARE(window.propertiesDialog().windowTitle(), en.text(6));
@@ -146,9 +147,24 @@ private slots:
                  en.text(157));
         QCOMPARE(window.parameterDialog().findChild<QWidget*>(QStringLiteral("chkTagfahrlicht"))->toolTip(),
                  en.text(203));
-        // The design-time captions of these entries stay.
-        QCOMPARE(ui.Menu[9]->text(), QStringLiteral("Beenden"));
+        // No German is left in the menu, the tables, the vehicle window or the title.
+        QCOMPARE(ui.Menu[9]->text(), QStringLiteral("Exit"));
         QCOMPARE(ui.Menu[6]->text(), QStringLiteral("Language"));
+        QCOMPARE(ui.About->text(), QStringLiteral("About"));
+        SequenceTableModel& table = t.document.table(0);
+        QCOMPARE(table.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Interval"));
+        QCOMPARE(table.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Loop"));
+        const auto* greeting =
+            window.parameterDialog().findChild<QComboBox*>(QStringLiteral("combBegrüßung"));
+        QCOMPARE(greeting->itemText(2), QStringLiteral("+ 10 sec."));
+        QCOMPARE(window.parameterDialog().findChild<QCheckBox*>(QStringLiteral("E6x_LCI_Modul"))->text(),
+                 en.text(229));
+        QVERIFY(window.windowTitle().contains(QStringLiteral("Vehicle:  ")));
+        // Numbers are shown with a decimal point; the rows keep their text for the file.
+        QCOMPARE(ui.labZeitein->text(), QStringLiteral("0.1") + en.text(76));
+        table.appendRow({QStringLiteral("0,5"), QString(), {1, 0, 0, 0}});
+        QCOMPARE(table.data(table.index(0, 0), Qt::DisplayRole).toString(), QStringLiteral("0.5"));
+        QCOMPARE(table.row(1).interval, QStringLiteral("0,5"));
         // The language menu lists the files and checks the current one.
         QStringList items;
         for (QAction* a : std::as_const(ui.Auswahl)) {
@@ -159,13 +175,26 @@ private slots:
         QVERIFY(t.prompter.shown.isEmpty());
     }
 
+    // Also a file named on the command line keeps its name in the title.
     void switchingLanguageFromTheMenu()
     {
         TestContext t;
+        const QString file = t.dir.filePath(QStringLiteral("Start.zfx"));
+        QVERIFY(SequenceFile::write(file, SequenceDocument()));
         MainWindow window(t.ctx);
-        window.load(QString());
+        window.load(file);
+        QVERIFY(window.windowTitle().startsWith(file + QStringLiteral("[*]      ")));
         QCOMPARE(window.ui().cmdExit->text(), QStringLiteral("Beenden"));
+        QCOMPARE(window.ui().Menu[6]->text(), QStringLiteral("Sprache"));
+        QCOMPARE(window.ui().About->text(), QStringLiteral("Über"));
+        // Qt's own buttons follow, where Qt has the translation.
+        const bool qtGerman = QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                                            QStringLiteral("/qtbase_de.qm"));
+        if (qtGerman)
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
         window.auswahlClick(2);
+        QVERIFY(window.windowTitle().startsWith(file + QStringLiteral("[*]      ")));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
         QCOMPARE(t.settings.get(QStringLiteral("Language")), QStringLiteral("English"));
         QCOMPARE(window.ui().cmdExit->text(), englishTexts().text(30));
         QVERIFY(window.ui().Auswahl.at(1)->isChecked());
@@ -216,18 +245,23 @@ private slots:
         QCOMPARE(t.settings.get(QStringLiteral("Slider")), QStringLiteral("17"));
         QVERIFY(t.prompter.shown.isEmpty());
 
-        // A changed document asks once; answering Yes and then cancelling the
-        // save keeps the window open.
+        // A changed document asks; Cancel keeps everything as it was, and so
+        // does Yes with the save then cancelled.
         window.show();
+        window.parameterDialog().show();
+        window.ui().sliderZeitein->setValue(18);
         t.document.table(0).appendRow({QStringLiteral("0,5"), QString(), {1, 0, 0, 0}});
-        t.prompter.yesNoAnswers.enqueue(true);
+        QVERIFY(!window.close());
+        QVERIFY(window.parameterDialog().isVisible());
+        QCOMPARE(t.settings.get(QStringLiteral("Slider")), QStringLiteral("17"));
+        t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::Yes);
         QVERIFY(!window.close());
         QVERIFY(window.isVisible());
-        QCOMPARE(t.prompter.shown.first().text, t.texts.text(83));
+        QCOMPARE(t.prompter.texts(), (QStringList{t.texts.text(83), t.texts.text(83), QString()}));
 
         // Answering No closes without saving.
         t.prompter.clear();
-        t.prompter.yesNoAnswers.enqueue(false);
+        t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::No);
         QVERIFY(window.close());
         QCOMPARE(t.prompter.shown.size(), 1);
     }

@@ -223,12 +223,12 @@ private slots:
         QVERIFY(w.ui->Undo->isEnabled());
 
         // New and Open start a new history.
-        w.t.prompter.yesNoAnswers.enqueue(false);
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::No);
         w.key(Qt::Key_N, Qt::ControlModifier);
         QVERIFY(w.doc().isEmpty());
         QVERIFY(!w.ui->Undo->isEnabled());
         w.appendStep({1, 0, 0, 0});
-        w.t.prompter.yesNoAnswers.enqueue(false);
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::No);
         w.t.prompter.fileAnswers.enqueue(writeShow(w.path(QStringLiteral("Open.zfx")), 2));
         w.key(Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(w.doc().table(0).count(), 2);
@@ -248,7 +248,7 @@ private slots:
         w.key(Qt::Key_Delete);
         QCOMPARE(w.said(), QStringList{w.t.texts.text(80)});
         QCOMPARE(doc.table(0).count(), 4);
-        select(doc, 0, {}, 2);
+        select(doc, 0, {2}, 2);
         w.key(Qt::Key_Insert);
         QCOMPARE(doc.table(0).count(), 5);
         QCOMPARE(doc.table(0).row(2).lamps, (std::array<std::uint8_t, 4>{}));
@@ -293,6 +293,7 @@ private slots:
         w.t.prompter.clear();
         w.key(Qt::Key_S, Qt::ControlModifier);
         w.key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::No);
         w.key(Qt::Key_O, Qt::ControlModifier); // asks to save first (No), then the dialog
         using Kind = ScriptedPrompter::Shown::Kind;
         QList<Kind> kinds;
@@ -342,11 +343,15 @@ private slots:
         QCOMPARE(w.recentShown(), QStringList{a});
         QCOMPARE(w.doc().fileName(), a);
 
-        // An existing one opens as Open does: a changed document is offered for saving first.
+        // An existing one opens as Open does: a changed document is offered for
+        // saving first, and Escape (Cancel) keeps it.
         w.appendStep({2, 0, 0, 0});
         w.t.prompter.clear();
         w.ui->Recent[0]->trigger();
         QCOMPARE(w.said(), QStringList{w.t.texts.text(90)});
+        QCOMPARE(w.doc().table(0).count(), 2);
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::No);
+        w.ui->Recent[0]->trigger();
         QCOMPARE(w.doc().table(0).count(), 1);
         QVERIFY(SequenceFile::documentUnchanged(w.doc()));
 
@@ -370,7 +375,7 @@ private slots:
 
         // The same question as Open, once the drop has ended.
         w.appendStep({1, 0, 0, 0});
-        w.t.prompter.yesNoAnswers.enqueue(false);
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::No);
         QDropEvent dropped(QPointF(100, 100), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(w.window.get(), &dropped);
         QCOMPARE(w.doc().table(0).count(), 1);
@@ -400,7 +405,7 @@ private slots:
         // A normal close removes it and the lock.
         w.appendStep({2, 0, 0, 0});
         QVERIFY(backup.update());
-        w.t.prompter.yesNoAnswers.enqueue(false); // do not save
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::No); // do not save
         QVERIFY(w.window->close());
         QVERIFY(!QFile::exists(backup.backupFile()));
         QVERIFY(!QFile::exists(backup.lockFile()));
@@ -438,7 +443,8 @@ private slots:
         QCOMPARE(w.doc().table(0).rows(), unsaved);
         QCOMPARE(w.doc().fileName(), file);
         QVERIFY(!SequenceFile::documentUnchanged(w.doc()));
-        QVERIFY(w.window->windowTitle().startsWith(file + QStringLiteral("      ")));
+        QVERIFY(w.window->windowTitle().startsWith(file + QStringLiteral("[*]      ")));
+        QVERIFY(w.window->isWindowModified());
         // The restored work is still protected until it is saved.
         QVERIFY(QFile::exists(w.backup().backupFile()));
         QVERIFY(!w.ui->Undo->isEnabled());

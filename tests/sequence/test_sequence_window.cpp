@@ -8,6 +8,7 @@
 #include "vehicle/ParameterDialog.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -42,7 +43,7 @@ struct Window
     QString path(const QString& name) const { return t.dir.filePath(name); }
     QString caption(const QString& name) const
     {
-        return name + Blanks + window->parameterDialog().selectionCaption();
+        return name + QStringLiteral("[*]") + Blanks + window->parameterDialog().selectionCaption();
     }
     void menu(int index) { ui->Menu[std::size_t(index)]->trigger(); }
     // A document saved under name with rows in both tables.
@@ -76,7 +77,8 @@ private slots:
 
         Window w;
         w.ui->sliderZeitein->setValue(7);
-        QCOMPARE(w.ui->labZeitein->text(), Interval::fromSlider(7) + w.t.texts.text(76));
+        // The label writes the program's language, whatever the system's locale.
+        QCOMPARE(w.ui->labZeitein->text(), QStringLiteral("0,7") + w.t.texts.text(76));
     }
 
     void editingButtons()
@@ -130,25 +132,39 @@ private slots:
         QCOMPARE(w.t.prompter.shown.last().text, w.t.texts.text(80));
     }
 
-    void tableMenu()
+    // Commands are enabled where they can act; the marked row is shown however
+    // it was marked, with its own interval on the slider.
+    void tableMenuAndTheMarkedRow()
     {
         Window w;
         SequenceDocument& doc = w.t.document;
-        SequenceEditor& editor = w.window->sequenceEditor();
-        QVERIFY(!editor.prepareTableMenu()); // an empty table has no menu
+        QVERIFY(!w.window->sequenceEditor().prepareTableMenu()); // an empty table has no menu
+        QVERIFY(!w.ui->cmdDaten->isEnabled());                   // nothing to send
         fill(doc, 0, 3);
-        QVERIFY(editor.prepareTableMenu());
-        QVERIFY(!w.ui->List_1[3]->isEnabled() && !w.ui->List_1[4]->isEnabled());
-        QVERIFY(w.ui->List_1[1]->isEnabled() && w.ui->List_1[2]->isEnabled());
-        select(doc, 0, {2}, 2);
+        QVERIFY(w.ui->cmdDaten->isEnabled());
+        QVERIFY(!w.ui->List_1[1]->isEnabled() && !w.ui->List_1[3]->isEnabled() &&
+                !w.ui->List_1[4]->isEnabled());
+        QVERIFY(!w.ui->cmdAendern->isEnabled() && !w.ui->cmdLoeschen->isEnabled());
+        w.window->show();
+        QTreeView* list = w.ui->List1[0];
+        QTest::mouseClick(list->viewport(), Qt::RightButton, {},
+                          list->visualRect(doc.table(0).index(1, 0)).center());
+        QCOMPARE(w.ui->labPos->text(), QStringLiteral("Position 2"));
+        QCOMPARE(w.ui->sliderZeitein->value(), 25);
+        QVERIFY(w.ui->cmdAendern->isEnabled() && !w.ui->List_1[3]->isEnabled());
         w.ui->List_1[1]->trigger();
-        QVERIFY(editor.prepareTableMenu());
         QVERIFY(w.ui->List_1[3]->isEnabled() && w.ui->List_1[4]->isEnabled());
         w.ui->List_1[4]->trigger();
+        // Pasted at the marked row, the pasted row is the one shown.
+        select(doc, 0, {1}, 1);
         w.ui->List_1[3]->trigger();
-        QCOMPARE(doc.table(0).rows(), (QList<SequenceRow>{row(1), row(2), row(2), row(3), row(2)}));
+        QCOMPARE(doc.table(0).rows(), (QList<SequenceRow>{row(2), row(1), row(2), row(3), row(2)}));
+        QCOMPARE(w.ui->labPos->text(), QStringLiteral("Position 1"));
+        QCOMPARE(w.ui->sliderZeitein->value(), 25);
+        QCOMPARE(w.t.ctx.lampState, row(2).lamps);
         w.ui->List_1[2]->trigger();
         QCOMPARE(doc.table(0).count(), 4);
+        QCOMPARE(w.ui->labPos->text(), QStringLiteral("Position 0"));
     }
 
     void newAsksOnlyForChanges()
@@ -160,14 +176,18 @@ private slots:
         QCOMPARE(w.window->windowTitle(), w.caption(QStringLiteral("Neu")));
         QCOMPARE(w.ui->labPos->text(), QStringLiteral("Position 0"));
 
+        // Escape (Cancel) changes nothing; No discards the changes.
         fill(w.t.document, 1, 1);
-        w.menu(1); // answered No
+        w.menu(1);
         QCOMPARE(w.t.prompter.texts(), QStringList{w.t.texts.text(90)});
+        QCOMPARE(w.t.document.table(1).count(), 1);
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::No);
+        w.menu(1);
         QVERIFY(w.t.document.isEmpty());
 
         // Yes saves first; the save then names the file.
         fill(w.t.document, 0, 2);
-        w.t.prompter.yesNoAnswers.enqueue(true);
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::Yes);
         w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("Erst.zfx")));
         w.menu(1);
         QVERIFY(w.t.document.isEmpty() && w.t.document.isUntitled());
@@ -183,11 +203,11 @@ private slots:
         fill(w.t.document, 0, 2);
         const QString file = w.savedFile(QStringLiteral("Andere.zfx"));
         // New: Yes, then the save dialog is cancelled.
-        w.t.prompter.yesNoAnswers.enqueue(true);
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::Yes);
         w.menu(1);
         QCOMPARE(w.t.document.table(0).rows(), rows(2));
         // Open: Yes, then the save fails.
-        w.t.prompter.yesNoAnswers.enqueue(true);
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::Yes);
         w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("kein/Ordner.zfx")));
         w.t.prompter.fileAnswers.enqueue(file);
         w.menu(2);
@@ -222,8 +242,15 @@ private slots:
         QCOMPARE(w.t.document.vehicleCode(), QStringLiteral("211"));
         QCOMPARE(w.t.document.fileName(), file);
         QCOMPARE(w.window->windowTitle(), w.caption(file));
-        QVERIFY(w.window->windowTitle().startsWith(file + Blanks + QStringLiteral("Fahrzeugauswahl:")));
         QCOMPARE(w.t.ctx.lampState, (std::array<std::uint8_t, 4>{}));
+        // A vehicle change keeps the name; an edit marks the title as modified.
+        QVERIFY(!w.window->isWindowModified());
+        w.window->parameterDialog().cmdOK_Click();
+        QCOMPARE(w.window->windowTitle(), w.caption(file));
+        w.t.document.table(0).removeRowAt(1);
+        QTRY_VERIFY(w.window->isWindowModified());
+        w.t.document.table(0).insertRowAt(1, rows(3).first());
+        QTRY_VERIFY(!w.window->isWindowModified());
 
         // The same file again: nothing changed, nothing asked.
         w.t.prompter.clear();
@@ -239,16 +266,24 @@ private slots:
         QByteArray bytes = SequenceCodec::encode(SequenceDocument().content());
         bytes[bytes.size() - 2] = char(bytes.at(bytes.size() - 2) ^ 1);
         QVERIFY(writeAll(file, bytes));
+        const QString missing = w.path(QStringLiteral("fehlt.zfx"));
+        // A file that cannot be read replaces nothing: the changed show stays.
         fill(w.t.document, 0, 1);
-        w.t.prompter.yesNoAnswers.enqueue(false);
-        w.t.prompter.fileAnswers.enqueue(file);
-        w.menu(2);
-        QCOMPARE(w.t.prompter.shown.last().text, w.t.texts.text(88));
-        QCOMPARE(w.t.prompter.shown.last().title, w.t.texts.text(82));
-        QCOMPARE(w.t.prompter.shown.last().icon, Prompter::Icon::Exclamation);
-        QVERIFY(w.t.document.isEmpty() && w.t.document.isUntitled());
-        QCOMPARE(w.t.document.vehicleCode(), QStringLiteral("312"));
-        QCOMPARE(w.window->windowTitle(), w.caption(QStringLiteral("Neu")));
+        const QString title = w.window->windowTitle();
+        for (const auto& [name, reason] : {std::pair{file, FileCommands::UnreadableText + 2},
+                                           std::pair{missing, FileCommands::UnreadableText + 1}}) {
+            w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::No);
+            w.t.prompter.fileAnswers.enqueue(name);
+            w.menu(2);
+            const ScriptedPrompter::Shown said = w.t.prompter.shown.last();
+            QVERIFY(said.text.startsWith(w.t.texts.text(FileCommands::UnreadableText)));
+            QVERIFY(said.text.contains(QDir::toNativeSeparators(name)));
+            QVERIFY(said.text.endsWith(w.t.texts.text(reason)));
+            QCOMPARE(said.icon, Prompter::Icon::Exclamation);
+            QCOMPARE(w.t.document.table(0).rows(), rows(1));
+            QVERIFY(w.t.document.isUntitled());
+            QCOMPARE(w.window->windowTitle(), title);
+        }
         QCOMPARE(readAll(file), bytes);
     }
 
@@ -289,7 +324,7 @@ private slots:
         Window w;
         w.window->show();
         fill(w.t.document, 0, 2);
-        w.t.prompter.yesNoAnswers.enqueue(true);
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::Yes);
         w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("fehlt/Tour.zfx")));
         QVERIFY(!w.window->close());
         QVERIFY(w.window->isVisible());
@@ -298,7 +333,7 @@ private slots:
         // A file deleted since it was saved counts as changed, so closing asks.
         const QString file = w.path(QStringLiteral("Tour.zfx"));
         w.t.prompter.clear();
-        w.t.prompter.yesNoAnswers.enqueue(true);
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::Yes);
         w.t.prompter.fileAnswers.enqueue(file);
         QVERIFY(w.window->close());
         QCOMPARE(w.t.prompter.texts().first(), w.t.texts.text(83));
