@@ -59,11 +59,11 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     m_infoDialog = new InfoDialog(m_ctx, this);
     m_connectDialog = new ConnectDialog(this);
 
-    m_carViews = new CarViewsController(m_ctx, m_ui, *this, this);
-    m_sequenceEditor = new SequenceEditor(m_ctx, m_ui, *this, this);
-    m_fileCommands = new FileCommands(m_ctx, m_ui, *this, this);
-    m_playback = new PlaybackController(m_ctx, m_ui, *this, this);
-    m_module = new ModuleController(m_ctx, m_ui, *this, *m_connectDialog, this);
+    m_carViews = new CarViewsController(m_ctx, m_ui.carViewsControls(), *this, this);
+    m_sequenceEditor = new SequenceEditor(m_ctx, m_ui.sequenceEditorControls(), *this, this);
+    m_fileCommands = new FileCommands(m_ctx, m_ui.fileCommandsControls(), *this, this);
+    m_playback = new PlaybackController(m_ctx, m_ui.playbackControls(), *this, this);
+    m_module = new ModuleController(m_ctx, m_ui.moduleControls(), *this, *m_connectDialog, this);
     // The editing commands and cmdDaten are enabled only while they can act.
     CommandEnabler& commands = m_sequenceEditor->commands();
     connect(m_playback, &PlaybackController::playingChanged, &commands, &CommandEnabler::setPlaying);
@@ -74,7 +74,7 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     };
     connect(&options, &VehicleOptions::changed, &commands, greeting);
     greeting();
-    m_shell = new ShellActions(m_ctx, m_ui, this);
+    m_shell = new ShellActions(m_ctx, m_ui.shellActionsControls(), this);
     m_comforts = new Comforts(m_ctx, *this);
     setAcceptDrops(true);
 

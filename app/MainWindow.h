@@ -60,6 +60,7 @@ public:
     void lichtAus() override;
     void showRow() override;
     void appendStep() override;
+    void applyDocumentVehicle() override;
     void modellauswahl() override;
     void refreshCaption() override;
 
@@ -74,7 +75,6 @@ private:
     void connectMenus();
     void menuClick(int index);
     void runOneTimeSteps();
-    void applyDocumentVehicle();
     QString languageFile(const QString& name) const;
     void applyCaptionTable();
     // Texts that are not captions of named controls: table headings, list

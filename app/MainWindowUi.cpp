@@ -330,3 +330,42 @@ void MainWindowUi::setup(QMainWindow* window)
     TimerE->setObjectName(QStringLiteral("TimerE"));
     TimerE->setTimerType(Qt::PreciseTimer);
 }
+
+ShellActions::Controls MainWindowUi::shellActionsControls() const
+{
+    return {central, Help, Hilfe, Update};
+}
+
+FileCommands::Controls MainWindowUi::fileCommandsControls() const
+{
+    return {labPos};
+}
+
+PlaybackController::Controls MainWindowUi::playbackControls() const
+{
+    return {List1, cmdSilulation, cmdSimWeiter, TimerE, Konfig, Menu, optAuf_Zu};
+}
+
+ModuleController::Controls MainWindowUi::moduleControls() const
+{
+    return {Connect, Port, M_Type, cmdDaten, cmdSpeicherbedarf, Send_Progress, labInfo, labPort};
+}
+
+CarViewsController::Controls MainWindowUi::carViewsControls() const
+{
+    return {central,       views,      List1,     cmdBereiche,         Bereich,
+            sliderZeitein, labZeitein, cmdWeiter, chkAutomatichWeiter, labPos,
+            labX,          labY};
+}
+
+SequenceEditor::Controls MainWindowUi::sequenceEditorControls() const
+{
+    return {
+        List1,      optAuf_Zu,   sliderZeitein, labZeitein,    labPos,  cmdWeiter, cmdEinfuegen,
+        cmdAendern, cmdLoeschen, cmdSchleife,   cmdSchleife_L, Tabelle, List_1,    commandEnablerControls()};
+}
+
+CommandEnabler::Controls MainWindowUi::commandEnablerControls() const
+{
+    return {cmdWeiter, cmdEinfuegen, cmdAendern, cmdLoeschen, cmdSchleife, cmdSchleife_L, cmdDaten, List_1};
+}

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "module/ModuleController.h"
+#include "sequence/FileCommands.h"
+#include "sequence/SequenceEditor.h"
+#include "shell/ShellActions.h"
+#include "views/CarViewsController.h"
 #include "views/PictureBook.h"
+#include "views/playback/PlaybackController.h"
 
 #include <QList>
 #include <array>
@@ -118,4 +124,13 @@ struct MainWindowUi
     QTimer* TimerE = nullptr;
 
     void setup(QMainWindow* window);
+
+    // Each part's share of the controls, handed over when it is made.
+    ShellActions::Controls shellActionsControls() const;
+    FileCommands::Controls fileCommandsControls() const;
+    PlaybackController::Controls playbackControls() const;
+    ModuleController::Controls moduleControls() const;
+    CarViewsController::Controls carViewsControls() const;
+    SequenceEditor::Controls sequenceEditorControls() const;
+    CommandEnabler::Controls commandEnablerControls() const;
 };

@@ -1,7 +1,6 @@
 #include "module/ModuleController.h"
 #include "vehicle/VehicleConfig.h"
 
-#include "app/MainWindowUi.h"
 #include "core/AppContext.h"
 #include "core/LangText.h"
 #include "core/Prompter.h"
@@ -20,9 +19,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-ModuleController::ModuleController(AppContext& ctx, MainWindowUi& ui, WindowOps& ops,
+ModuleController::ModuleController(AppContext& ctx, const Controls& controls, WindowOps& ops,
                                    ConnectDialog& connectDialog, QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_ui(ui), m_ops(ops), m_connectDialog(connectDialog)
+    : QObject(parent), m_ctx(ctx), m_ui(controls), m_ops(ops), m_connectDialog(connectDialog)
 {
     for (int i = PortNames::FirstPort; i <= PortNames::LastPort; ++i) {
         if (QAction* port = m_ui.Port[std::size_t(i)])

@@ -3,10 +3,15 @@
 #include "module/ModuleSession.h"
 
 #include <QObject>
+#include <array>
 #include <optional>
 
 struct AppContext;
-struct MainWindowUi;
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
 struct ModuleMessage;
 class ConnectDialog;
 class ParameterDialog;
@@ -21,7 +26,20 @@ class ModuleController : public QObject
 {
     Q_OBJECT
 public:
-    ModuleController(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, ConnectDialog& connectDialog,
+    // The main window's controls this part binds to.
+    struct Controls
+    {
+        QMenu* Connect = nullptr;
+        std::array<QAction*, 21> Port{}; // Port[1] to Port[20]
+        QAction* M_Type = nullptr;
+        QPushButton* cmdDaten = nullptr;
+        QPushButton* cmdSpeicherbedarf = nullptr;
+        QProgressBar* Send_Progress = nullptr;
+        QLabel* labInfo = nullptr;
+        QLabel* labPort = nullptr;
+    };
+
+    ModuleController(AppContext& ctx, const Controls& controls, WindowOps& ops, ConnectDialog& connectDialog,
                      QObject* parent = nullptr);
 
     // Stops a running exchange and closes the serial port if it is open.
@@ -70,7 +88,7 @@ private:
     void show(const ModuleMessage& message);
 
     AppContext& m_ctx;
-    MainWindowUi& m_ui;
+    Controls m_ui;
     WindowOps& m_ops;
     ConnectDialog& m_connectDialog;
     ModuleSession m_session;

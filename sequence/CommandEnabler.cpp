@@ -1,6 +1,5 @@
 #include "sequence/CommandEnabler.h"
 
-#include "app/MainWindowUi.h"
 #include "core/AppContext.h"
 #include "sequence/CommandAvailability.h"
 #include "sequence/RowClipboard.h"
@@ -11,9 +10,9 @@
 
 using namespace CommandAvailability;
 
-CommandEnabler::CommandEnabler(AppContext& ctx, MainWindowUi& ui, const RowClipboard& clipboard,
+CommandEnabler::CommandEnabler(AppContext& ctx, const Controls& controls, const RowClipboard& clipboard,
                                QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_ui(ui), m_clipboard(clipboard)
+    : QObject(parent), m_ctx(ctx), m_ui(controls), m_clipboard(clipboard)
 {
     SequenceDocument& doc = m_ctx.document;
     for (int k = 0; k < 2; ++k) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <array>
 
 struct AppContext;
-struct MainWindowUi;
+class QAction;
+class QPushButton;
 class RowClipboard;
 
 // Keeps the editing commands of the main window (buttons and the tables'
@@ -15,7 +17,20 @@ class CommandEnabler : public QObject
 {
     Q_OBJECT
 public:
-    CommandEnabler(AppContext& ctx, MainWindowUi& ui, const RowClipboard& clipboard,
+    // The main window's controls this part binds to.
+    struct Controls
+    {
+        QPushButton* cmdWeiter = nullptr;
+        QPushButton* cmdEinfuegen = nullptr;
+        QPushButton* cmdAendern = nullptr;
+        QPushButton* cmdLoeschen = nullptr;
+        QPushButton* cmdSchleife = nullptr;
+        QPushButton* cmdSchleife_L = nullptr;
+        QPushButton* cmdDaten = nullptr;
+        std::array<QAction*, 5> List_1{}; // the tables' context menu, List_1[1] to List_1[4]
+    };
+
+    CommandEnabler(AppContext& ctx, const Controls& controls, const RowClipboard& clipboard,
                    QObject* parent = nullptr);
 
     bool isPlaying() const { return m_playing; }
@@ -30,7 +45,7 @@ public slots:
 
 private:
     AppContext& m_ctx;
-    MainWindowUi& m_ui;
+    Controls m_ui;
     const RowClipboard& m_clipboard;
     bool m_playing = false;
     bool m_uploading = false;

@@ -1,13 +1,11 @@
 #include "sequence/FileCommands.h"
 
-#include "app/MainWindowUi.h"
 #include "core/AppContext.h"
 #include "core/LangText.h"
 #include "core/Prompter.h"
 #include "sequence/SequenceDocument.h"
 #include "sequence/SequenceFile.h"
 #include "ui/WindowOps.h"
-#include "vehicle/ParameterDialog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,8 +18,8 @@ const QString Suffix = QStringLiteral("zfx");
 const QString NewName = QStringLiteral("Neu");
 } // namespace
 
-FileCommands::FileCommands(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_ui(ui), m_ops(ops)
+FileCommands::FileCommands(AppContext& ctx, const Controls& controls, WindowOps& ops, QObject* parent)
+    : QObject(parent), m_ctx(ctx), m_ui(controls), m_ops(ops)
 {
 }
 
@@ -36,11 +34,6 @@ void FileCommands::setCaptionName(const QString& name)
 {
     m_captionName = name;
     m_ops.refreshCaption();
-}
-
-ParameterDialog* FileCommands::parameterDialog() const
-{
-    return m_ui.central ? m_ui.central->window()->findChild<ParameterDialog*>() : nullptr;
 }
 
 bool FileCommands::offerToSave()
@@ -119,8 +112,7 @@ void FileCommands::show(const SequenceContent& content, const QString& fileName)
     SequenceDocument& doc = m_ctx.document;
     doc.setContent(content);
     doc.setFileName(fileName);
-    if (ParameterDialog* dialog = parameterDialog())
-        dialog->applyDocumentVehicle();
+    m_ops.applyDocumentVehicle();
     m_ops.modellauswahl();
     m_ops.lichtAus();
 }

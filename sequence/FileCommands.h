@@ -7,8 +7,8 @@
 #include <optional>
 
 struct AppContext;
-struct MainWindowUi;
-class ParameterDialog;
+class QLabel;
+class QWidget;
 class WindowOps;
 
 // The File menu's document commands: New, Open, Save, Save As.
@@ -22,7 +22,13 @@ public:
     // three texts after it give the reason (cannot open, checksum, content).
     static constexpr int UnreadableText = 220;
 
-    FileCommands(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent = nullptr);
+    // The main window's controls this part binds to.
+    struct Controls
+    {
+        QLabel* labPos = nullptr;
+    };
+
+    FileCommands(AppContext& ctx, const Controls& controls, WindowOps& ops, QObject* parent = nullptr);
 
     // Each returns true when it ran to its end (not cancelled, not failed).
     // New and Open first ask whether a changed document is to be saved (Yes,
@@ -63,10 +69,9 @@ private:
     std::optional<QString> askSaveName();
     bool writeTo(const QString& fileName);
     void setCaptionName(const QString& name);
-    ParameterDialog* parameterDialog() const;
 
     AppContext& m_ctx;
-    MainWindowUi& m_ui;
+    Controls m_ui;
     WindowOps& m_ops;
     QString m_captionName;
 };

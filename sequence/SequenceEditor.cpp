@@ -1,6 +1,5 @@
 #include "sequence/SequenceEditor.h"
 
-#include "app/MainWindowUi.h"
 #include "core/AppContext.h"
 #include "core/LangText.h"
 #include "sequence/Interval.h"
@@ -19,8 +18,8 @@
 #include <QSlider>
 #include <QTreeView>
 
-SequenceEditor::SequenceEditor(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_ui(ui), m_ops(ops), m_commands(ctx, ui, m_clipboard)
+SequenceEditor::SequenceEditor(AppContext& ctx, const Controls& controls, WindowOps& ops, QObject* parent)
+    : QObject(parent), m_ctx(ctx), m_ui(controls), m_ops(ops), m_commands(ctx, controls.commands, m_clipboard)
 {
     SequenceDocument& doc = m_ctx.document;
     for (int k = 0; k < 2; ++k) {

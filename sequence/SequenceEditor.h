@@ -5,9 +5,16 @@
 #include "sequence/SequenceRow.h"
 
 #include <QObject>
+#include <array>
 
 struct AppContext;
-struct MainWindowUi;
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTreeView;
 class QPoint;
 class WindowOps;
 
@@ -26,7 +33,26 @@ class SequenceEditor : public QObject
 {
     Q_OBJECT
 public:
-    SequenceEditor(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent = nullptr);
+    // The main window's controls this part binds to.
+    struct Controls
+    {
+        std::array<QTreeView*, 2> List1{}; // [0] unlock sequence, [1] lock sequence
+        std::array<QRadioButton*, 2> optAuf_Zu{};
+        QSlider* sliderZeitein = nullptr;
+        QLabel* labZeitein = nullptr;
+        QLabel* labPos = nullptr;
+        QPushButton* cmdWeiter = nullptr;
+        QPushButton* cmdEinfuegen = nullptr;
+        QPushButton* cmdAendern = nullptr;
+        QPushButton* cmdLoeschen = nullptr;
+        QPushButton* cmdSchleife = nullptr;
+        QPushButton* cmdSchleife_L = nullptr;
+        QMenu* Tabelle = nullptr; // the tables' context menu
+        std::array<QAction*, 5> List_1{};
+        CommandEnabler::Controls commands{}; // what the editing commands enable
+    };
+
+    SequenceEditor(AppContext& ctx, const Controls& controls, WindowOps& ops, QObject* parent = nullptr);
 
     // Refreshes the interval label from the slider (interval text + text 76).
     void refreshIntervalLabel();
@@ -67,7 +93,7 @@ private:
     void followMarkedRow();
 
     AppContext& m_ctx;
-    MainWindowUi& m_ui;
+    Controls m_ui;
     WindowOps& m_ops;
     RowClipboard m_clipboard;
     CommandEnabler m_commands;

@@ -1,6 +1,5 @@
 #include "shell/ShellActions.h"
 
-#include "app/MainWindowUi.h"
 #include "core/AppContext.h"
 #include "core/LangText.h"
 #include "core/Prompter.h"
@@ -11,9 +10,10 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QWidget>
 
-ShellActions::ShellActions(AppContext& ctx, MainWindowUi& ui, QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_ui(ui), m_launcher(&desktopLauncher())
+ShellActions::ShellActions(AppContext& ctx, const Controls& controls, QObject* parent)
+    : QObject(parent), m_ctx(ctx), m_ui(controls), m_launcher(&desktopLauncher())
 {
     if (m_ui.Help)
         connect(m_ui.Help, &QAction::triggered, this, [this] { HTMLHelp_ShowTopic(QString()); });

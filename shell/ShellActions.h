@@ -3,8 +3,10 @@
 #include <QObject>
 #include <QPointer>
 
+class QAction;
+class QWidget;
+
 struct AppContext;
-struct MainWindowUi;
 class HelpWindow;
 class LinkLauncher;
 
@@ -14,7 +16,16 @@ class ShellActions : public QObject
 {
     Q_OBJECT
 public:
-    ShellActions(AppContext& ctx, MainWindowUi& ui, QObject* parent = nullptr);
+    // The main window's controls these entries bind to; any may be null.
+    struct Controls
+    {
+        QWidget* central = nullptr; // its window owns the help window
+        QAction* Help = nullptr;
+        QAction* Hilfe = nullptr;
+        QAction* Update = nullptr;
+    };
+
+    ShellActions(AppContext& ctx, const Controls& controls, QObject* parent = nullptr);
     ~ShellActions() override;
 
     // Where links and the updater are started (the desktop unless a test says otherwise).
@@ -38,7 +49,7 @@ private:
     bool german() const;
 
     AppContext& m_ctx;
-    MainWindowUi& m_ui;
+    Controls m_ui;
     LinkLauncher* m_launcher;
     QPointer<HelpWindow> m_help;
 };

@@ -14,6 +14,9 @@ public:
     virtual void showRow() = 0;
     // Appends the current lamp state as a new row with the slider's interval.
     virtual void appendStep() = 0;
+    // Brings the vehicle options to the vehicle and option string of the
+    // document just opened (nothing where there are no options to follow).
+    virtual void applyDocumentVehicle() {}
     // Lays the window out for the current vehicle (pictures, lamp areas, plates, title).
     virtual void modellauswahl() = 0;
     // Refreshes the window caption from the document name and the vehicle title.

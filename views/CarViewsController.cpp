@@ -1,7 +1,6 @@
 #include "views/CarViewsController.h"
 #include "vehicle/VehicleConfig.h"
 
-#include "app/MainWindowUi.h"
 #include "core/AppContext.h"
 #include "core/LangText.h"
 #include "core/Prompter.h"
@@ -22,8 +21,9 @@
 #include <QSlider>
 #include <QTreeView>
 
-CarViewsController::CarViewsController(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_ui(ui), m_ops(ops),
+CarViewsController::CarViewsController(AppContext& ctx, const Controls& controls, WindowOps& ops,
+                                       QObject* parent)
+    : QObject(parent), m_ctx(ctx), m_ui(controls), m_ops(ops),
       m_pictures(std::make_unique<PictureBook>(ctx.programFolder))
 {
     for (int v = 1; v <= 4; ++v) {

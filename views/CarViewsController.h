@@ -11,7 +11,13 @@
 #include <vector>
 
 struct AppContext;
-struct MainWindowUi;
+class CarViewWidget;
+class QAction;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QTreeView;
+class QWidget;
 class PictureBook;
 class QCheckBox;
 class WindowOps;
@@ -25,7 +31,24 @@ class CarViewsController : public QObject
 public:
     static constexpr int AdvanceDelayMs = 200;
 
-    CarViewsController(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent = nullptr);
+    // The main window's controls this part binds to.
+    struct Controls
+    {
+        QWidget* central = nullptr;            // its window holds the outline switch
+        std::array<CarViewWidget*, 5> views{}; // views[1] to views[4]; [0] unused
+        std::array<QTreeView*, 2> List1{};     // the step tables
+        QPushButton* cmdBereiche = nullptr;
+        QAction* Bereich = nullptr;
+        QSlider* sliderZeitein = nullptr;
+        QLabel* labZeitein = nullptr;
+        QPushButton* cmdWeiter = nullptr;
+        QCheckBox* chkAutomatichWeiter = nullptr;
+        QLabel* labPos = nullptr;
+        QLabel* labX = nullptr;
+        QLabel* labY = nullptr;
+    };
+
+    CarViewsController(AppContext& ctx, const Controls& controls, WindowOps& ops, QObject* parent = nullptr);
     ~CarViewsController() override;
 
     // All lamps off; every view shows its base picture and labPos names no row.
@@ -64,7 +87,7 @@ private:
     void prefetchSome();
 
     AppContext& m_ctx;
-    MainWindowUi& m_ui;
+    Controls m_ui;
     WindowOps& m_ops;
     std::unique_ptr<PictureBook> m_pictures;
     std::array<int, 4> m_shownIds{};

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/MainWindowUi.h"
+#include "sequence/CommandEnabler.h"
 #include "sequence/SequenceDocument.h"
+#include "views/playback/PlaybackController.h"
 
 #include <QAction>
 #include <QMenu>
@@ -16,7 +17,8 @@
 struct Controls
 {
     QWidget window;
-    MainWindowUi ui;
+    PlaybackController::Controls ui;
+    CommandEnabler::Controls commands;
     std::unique_ptr<QMenu> menu = std::make_unique<QMenu>();
 
     explicit Controls(SequenceDocument& doc)
@@ -28,13 +30,13 @@ struct Controls
         };
         ui.cmdSilulation = button("cmdSilulation", QStringLiteral("Simula&tion |>"));
         ui.cmdSimWeiter = button("cmdSimWeiter", QStringLiteral("Simulation >>"));
-        ui.cmdWeiter = button("cmdWeiter", QStringLiteral("Speichern und weiter"));
-        ui.cmdEinfuegen = button("cmdEinfügen", QString());
-        ui.cmdAendern = button("cmdÄndern", QString());
-        ui.cmdLoeschen = button("cmdLöschen", QString());
-        ui.cmdSchleife = button("cmdSchleife", QString());
-        ui.cmdSchleife_L = button("cmdSchleife_L", QString());
-        ui.cmdDaten = button("cmdDaten", QString());
+        commands.cmdWeiter = button("cmdWeiter", QStringLiteral("Speichern und weiter"));
+        commands.cmdEinfuegen = button("cmdEinfügen", QString());
+        commands.cmdAendern = button("cmdÄndern", QString());
+        commands.cmdLoeschen = button("cmdLöschen", QString());
+        commands.cmdSchleife = button("cmdSchleife", QString());
+        commands.cmdSchleife_L = button("cmdSchleife_L", QString());
+        commands.cmdDaten = button("cmdDaten", QString());
         for (std::size_t k = 0; k < 2; ++k) {
             ui.optAuf_Zu[k] = new QRadioButton(&window);
             auto* list = new QTreeView(&window);
@@ -45,7 +47,7 @@ struct Controls
         for (std::size_t i = 1; i <= 9; ++i)
             ui.Menu[i] = menu->addAction(QStringLiteral("Menu(%1)").arg(i));
         for (std::size_t i = 1; i <= 4; ++i)
-            ui.List_1[i] = menu->addAction(QStringLiteral("List_1(%1)").arg(i));
+            commands.List_1[i] = menu->addAction(QStringLiteral("List_1(%1)").arg(i));
         ui.Konfig = menu->addAction(QStringLiteral("Konfiguration"));
         ui.TimerE = new QTimer(&window);
         ui.TimerE->setObjectName(QStringLiteral("TimerE"));
@@ -53,12 +55,23 @@ struct Controls
 
     QList<QObject*> lockedWhilePlaying() const
     {
-        QList<QObject*> list{ui.cmdWeiter,    ui.cmdEinfuegen,  ui.cmdAendern, ui.cmdLoeschen,
-                             ui.cmdSchleife,  ui.cmdSchleife_L, ui.cmdDaten,   ui.optAuf_Zu[0],
-                             ui.optAuf_Zu[1], ui.Konfig,        ui.Menu[1],    ui.Menu[2],
-                             ui.Menu[3],      ui.Menu[4],       ui.Menu[6]};
+        QList<QObject*> list{commands.cmdWeiter,
+                             commands.cmdEinfuegen,
+                             commands.cmdAendern,
+                             commands.cmdLoeschen,
+                             commands.cmdSchleife,
+                             commands.cmdSchleife_L,
+                             commands.cmdDaten,
+                             ui.optAuf_Zu[0],
+                             ui.optAuf_Zu[1],
+                             ui.Konfig,
+                             ui.Menu[1],
+                             ui.Menu[2],
+                             ui.Menu[3],
+                             ui.Menu[4],
+                             ui.Menu[6]};
         for (std::size_t i = 1; i <= 4; ++i)
-            list.append(ui.List_1[i]);
+            list.append(commands.List_1[i]);
         return list;
     }
 };

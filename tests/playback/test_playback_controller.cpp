@@ -1,4 +1,3 @@
-#include "app/MainWindowUi.h"
 #include "sequence/CommandEnabler.h"
 #include "sequence/RowClipboard.h"
 #include "tests/playback/PlaybackControls.h"
@@ -69,7 +68,7 @@ struct Fixture
     PlaybackController playback{t.ctx, controls.ui, ops};
     QSignalSpy playing{&playback, &PlaybackController::playingChanged};
     RowClipboard clipboard;
-    CommandEnabler commands{t.ctx, controls.ui, clipboard};
+    CommandEnabler commands{t.ctx, controls.commands, clipboard};
     qint64 nowMs = 0;
 
     explicit Fixture(const QList<SequenceRow>& rows)
@@ -155,9 +154,10 @@ private slots:
         QVERIFY(!f.timerE().isActive());
         // The commands that need a marked row or a full clipboard stay off.
         const Controls& c = f.controls;
-        const QList<QObject*> cannotAct{c.ui.cmdEinfuegen, c.ui.cmdAendern,    c.ui.cmdLoeschen,
-                                        c.ui.cmdSchleife,  c.ui.cmdSchleife_L, c.ui.List_1[1],
-                                        c.ui.List_1[2],    c.ui.List_1[3],     c.ui.List_1[4]};
+        const QList<QObject*> cannotAct{
+            c.commands.cmdEinfuegen, c.commands.cmdAendern,    c.commands.cmdLoeschen,
+            c.commands.cmdSchleife,  c.commands.cmdSchleife_L, c.commands.List_1[1],
+            c.commands.List_1[2],    c.commands.List_1[3],     c.commands.List_1[4]};
         for (QObject* control : c.lockedWhilePlaying())
             QCOMPARE(enabled(control), !cannotAct.contains(control));
         // Ten rows of 0.5 s: the end came one interval after the last row.

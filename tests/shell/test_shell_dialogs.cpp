@@ -1,5 +1,4 @@
 #include "RecordingLauncher.h"
-#include "app/MainWindowUi.h"
 #include "core/LangText.h"
 #include "shell/FileTypeRegistration.h"
 #include "shell/HelpWindow.h"
@@ -59,7 +58,7 @@ struct ShellMenu
     QAction help;
     QAction hilfe;
     QAction update;
-    MainWindowUi ui;
+    ShellActions::Controls ui;
     ShellMenu()
     {
         ui.Help = &help;

@@ -7,7 +7,6 @@
 //
 // Run: QT_QPA_PLATFORM=offscreen bench_pictures [rounds]
 
-#include "app/MainWindowUi.h"
 #include "tests/support/TestContext.h"
 #include "ui/WindowOps.h"
 #include "vehicle/LampAreas.h"
@@ -83,7 +82,7 @@ int main(int argc, char** argv)
     // A click on a lamp until the view has painted the new picture.
     TestContext t;
     QWidget window;
-    MainWindowUi ui;
+    CarViewsController::Controls ui;
     ui.central = &window;
     for (int v = 1; v <= 4; ++v)
         ui.views[std::size_t(v)] = new CarViewWidget(v, &window);

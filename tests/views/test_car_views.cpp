@@ -1,4 +1,3 @@
-#include "app/MainWindowUi.h"
 #include "sequence/Interval.h"
 #include "tests/support/TestContext.h"
 #include "ui/WindowOps.h"
@@ -51,7 +50,7 @@ struct Fixture
 {
     TestContext t;
     QWidget window;
-    MainWindowUi ui;
+    CarViewsController::Controls ui;
     FakeWindow ops;
     QCheckBox outlineSwitch;
     std::unique_ptr<CarViewsController> views;

@@ -1,6 +1,5 @@
 #include "views/playback/PlaybackController.h"
 
-#include "app/MainWindowUi.h"
 #include "core/AppContext.h"
 #include "sequence/SequenceDocument.h"
 #include "ui/WindowOps.h"
@@ -32,8 +31,9 @@ bool isEnabledOn(const QObject* control)
 
 } // namespace
 
-PlaybackController::PlaybackController(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent)
-    : QObject(parent), m_ctx(ctx), m_ui(ui), m_ops(ops)
+PlaybackController::PlaybackController(AppContext& ctx, const Controls& controls, WindowOps& ops,
+                                       QObject* parent)
+    : QObject(parent), m_ctx(ctx), m_ui(controls), m_ops(ops)
 {
     m_clock.start();
     m_now = [this] { return m_clock.nsecsElapsed(); };

@@ -7,10 +7,14 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <array>
 #include <functional>
 
 struct AppContext;
-struct MainWindowUi;
+class QAction;
+class QPushButton;
+class QRadioButton;
+class QTreeView;
 class QTimer;
 class WindowOps;
 
@@ -29,7 +33,20 @@ public:
     // The pause between switching the lamps off and the first step.
     static constexpr int StartPauseMs = 500;
 
-    PlaybackController(AppContext& ctx, MainWindowUi& ui, WindowOps& ops, QObject* parent = nullptr);
+    // The main window's controls this part binds to.
+    struct Controls
+    {
+        std::array<QTreeView*, 2> List1{}; // the step tables, as in the main window
+        QPushButton* cmdSilulation = nullptr;
+        QPushButton* cmdSimWeiter = nullptr;
+        QTimer* TimerE = nullptr; // null: the controller makes its own
+        // Locked while playing, with the menu entries and the remote-control options.
+        QAction* Konfig = nullptr;
+        std::array<QAction*, 10> Menu{};
+        std::array<QRadioButton*, 2> optAuf_Zu{};
+    };
+
+    PlaybackController(AppContext& ctx, const Controls& controls, WindowOps& ops, QObject* parent = nullptr);
 
     // From the click of a button until the end of the sequence or a stop.
     bool isPlaying() const { return m_phase != Phase::Idle; }
@@ -71,7 +88,7 @@ private:
     void tableChanged(int k, bool onlyAppended);
 
     AppContext& m_ctx;
-    MainWindowUi& m_ui;
+    Controls m_ui;
     WindowOps& m_ops;
     QTimer* m_timer = nullptr;      // TimerE
     QTimer* m_pauseTimer = nullptr; // the start pause
