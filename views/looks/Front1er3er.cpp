@@ -74,21 +74,10 @@ FrontSpec er3Front()
     return f;
 }
 
+// The facelift keeps the body and changes the face below the screen.
 FrontSpec er3LciFront()
 {
-    FrontSpec f;
-    f.face = Face::Er3;
-    f.roofY = 28;
-    f.roofHalf = 60;
-    f.screenTopHalf = 82;
-    f.roofEdgeHalf = 96;
-    f.screenBottomHalf = 114;
-    f.pillarHalf = 126;
-    f.shoulderHalf = 138;
-    f.bodyHalf = 150;
-    f.tyreIn = 106;
-    f.tyreOut = 143;
-    f.mirrorOut = 170;
+    FrontSpec f = er3Front();
     f.kidney = {5, 146, 34, 28};
     f.indicator = IndicatorStyle::StripBelow;
     f.plate = {0, 206, 44, 18};
