@@ -170,7 +170,6 @@ private slots:
         }
         QCOMPARE(w.ui->Bearbeiten->title(), QStringLiteral("Edit"));
         QCOMPARE(w.ui->Redo->text(), QStringLiteral("Redo"));
-        QCOMPARE(w.ui->ExportStoryboard->text(), QStringLiteral("Export storyboard..."));
     }
 
     // Undo goes back to the sequence where the change was made.
