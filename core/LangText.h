@@ -13,7 +13,7 @@ class LangText
 {
 public:
     // The highest text number the program uses; every language file must reach it.
-    static constexpr int HighestTextNumber = 259;
+    static constexpr int HighestTextNumber = 319;
 
     LangText();
 
