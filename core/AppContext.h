@@ -35,6 +35,8 @@ struct AppContext
     // The current language name, e.g. "Deutsch".
     QString languageName;
     bool developerMode = false;
+    // "Symmetrisch": a lamp clicked on one half of the car is set on the other half too.
+    bool symmetricEditing = false;
     // The lamps of the step being edited: lampState[b - 1] is lamp byte b (view b).
     std::array<std::uint8_t, 4> lampState{};
 };

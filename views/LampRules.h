@@ -20,6 +20,8 @@ struct LampOptions
     bool drlBulb = false;
     bool ringLights = false;
     bool oneRearFogLamp = false;
+    // Symmetric editing: a toggle also sets the same lamp on the other half.
+    bool symmetric = false;
 
     static LampOptions of(const QString& vehicleCode, const VehicleConfig& vehicle);
 };
