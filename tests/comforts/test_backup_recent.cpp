@@ -4,9 +4,7 @@
 #include "tests/sequence/SequenceTestData.h"
 #include "tests/support/TestContext.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace TestData;
@@ -72,15 +70,12 @@ private slots:
         QCOMPARE(copy.content(), doc.content());
         QCOMPARE(readAll(backup.nameFile()), QByteArray());
 
-        // Saved: the copy goes.
+        // Saved, and changed again: the copy names the file it belongs to. (Saving and a normal
+        // end removing the copy are followed through the window.)
         const QString file = t.dir.filePath(QStringLiteral("Show.zfx"));
         QVERIFY(SequenceFile::write(file, doc));
         doc.setFileName(file);
         QVERIFY(!backup.update());
-        QVERIFY(!QFile::exists(backup.backupFile()));
-        QVERIFY(!QFile::exists(backup.nameFile()));
-
-        // Changed again: the copy names the file it belongs to.
         fill(doc, 1, 2);
         QVERIFY(backup.update());
         QCOMPARE(QString::fromUtf8(readAll(backup.nameFile())), file);
@@ -92,11 +87,6 @@ private slots:
         backup.stop();
         QVERIFY(backup.start());
         QTRY_VERIFY(QFile::exists(backup.backupFile()));
-
-        // A normal end takes the copy and the lock away.
-        backup.stop();
-        QVERIFY(!QFile::exists(backup.backupFile()));
-        QVERIFY(!QFile::exists(backup.lockFile()));
     }
 
     void aCrashLeavesACopyToRestore()
@@ -133,12 +123,11 @@ private slots:
         QVERIFY(backup.start());
         QVERIFY(backup.hasCrashCopy());
         QCOMPARE(backup.crashedFileName(), file);
-        // Until it is dismissed, the copy is not touched (the new document is unchanged).
+        // Until it is dismissed, the copy is not touched (the new document is unchanged); what
+        // it restores is followed through the window.
         QVERIFY(!backup.update());
         backup.remove();
-        SequenceDocument restored;
-        QCOMPARE(SequenceFile::read(backup.backupFile(), restored, true), SequenceFile::ReadStatus::Ok);
-        QCOMPARE(restored.table(0).rows(), rows(4));
+        QVERIFY(QFile::exists(backup.backupFile()));
 
         backup.dismissCrashCopy();
         QVERIFY(!backup.update());

@@ -103,8 +103,6 @@ private slots:
                                   QStringLiteral("/icons/hicolor/%1/mimetypes/application-x-vantor-e6x.png")
                                       .arg(QLatin1String(size))));
         QVERIFY(QFile::exists(dataHome() + QStringLiteral("/icons/hicolor/128x128/apps/vantor-e6x.png")));
-        QVERIFY(readFile(dataHome() + QStringLiteral("/mime/packages/vantor-e6x.xml"))
-                    .contains("<comment>Vantor 2.1</comment>"));
 
         const QString sequence = m_home.filePath(QStringLiteral("Meine Sequenz.zfx"));
         writeFile(sequence, "Vantor sequence\r\n");
