@@ -144,13 +144,10 @@ QShortcut* Comforts::shortcut(const QKeySequence& keys, const std::function<void
 
 void Comforts::bindShortcuts()
 {
-    // New, Open, Save, Save As, copy, cut, paste, undo and redo are the keys
-    // of their menu items (MainWindowUi); these have no menu item.
+    // New, Open, Save, Save As, undo, redo and the Edit menu's commands
+    // (Delete among them) are the keys of their menu items (MainWindowUi);
+    // these have no menu item.
     MainWindowUi& ui = m_window.ui();
-    shortcut(QKeySequence(Qt::Key_Delete), [&ui] {
-        if (!typing())
-            ui.cmdLoeschen->click();
-    })->setObjectName(QStringLiteral("keyDelete"));
     shortcut(QKeySequence(Qt::Key_Insert), [&ui] {
         if (!typing())
             ui.cmdEinfuegen->click();

@@ -1,7 +1,9 @@
 #include "app/MainWindow.h"
 #include "vehicle/VehicleConfig.h"
 
+#include "app/AnimationExport.h"
 #include "app/Comforts.h"
+#include "app/ShowGauge.h"
 #include "core/AppContext.h"
 #include "core/CaptionTable.h"
 #include "core/Config.h"
@@ -10,6 +12,7 @@
 #include "core/SettingsStore.h"
 #include "module/ConnectDialog.h"
 #include "module/ModuleController.h"
+#include "sequence/ComposeTools.h"
 #include "sequence/FileCommands.h"
 #include "sequence/SequenceDocument.h"
 #include "sequence/SequenceEditor.h"
@@ -21,6 +24,10 @@
 #include "ui/Captions.h"
 #include "vehicle/ParameterDialog.h"
 #include "views/CarViewsController.h"
+#include "views/PatternDialog.h"
+#include "views/grid/ShowGridModel.h"
+#include "views/grid/ShowGridSelection.h"
+#include "views/grid/ShowGridView.h"
 #include "views/playback/PlaybackController.h"
 
 #include <QAction>
@@ -31,6 +38,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -38,8 +46,10 @@
 #include <QMimeData>
 #include <QPalette>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
+#include <QTreeView>
 
 namespace {
 const QString kSection = QString::fromLatin1(SettingsStore::Section);
@@ -68,6 +78,13 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     CommandEnabler& commands = m_sequenceEditor->commands();
     connect(m_playback, &PlaybackController::playingChanged, &commands, &CommandEnabler::setPlaying);
     connect(m_module, &ModuleController::busyChanged, &commands, &CommandEnabler::setUploading);
+    // The show grid edits by the same rule and follows playback's cursor.
+    m_gridModel = new ShowGridModel(m_ctx, this);
+    m_gridSelection = new ShowGridSelection(*m_gridModel, m_ctx.document, this);
+    m_ui.ShowGrid->setGrid(m_gridModel, m_gridSelection);
+    connect(m_playback, &PlaybackController::playingChanged, m_gridModel, &ShowGridModel::setPlaying);
+    connect(m_module, &ModuleController::busyChanged, m_gridModel, &ShowGridModel::setUploading);
+    connect(m_playback, &PlaybackController::stepShown, m_gridModel, &ShowGridModel::setPlayStep);
     const VehicleOptions& options = m_parameterDialog->options();
     const auto greeting = [cmds = &commands, opts = &options] {
         cmds->setGreetingLight(opts->isChecked(VehicleOptions::Option::chkCommingHome_Auf));
@@ -76,6 +93,18 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     greeting();
     m_shell = new ShellActions(m_ctx, m_ui.shellActionsControls(), this);
     m_comforts = new Comforts(m_ctx, *this);
+    m_animationExport = new AnimationExport(m_ctx, *this);
+    m_ui.arrangeTableColumns();
+    // The gauge measures what an upload would send: the options count too,
+    // and a module identified since brings its own memory limit.
+    m_gaugeFeed = new ShowGaugeFeed(
+        m_ctx, *m_ui.showGauge, [this] { return m_module->imageInput(); },
+        [this] {
+            return std::array<QString, 2>{m_ui.optAuf_Zu[0]->text(), m_ui.optAuf_Zu[1]->text()};
+        },
+        this);
+    connect(&options, &VehicleOptions::changed, m_gaugeFeed, &ShowGaugeFeed::refresh);
+    connect(m_module, &ModuleController::busyChanged, m_gaugeFeed, &ShowGaugeFeed::refresh);
     setAcceptDrops(true);
 
     connectMenus();
@@ -104,6 +133,7 @@ void MainWindow::connectMenus()
         m_parameterDialog->exec();
     });
     connect(m_ui.About, &QAction::triggered, this, [this] { m_infoDialog->exec(); });
+    connect(m_ui.Muster, &QAction::triggered, this, &MainWindow::insertPattern);
     connect(m_ui.chkAutomatichWeiter, &QCheckBox::toggled, this, [this](bool on) {
         QPalette palette = m_ui.chkAutomatichWeiter->palette();
         palette.setColor(QPalette::WindowText, on ? QColor(255, 0, 0) : QColor(64, 64, 64));
@@ -244,6 +274,10 @@ void MainWindow::applyTexts(bool initial)
             QString::fromLatin1(Config::ApplicationTitle), Prompter::Icon::Exclamation);
     }
     m_comforts->applyTexts();
+    m_sequenceEditor->applyTexts();
+    m_carViews->applyTexts();
+    m_animationExport->applyTexts();
+    m_module->applyTexts();
     applyRunTimeTexts();
     if (auto* daytime = m_parameterDialog->findChild<QWidget*>(QStringLiteral("chkTagfahrlicht")))
         daytime->setToolTip(m_ctx.texts.text(203));
@@ -259,8 +293,14 @@ void MainWindow::applyRunTimeTexts()
     useQtTranslation(locale);
     const QString point = locale.decimalPoint();
     const QChar decimalPoint = point == QLatin1String(",") ? QLatin1Char(',') : QLatin1Char('.');
-    for (int k = 0; k < 2; ++k)
+    m_gridModel->refreshTexts();
+    m_ui.Frame7->setTitle(QLatin1Char(' ') + t.text(267));
+    m_ui.ShowGrid->setAccessibleName(t.text(267));
+    for (int k = 0; k < 2; ++k) {
         m_ctx.document.table(k).setDisplayTexts(t.text(224), t.text(225), decimalPoint);
+        m_ctx.document.table(k).setNumberHeading(t.text(290));
+    }
+    m_gaugeFeed->refresh();
     // The duration lists: item 0 comes from the caption table, the rest from here.
     for (const char* name : {"combBegrüßung", "combVerabschiedung"}) {
         auto* list = m_parameterDialog->findChild<QComboBox*>(QString::fromUtf8(name));
@@ -379,6 +419,27 @@ void MainWindow::menuClick(int index)
         lichtAus();
 }
 
+void MainWindow::insertPattern()
+{
+    PatternDialog dialog(
+        m_ctx.texts, languageLocale(m_ctx.languageName),
+        Patterns::lampsOf(m_ctx.vehicle.lampAreas, m_carViews->options()),
+        [this](const LampBytes& bytes) { m_carViews->previewStep(bytes); }, this);
+    // Beside the car views, so the preview stays in sight.
+    dialog.adjustSize();
+    dialog.move(m_ui.List1[0]->mapToGlobal(QPoint(0, 0)));
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    m_carViews->showLampState();
+    if (!accepted)
+        return;
+    const SequenceDocument::EditGroup group(m_ctx.document);
+    if (ComposeTools::insertRows(m_ctx, dialog.rows())) {
+        const int k = m_ctx.document.activeSequence();
+        const int first = m_ctx.document.firstSelectedRow(k);
+        m_ui.List1[std::size_t(k)]->scrollTo(m_ctx.document.table(k).index(first - 1, 0));
+    }
+}
+
 void MainWindow::applyDocumentVehicle()
 {
     // The options model clears its "options loaded" flag while it sets the stored options.
@@ -404,6 +465,7 @@ void MainWindow::modellauswahl()
 {
     const ModelLayout layout = m_parameterDialog->modelLayout();
     layout.applyTo(m_ctx.vehicle);
+    m_gridModel->refreshVehicle();
     if (layout.plates) {
         m_ui.picNummernschild_V->setGeometry(layout.plates->front);
         m_ui.picNummernschild_H->setGeometry(layout.plates->rear);

@@ -7,6 +7,8 @@
 #include <QStringList>
 
 struct AppContext;
+class AnimationExport;
+class ShowGaugeFeed;
 class CarViewsController;
 class Comforts;
 class ConnectDialog;
@@ -18,6 +20,8 @@ class ShellActions;
 class ParameterDialog;
 class PropertiesDialog;
 class SequenceEditor;
+class ShowGridModel;
+class ShowGridSelection;
 
 // The editor's main window. It owns the controls and the dialogs and hands
 // each group of controls to the part of the program that works them.
@@ -46,6 +50,9 @@ public:
     PlaybackController& playback() { return *m_playback; }
     ModuleController& moduleController() { return *m_module; }
     Comforts& comforts() { return *m_comforts; }
+    ShowGridModel& showGrid() { return *m_gridModel; }
+    AnimationExport& animationExport() { return *m_animationExport; }
+    ShowGaugeFeed& gaugeFeed() { return *m_gaugeFeed; }
     bool isFirstRun() const { return m_firstRun; }
 
     // The language menu and texts.
@@ -73,6 +80,8 @@ protected:
 
 private:
     void connectMenus();
+    // "Muster einfügen": the pattern dialog, previewed on the car views; OK puts its steps in.
+    void insertPattern();
     void menuClick(int index);
     void runOneTimeSteps();
     QString languageFile(const QString& name) const;
@@ -97,6 +106,10 @@ private:
     ModuleController* m_module = nullptr;
     ShellActions* m_shell = nullptr;
     Comforts* m_comforts = nullptr;
+    ShowGridModel* m_gridModel = nullptr;
+    ShowGridSelection* m_gridSelection = nullptr;
+    AnimationExport* m_animationExport = nullptr;
+    ShowGaugeFeed* m_gaugeFeed = nullptr;
 
     QString m_commandLine;
     QStringList m_loadSteps;

@@ -1,7 +1,11 @@
 #include "app/MainWindowUi.h"
+#include "app/ShowGauge.h"
+#include "sequence/Interval.h"
+#include "sequence/SequenceTableModel.h"
 #include "vehicle/VehicleConfig.h"
 
 #include "views/CarViewWidget.h"
+#include "views/grid/ShowGridView.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,13 +34,17 @@ constexpr int TableLeft = 412;
 constexpr int TableWidth = 196;
 constexpr int Gap = 8;
 constexpr int RemoteHeight = 56;
-constexpr int TableHeight = 334;
+constexpr int TableHeight = 334; // the step tables with the gauge under them
+constexpr int GaugeHeight = 40;
 constexpr int SideLeft = 618;
 constexpr int SideWidth = 186;
 constexpr int ButtonHeight = 26;
 constexpr int ButtonPitch = 30;
 constexpr int FrameTitle = 24;
-constexpr int ClientWidth = SideLeft + SideWidth + 10;
+// The show grid right of the command frames, as high as views and status line.
+constexpr int GridLeft = SideLeft + SideWidth + Gap;
+constexpr int GridWidth = 520;
+constexpr int ClientWidth = GridLeft + GridWidth + 10;
 constexpr int StatusTop = 562;
 constexpr int ClientHeight = StatusTop + 24;
 
@@ -130,7 +138,7 @@ void MainWindowUi::setup(QMainWindow* window)
     const int tableTop = ViewTopFront + RemoteHeight + Gap;
     for (int k = 0; k < 2; ++k) {
         auto* table = make<QTreeView>(central, idx("List1", k));
-        table->setGeometry(TableLeft, tableTop, TableWidth, TableHeight);
+        table->setGeometry(TableLeft, tableTop, TableWidth, TableHeight - GaugeHeight - 4);
         table->setRootIsDecorated(false);
         table->setUniformRowHeights(true);
         table->setAllColumnsShowFocus(true);
@@ -142,13 +150,16 @@ void MainWindowUi::setup(QMainWindow* window)
         List1[std::size_t(k)] = table;
     }
 
+    showGauge = new ShowGauge(central);
+    showGauge->setGeometry(TableLeft, tableTop + TableHeight - GaugeHeight, TableWidth, GaugeHeight);
+
     // Step entry: interval slider, append, automatic advance, position read-outs.
     stepFrame = make<QGroupBox>(central, QStringLiteral("stepFrame"));
     const int stepTop = tableTop + TableHeight + Gap;
     stepFrame->setGeometry(TableLeft, stepTop, TableWidth, StatusTop - Gap - stepTop);
     sliderZeitein = make<QSlider>(stepFrame, QStringLiteral("sliderZeitein"));
     sliderZeitein->setOrientation(Qt::Horizontal);
-    sliderZeitein->setRange(1, 100);
+    sliderZeitein->setRange(Interval::MinTenths, Interval::MaxTenths);
     sliderZeitein->setSingleStep(1);
     sliderZeitein->setPageStep(5);
     sliderZeitein->setGeometry(8, 10, TableWidth - 16, 22);
@@ -163,15 +174,20 @@ void MainWindowUi::setup(QMainWindow* window)
     chkAutomatichWeiter = make<QCheckBox>(stepFrame, QStringLiteral("chkAutomatichWeiter"));
     chkAutomatichWeiter->setText(QStringLiteral("Autom."));
     chkAutomatichWeiter->setToolTip(QStringLiteral("Autoamtisch weiter mit linker Maustaste"));
-    chkAutomatichWeiter->setGeometry(8, 88, 90, 20);
+    chkAutomatichWeiter->setGeometry(8, 88, 72, 20);
+    chkSymmetrisch = make<QCheckBox>(stepFrame, QStringLiteral("chkSymmetrisch"));
+    chkSymmetrisch->setText(QStringLiteral("Symmetrisch"));
+    chkSymmetrisch->setToolTip(
+        QStringLiteral("Ein Klick auf eine Lampe schaltet sie auf beiden Seiten des Fahrzeugs"));
+    chkSymmetrisch->setGeometry(82, 88, TableWidth - 90, 20);
     labPos = make<QLabel>(stepFrame, QStringLiteral("labPos"));
     labPos->setText(QStringLiteral("Position 0"));
-    labPos->setGeometry(100, 88, TableWidth - 108, 20);
+    labPos->setGeometry(8, 112, 90, 18);
     labX = make<QLabel>(stepFrame, QStringLiteral("labX"));
-    labX->setGeometry(8, 112, 80, 18);
+    labX->setGeometry(100, 112, 42, 18);
     labX->setVisible(false);
     labY = make<QLabel>(stepFrame, QStringLiteral("labY"));
-    labY->setGeometry(100, 112, 80, 18);
+    labY->setGeometry(144, 112, 44, 18);
     labY->setVisible(false);
 
     // Command frames down the right-hand side.
@@ -221,6 +237,14 @@ void MainWindowUi::setup(QMainWindow* window)
     Frame6 = frame(central, QStringLiteral("Frame6"), QStringLiteral(" Programm"), top, frameHeight(1));
     cmdExit = button(Frame6, QStringLiteral("cmdExit"), QStringLiteral("Beenden"), FrameTitle);
 
+    // The active sequence as lamps over steps.
+    Frame7 = make<QGroupBox>(central, QStringLiteral("Frame7"));
+    Frame7->setTitle(QStringLiteral(" Ablaufraster"));
+    Frame7->setGeometry(GridLeft, ViewTopFront, GridWidth, StatusTop + 20 - ViewTopFront);
+    ShowGrid = new ShowGridView(Frame7);
+    ShowGrid->setAccessibleName(QStringLiteral("Ablaufraster"));
+    ShowGrid->setGeometry(8, FrameTitle, GridWidth - 16, Frame7->height() - FrameTitle - 8);
+
     // Status line.
     labInfo = make<QLabel>(central, QStringLiteral("labInfo"));
     labInfo->setText(QStringLiteral(" Nicht verbunden mit Modul"));
@@ -267,6 +291,9 @@ void MainWindowUi::setup(QMainWindow* window)
     ExportStoryboard = new QAction(QStringLiteral("Storyboard exportieren"), Datei);
     ExportStoryboard->setObjectName(QStringLiteral("ExportStoryboard"));
     Datei->insertAction(Menu[5], ExportStoryboard);
+    ExportAnimation = new QAction(QStringLiteral("Animation exportieren"), Datei);
+    ExportAnimation->setObjectName(QStringLiteral("ExportAnimation"));
+    Datei->insertAction(Menu[5], ExportAnimation);
     for (int i = 1; i <= 5; ++i) {
         QAction* recent = new QAction(Datei);
         recent->setObjectName(idx("Recent", i));
@@ -297,6 +324,8 @@ void MainWindowUi::setup(QMainWindow* window)
         port->setCheckable(true);
         Port[std::size_t(i)] = port;
     }
+    Connect->addSeparator();
+    FindModule = action(Connect, QStringLiteral("FindModule"), QStringLiteral("Modul suchen"));
 
     Konfig = bar->addAction(QStringLiteral("Konfiguration"));
     Konfig->setObjectName(QStringLiteral("Konfig"));
@@ -316,19 +345,61 @@ void MainWindowUi::setup(QMainWindow* window)
     const char* tableCaptions[] = {"", "Kopieren", "Ausschneiden", "Einfügen", "Einfügen an Tabellenende"};
     for (int i = 1; i <= 4; ++i)
         List_1[std::size_t(i)] = action(Tabelle, idx("List_1", i), QString::fromUtf8(tableCaptions[i]));
-    // Copy, cut and paste at the focused row also answer their keys anywhere in the window.
-    const QKeySequence tableKeys[] = {{},
-                                      QKeySequence(Qt::CTRL | Qt::Key_C),
-                                      QKeySequence(Qt::CTRL | Qt::Key_X),
-                                      QKeySequence(Qt::CTRL | Qt::Key_V)};
-    for (std::size_t i = 1; i <= 3; ++i) {
-        List_1[i]->setShortcut(tableKeys[i]);
-        window->addAction(List_1[i]);
-    }
+
+    // The Edit menu holds the context menu's items too, so their keys answer
+    // anywhere in the window.
+    Bearbeiten->addSeparator();
+    for (std::size_t i : {2, 1, 3, 4})
+        Bearbeiten->addAction(List_1[i]);
+    List_1[1]->setShortcuts(QKeySequence::Copy);
+    List_1[2]->setShortcuts(QKeySequence::Cut);
+    List_1[3]->setShortcuts(QKeySequence::Paste);
+    List_1[4]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    Loeschen = action(Bearbeiten, QStringLiteral("Löschen"), QStringLiteral("Zeile(n) &löschen"));
+    Loeschen->setShortcuts(QKeySequence::Delete);
+    AllesMarkieren = action(Bearbeiten, QStringLiteral("AllesMarkieren"), QStringLiteral("Alles markieren"));
+    AllesMarkieren->setShortcuts(QKeySequence::SelectAll);
+    Bearbeiten->addSeparator();
+    Spiegeln = action(Bearbeiten, QStringLiteral("Spiegeln"), QStringLiteral("Links/rechts spiegeln"));
+    Spiegeln->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    Umkehren = action(Bearbeiten, QStringLiteral("Umkehren"), QStringLiteral("Reihenfolge umkehren"));
+    Umkehren->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    Skalieren = Bearbeiten->addMenu(QStringLiteral("Dauer skalieren"));
+    Skalieren->setObjectName(QStringLiteral("Skalieren"));
+    const double factors[] = {0.5, 1.5, 2.0, 0.0};
+    const char* factorCaptions[] = {"× 0,5", "× 1,5", "× 2", "Anderer Faktor..."};
+    for (int i = 1; i <= 4; ++i)
+        action(Skalieren, idx("Faktor", i), QString::fromUtf8(factorCaptions[i - 1]))
+            ->setData(factors[i - 1]);
+    Muster = action(Bearbeiten, QStringLiteral("Muster"), QStringLiteral("Muster einfügen..."));
+    Abschied =
+        action(Bearbeiten, QStringLiteral("Abschied"), QStringLiteral("Abschied aus Begrüßung erstellen"));
+    // The tools for the marked rows are in the context menu as well.
+    Tabelle->addSeparator();
+    Tabelle->addAction(Spiegeln);
+    Tabelle->addAction(Umkehren);
+    Tabelle->addMenu(Skalieren);
 
     TimerE = new QTimer(window);
     TimerE->setObjectName(QStringLiteral("TimerE"));
     TimerE->setTimerType(Qt::PreciseTimer);
+}
+
+void MainWindowUi::arrangeTableColumns()
+{
+    // The number column comes last in the model, so the others keep their
+    // indexes; on screen it comes first, narrow.
+    for (QTreeView* table : List1) {
+        QHeaderView* header = table->header();
+        header->moveSection(header->visualIndex(SequenceTableModel::NumberColumn), 0);
+        header->resizeSection(SequenceTableModel::NumberColumn, 34);
+        header->resizeSection(SequenceTableModel::IntervalColumn, 54);
+        // The loop column fills the rest; its own width is what it keeps
+        // when a vertical scroll bar takes room, so it is set small first.
+        header->setStretchLastSection(false);
+        header->resizeSection(SequenceTableModel::LoopColumn, 80);
+        header->setStretchLastSection(true);
+    }
 }
 
 ShellActions::Controls MainWindowUi::shellActionsControls() const
@@ -348,24 +419,28 @@ PlaybackController::Controls MainWindowUi::playbackControls() const
 
 ModuleController::Controls MainWindowUi::moduleControls() const
 {
-    return {Connect, Port, M_Type, cmdDaten, cmdSpeicherbedarf, Send_Progress, labInfo, labPort};
+    return {Connect, Port, FindModule, M_Type, cmdDaten, cmdSpeicherbedarf, Send_Progress, labInfo, labPort};
 }
 
 CarViewsController::Controls MainWindowUi::carViewsControls() const
 {
-    return {central,       views,      List1,     cmdBereiche,         Bereich,
-            sliderZeitein, labZeitein, cmdWeiter, chkAutomatichWeiter, labPos,
-            labX,          labY};
+    return {central,       views,      List1,         cmdBereiche,         Bereich,
+            sliderZeitein, labZeitein, cmdWeiter,     chkAutomatichWeiter, labPos,
+            labX,          labY,       chkSymmetrisch};
 }
 
 SequenceEditor::Controls MainWindowUi::sequenceEditorControls() const
 {
     return {
         List1,      optAuf_Zu,   sliderZeitein, labZeitein,    labPos,  cmdWeiter, cmdEinfuegen,
-        cmdAendern, cmdLoeschen, cmdSchleife,   cmdSchleife_L, Tabelle, List_1,    commandEnablerControls()};
+        cmdAendern, cmdLoeschen, cmdSchleife,   cmdSchleife_L, Tabelle, List_1,    commandEnablerControls(),
+        Skalieren,  labInfo};
 }
 
 CommandEnabler::Controls MainWindowUi::commandEnablerControls() const
 {
-    return {cmdWeiter, cmdEinfuegen, cmdAendern, cmdLoeschen, cmdSchleife, cmdSchleife_L, cmdDaten, List_1};
+    return {
+        cmdWeiter, cmdEinfuegen, cmdAendern,     cmdLoeschen, cmdSchleife, cmdSchleife_L,           cmdDaten,
+        List_1,    Loeschen,     AllesMarkieren, Spiegeln,    Umkehren,    Skalieren->menuAction(), Muster,
+        Abschied};
 }

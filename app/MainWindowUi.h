@@ -25,6 +25,8 @@ class QTimer;
 class QTreeView;
 class QWidget;
 class CarViewWidget;
+class ShowGridView;
+class ShowGauge;
 
 // Every control of the main window, created with its object name and its
 // German design-time caption at its fixed place. The parts of the program
@@ -50,6 +52,8 @@ struct MainWindowUi
 
     // Step tables: List1[0] unlock sequence, List1[1] lock sequence.
     std::array<QTreeView*, 2> List1{};
+    // Under the tables: the memory the show needs and how long it plays.
+    ShowGauge* showGauge = nullptr;
 
     // Step entry.
     QGroupBox* stepFrame = nullptr;
@@ -57,6 +61,7 @@ struct MainWindowUi
     QLabel* labZeitein = nullptr;
     QPushButton* cmdWeiter = nullptr;
     QCheckBox* chkAutomatichWeiter = nullptr;
+    QCheckBox* chkSymmetrisch = nullptr; // a lamp clicked on one half is set on the other too
     QLabel* labPos = nullptr;
     QLabel* labX = nullptr;
     QLabel* labY = nullptr;
@@ -86,6 +91,9 @@ struct MainWindowUi
     QGroupBox* Frame6 = nullptr; // " Programm"
     QPushButton* cmdExit = nullptr;
 
+    QGroupBox* Frame7 = nullptr; // " Ablaufraster", right of the command frames
+    ShowGridView* ShowGrid = nullptr;
+
     QLabel* labInfo = nullptr;
     QLabel* labPort = nullptr;
 
@@ -102,14 +110,27 @@ struct MainWindowUi
     // the recent files Recent[0] (newest) to Recent[4] above "Beenden",
     // hidden while unused, with their separator.
     QAction* ExportStoryboard = nullptr;
+    // The shown sequence as an animated GIF, after the storyboard export.
+    QAction* ExportAnimation = nullptr;
     std::array<QAction*, 5> Recent{};
     QAction* RecentSeparator = nullptr;
     // Edit menu after Datei: undo and redo of the table edits.
     QMenu* Bearbeiten = nullptr;
     QAction* Undo = nullptr;
     QAction* Redo = nullptr;
+    // Then the table commands (cut, copy and the pastes are the List_1 items
+    // of the context menu), and the composing tools.
+    QAction* Loeschen = nullptr; // "Löschen": as cmdLöschen
+    QAction* AllesMarkieren = nullptr;
+    QAction* Spiegeln = nullptr;
+    QAction* Umkehren = nullptr;
+    QMenu* Skalieren = nullptr; // Faktor(1) to Faktor(4), the last asks for the factor
+    QAction* Muster = nullptr;
+    QAction* Abschied = nullptr;
     QMenu* Connect = nullptr;
     std::array<QAction*, 21> Port{}; // Port[1] to Port[20]
+    // After the ports: try every port that could hold the module.
+    QAction* FindModule = nullptr;
     QAction* Konfig = nullptr;
     QMenu* Info = nullptr;
     QAction* M_Type = nullptr;
@@ -124,6 +145,8 @@ struct MainWindowUi
     QTimer* TimerE = nullptr;
 
     void setup(QMainWindow* window);
+    // Once the tables have their models: the step number shown first.
+    void arrangeTableColumns();
 
     // Each part's share of the controls, handed over when it is made.
     ShellActions::Controls shellActionsControls() const;

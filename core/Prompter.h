@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Every message box, input box and file dialog of the program goes through
@@ -36,6 +37,9 @@ public:
     // An input box; nullopt when cancelled.
     virtual std::optional<QString> askText(const QString& prompt, const QString& title,
                                            const QString& proposal) = 0;
+    // A choice among items (at least one); the index of the chosen one, nullopt when cancelled.
+    virtual std::optional<int> askChoice(const QString& text, const QString& title,
+                                         const QStringList& items) = 0;
     // File dialogs; nullopt when cancelled. filter uses Qt's "Name (*.ext)" form.
     virtual std::optional<QString> openFileName(const QString& title, const QString& filter) = 0;
     virtual std::optional<QString> saveFileName(const QString& title, const QString& filter,

@@ -9,11 +9,13 @@
 #include "module/ImageSource.h"
 #include "module/ModuleMessages.h"
 #include "module/PortNames.h"
+#include "module/SearchDialog.h"
 #include "sequence/SequenceDocument.h"
 #include "vehicle/ParameterDialog.h"
 #include "vehicle/VehicleCatalogue.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
@@ -33,6 +35,8 @@ ModuleController::ModuleController(AppContext& ctx, const Controls& controls, Wi
         connect(m_ui.cmdDaten, &QPushButton::clicked, this, &ModuleController::cmdDatenClick);
     if (m_ui.M_Type)
         connect(m_ui.M_Type, &QAction::triggered, this, &ModuleController::mTypeClick);
+    if (m_ui.FindModule)
+        connect(m_ui.FindModule, &QAction::triggered, this, &ModuleController::findModuleClick);
     if (m_ui.cmdSpeicherbedarf)
         connect(m_ui.cmdSpeicherbedarf, &QPushButton::clicked, this,
                 &ModuleController::cmdSpeicherbedarfClick);
@@ -40,16 +44,21 @@ ModuleController::ModuleController(AppContext& ctx, const Controls& controls, Wi
     connect(&m_session, &ModuleSession::connected, this, &ModuleController::connected);
     connect(&m_session, &ModuleSession::progress, this, &ModuleController::progress);
     connect(&m_session, &ModuleSession::finished, this, &ModuleController::finished);
+    connect(&m_search, &ModuleSearch::trying, this, &ModuleController::searchTrying);
+    connect(&m_search, &ModuleSearch::finished, this, &ModuleController::searchFinished);
     refreshPortCaptions();
 }
 
 void ModuleController::closePort()
 {
-    const bool wasBusy = m_session.isBusy();
+    const bool wasBusy = isBusy();
+    m_search.cancel();
     m_session.cancel();
     m_operation = Operation::None;
     if (wasBusy) {
         m_connectDialog.hide();
+        if (m_searchDialog)
+            m_searchDialog->hide();
         if (m_ui.Send_Progress)
             m_ui.Send_Progress->setValue(0);
         setBusy(false);
@@ -65,10 +74,13 @@ void ModuleController::refreshPortCaptions()
 {
     // Picks up a [Ports] section edited while the program runs.
     m_ctx.settings.sync();
-    const QStringList system = PortNames::systemPorts();
+    const QStringList captions = m_captions.refresh(
+        m_ctx.settings, PortNames::systemPortInfos(),
+        [](const QString& device) { return QFileInfo::exists(device); },
+        SearchMessages::missing(m_ctx.texts));
     for (int i = PortNames::FirstPort; i <= PortNames::LastPort; ++i) {
         if (QAction* port = m_ui.Port[std::size_t(i)])
-            port->setText(PortNames::menuCaption(i, PortNames::device(i, m_ctx.settings, system)));
+            port->setText(captions.at(i - PortNames::FirstPort));
     }
 }
 
@@ -89,6 +101,16 @@ void ModuleController::portClick(int index)
 {
     if (isBusy())
         return;
+    selectPort(index);
+    if (const auto outcome = m_session.portProblem(portDevice(index))) {
+        linkGone();
+        if (const auto message = ModuleMessages::forOutcome(m_ctx.texts, *outcome, index))
+            show(*message);
+    }
+}
+
+void ModuleController::selectPort(int index)
+{
     for (int i = PortNames::FirstPort; i <= PortNames::LastPort; ++i)
         m_ui.Port[std::size_t(i)]->setChecked(i == index);
     m_ctx.module.portNumber = index;
@@ -97,11 +119,6 @@ void ModuleController::portClick(int index)
     m_ctx.settings.save(QString::fromLatin1(SettingsStore::SectionUpper), QStringLiteral("Lampen_Port"),
                         QString::number(index));
     m_ui.labPort->setText(QStringLiteral(" Port: ") + QString::number(index));
-    if (const auto outcome = m_session.portProblem(portDevice(index))) {
-        linkGone();
-        if (const auto message = ModuleMessages::forOutcome(m_ctx.texts, *outcome, index))
-            show(*message);
-    }
 }
 
 ParameterDialog* ModuleController::parameterDialog() const
@@ -129,6 +146,8 @@ void ModuleController::setBusy(bool busy)
         m_ui.M_Type->setEnabled(!busy);
     if (m_ui.cmdDaten)
         m_ui.cmdDaten->setEnabled(!busy);
+    if (m_ui.FindModule)
+        m_ui.FindModule->setEnabled(!busy);
     for (int i = PortNames::FirstPort; i <= PortNames::LastPort; ++i) {
         if (QAction* port = m_ui.Port[std::size_t(i)])
             port->setEnabled(!busy);
@@ -192,6 +211,12 @@ void ModuleController::cmdSpeicherbedarfClick()
 
 void ModuleController::connected(const HandshakeReply& reply)
 {
+    applyReply(reply);
+    m_connectDialog.hide();
+}
+
+void ModuleController::applyReply(const HandshakeReply& reply)
+{
     ModuleInfo& info = m_ctx.module;
     info.connected = true;
     info.moduleType = reply.moduleType;
@@ -200,7 +225,6 @@ void ModuleController::connected(const HandshakeReply& reply)
         info.compileDate = reply.compileDate;
         info.codedVehicle = reply.codedVehicle;
     }
-    m_connectDialog.hide();
     m_ui.labInfo->setText(reply.statusText());
 }
 
@@ -263,4 +287,87 @@ void ModuleController::showIdentification(const HandshakeReply& reply)
 void ModuleController::show(const ModuleMessage& message)
 {
     m_ctx.prompter.message(message.text, message.title, message.icon);
+}
+
+void ModuleController::applyTexts()
+{
+    if (m_ui.FindModule)
+        m_ui.FindModule->setText(SearchMessages::menuEntry(m_ctx.texts));
+}
+
+void ModuleController::findModuleClick()
+{
+    if (isBusy())
+        return;
+    m_ctx.settings.sync();
+    const QList<ModuleSearch::Port> ports =
+        ModuleSearch::candidates(m_ctx.settings, PortNames::systemPortInfos(), m_ctx.module.portNumber);
+    if (ports.isEmpty()) {
+        show(SearchMessages::noPorts(m_ctx.texts));
+        return;
+    }
+    m_ctx.module.memoryOnly = false;
+    m_operation = Operation::Search;
+    setBusy(true);
+    if (!m_searchDialog) {
+        m_searchDialog = new SearchDialog(m_connectDialog.parentWidget());
+        connect(m_searchDialog, &SearchDialog::canceled, this, &ModuleController::stopSearch);
+    }
+    m_searchDialog->setWindowTitle(SearchMessages::menuEntry(m_ctx.texts));
+    m_searchDialog->show();
+    m_search.start(ports, m_ctx.developerMode);
+}
+
+void ModuleController::searchTrying(int index, int count, const ModuleSearch::Port& port)
+{
+    m_searchDialog->showTrying(index + 1, count, SearchMessages::trying(m_ctx.texts, port));
+}
+
+void ModuleController::stopSearch()
+{
+    if (m_operation != Operation::Search)
+        return;
+    m_search.cancel();
+    m_operation = Operation::None;
+    m_searchDialog->hide();
+    setBusy(false);
+}
+
+void ModuleController::searchFinished()
+{
+    m_operation = Operation::None;
+    m_searchDialog->hide();
+    setBusy(false);
+    const QList<ModuleSearch::Try> answered = m_search.answered();
+    if (answered.isEmpty()) {
+        linkGone();
+        show(SearchMessages::noneAnswered(m_ctx.texts, m_search.results()));
+        return;
+    }
+    qsizetype pick = 0;
+    if (answered.size() > 1) {
+        const std::optional<int> choice = m_ctx.prompter.askChoice(
+            SearchMessages::choiceQuestion(m_ctx.texts), SearchMessages::menuEntry(m_ctx.texts),
+            SearchMessages::choices(m_ctx.texts, answered));
+        if (!choice || *choice < 0 || *choice >= answered.size())
+            return;
+        pick = *choice;
+    }
+    choose(answered.at(pick));
+}
+
+void ModuleController::choose(const ModuleSearch::Try& found)
+{
+    const QString& device = found.port.device;
+    // The numbering may have changed while the ports were tried.
+    m_ctx.settings.sync();
+    const QStringList system = PortNames::systemPorts();
+    const int number = PortNames::assign(device, m_ctx.settings, system).value_or(0);
+    const HandshakeReply reply = *found.outcome.reply;
+    applyReply(reply);
+    if (number > 0)
+        selectPort(number);
+    else
+        show(SearchMessages::noNumber(m_ctx.texts, device));
+    showIdentification(reply);
 }

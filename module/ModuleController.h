@@ -1,6 +1,8 @@
 #pragma once
 
+#include "module/ModuleSearch.h"
 #include "module/ModuleSession.h"
+#include "module/PortNames.h"
 
 #include <QObject>
 #include <array>
@@ -11,15 +13,16 @@ class QAction;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class SearchDialog;
 class QPushButton;
 struct ModuleMessage;
 class ConnectDialog;
 class ParameterDialog;
 class WindowOps;
 
-// The window side of the module link: the port menu, sending the data
-// (cmdDaten), reading the module type (M_Type) and the memory requirement
-// (cmdSpeicherbedarf). The work itself is done by a ModuleSession; while it
+// The window side of the module link: the port menu and the module search,
+// sending the data (cmdDaten), reading the module type (M_Type) and the
+// memory requirement (cmdSpeicherbedarf). The work itself is done by a ModuleSession; while it
 // talks to the module, the commands that would start another exchange are
 // disabled.
 class ModuleController : public QObject
@@ -31,6 +34,7 @@ public:
     {
         QMenu* Connect = nullptr;
         std::array<QAction*, 21> Port{}; // Port[1] to Port[20]
+        QAction* FindModule = nullptr;
         QAction* M_Type = nullptr;
         QPushButton* cmdDaten = nullptr;
         QPushButton* cmdSpeicherbedarf = nullptr;
@@ -56,14 +60,22 @@ public:
     void mTypeClick();
     // Shows how much of the module's memory the document needs.
     void cmdSpeicherbedarfClick();
+    // What an upload would build the image from now: the document and the live options.
+    ImageInput imageInput() const;
+    // Looks for the module on every port that could hold it and chooses the
+    // port that answers; the progress window's Cancel stops it.
+    void findModuleClick();
+    // The captions that come from the language texts.
+    void applyTexts();
 
-    bool isBusy() const { return m_session.isBusy(); }
+    bool isBusy() const { return m_session.isBusy() || m_search.isRunning(); }
     bool isUploading() const { return m_operation == Operation::Upload; }
     ModuleSession& session() { return m_session; }
     // The device "Com n" stands for now; empty when there is none.
     QString portDevice(int n) const;
-    // Shows the device of every "Com n" after its caption.
+    // Shows the device of every "Com n" after its caption, and what it is.
     void refreshPortCaptions();
+    ModuleSearch& search() { return m_search; }
 
 signals:
     // An exchange with the module starts (true) or ends (false).
@@ -74,17 +86,23 @@ private:
     {
         None,
         Upload,
-        Identify
+        Identify,
+        Search
     };
 
     ParameterDialog* parameterDialog() const;
-    ImageInput imageInput() const;
     void setBusy(bool busy);
     void connected(const HandshakeReply& reply);
     void progress(int address, int length);
     void finished(const ModuleOutcome& outcome);
     void showIdentification(const HandshakeReply& reply);
     void linkGone();
+    void selectPort(int index);
+    void applyReply(const HandshakeReply& reply);
+    void searchTrying(int index, int count, const ModuleSearch::Port& port);
+    void searchFinished();
+    void stopSearch();
+    void choose(const ModuleSearch::Try& found);
     void show(const ModuleMessage& message);
 
     AppContext& m_ctx;
@@ -92,5 +110,8 @@ private:
     WindowOps& m_ops;
     ConnectDialog& m_connectDialog;
     ModuleSession m_session;
+    ModuleSearch m_search;
+    PortNames::MenuCaptions m_captions;
+    SearchDialog* m_searchDialog = nullptr;
     Operation m_operation = Operation::None;
 };

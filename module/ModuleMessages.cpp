@@ -4,6 +4,7 @@
 #include "core/LangText.h"
 #include "core/TextNumber.h"
 #include "module/ModuleSession.h"
+#include "module/PortNames.h"
 
 #include <QStringList>
 
@@ -132,6 +133,108 @@ std::optional<ModuleMessage> forOutcome(const LangText& t, const ModuleOutcome& 
 }
 
 } // namespace ModuleMessages
+
+namespace SearchMessages {
+
+QString missing(const LangText& t)
+{
+    return t.text(305);
+}
+
+QString menuEntry(const LangText& t)
+{
+    return t.text(306);
+}
+
+QString portName(const ModuleSearch::Port& port)
+{
+    return port.number > 0 ? PortNames::menuCaption(port.number, port.device) : port.device;
+}
+
+QString trying(const LangText& t, const ModuleSearch::Port& port)
+{
+    return t.text(307) + QLatin1Char(' ') + portName(port);
+}
+
+QString line(const LangText& t, const ModuleSearch::Try& result)
+{
+    using Kind = ModuleOutcome::Kind;
+    const ModuleOutcome& o = result.outcome;
+    QString what;
+    switch (o.kind) {
+    case Kind::Identified:
+        what = t.text(312) + (o.reply ? QStringLiteral(", ") + o.reply->statusText() : QString());
+        break;
+    case Kind::PortNotAvailable:
+        what = t.text(305);
+        break;
+    case Kind::PortBusy:
+        what = t.text(315);
+        break;
+    case Kind::PortNoPermission:
+        what = t.text(316);
+        break;
+    case Kind::NotConnected:
+        // A port error here is a device that went away during its try.
+        if (!o.portError.isEmpty())
+            what = t.text(93) + QStringLiteral(" (") + o.portError + QLatin1Char(')');
+        else
+            what = t.text(o.unrecognisedReply ? 314 : 313);
+        break;
+    default:
+        what = t.text(93) +
+               (o.portError.isEmpty() ? QString() : QStringLiteral(" (") + o.portError + QLatin1Char(')'));
+        break;
+    }
+    return portName(result.port) + QStringLiteral(": ") + what;
+}
+
+QString choiceQuestion(const LangText& t)
+{
+    return t.text(308);
+}
+
+QStringList choices(const LangText& t, const QList<ModuleSearch::Try>& answered)
+{
+    QStringList out;
+    for (const ModuleSearch::Try& a : answered)
+        out.append(line(t, a));
+    return out;
+}
+
+ModuleMessage noneAnswered(const LangText& t, const QList<ModuleSearch::Try>& results)
+{
+    QStringList lines{t.text(309)};
+    QStringList refused;
+    for (const ModuleSearch::Try& r : results) {
+        lines.append(QStringLiteral("  ") + line(t, r));
+        if (r.outcome.kind == ModuleOutcome::Kind::PortNoPermission) {
+            QString where = r.port.device;
+            if (!r.outcome.deviceGroup.isEmpty())
+                where += QStringLiteral(", ") + r.outcome.deviceGroup;
+            refused.append(r.port.device + t.text(217) + kCrLf + t.text(218) + QLatin1Char(' ') + where);
+        }
+    }
+    lines.append(QString());
+    lines.append(t.text(310));
+    for (const QString& r : std::as_const(refused)) {
+        lines.append(QString());
+        lines.append(r);
+    }
+    return {lines.join(kCrLf), t.text(102), Prompter::Icon::Exclamation};
+}
+
+ModuleMessage noPorts(const LangText& t)
+{
+    return {t.text(311), t.text(102), Prompter::Icon::Exclamation};
+}
+
+ModuleMessage noNumber(const LangText& t, const QString& device)
+{
+    return {device + t.text(317), t.text(306), Prompter::Icon::Exclamation};
+}
+
+} // namespace SearchMessages
 
 namespace Identification {
 

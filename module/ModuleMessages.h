@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/Prompter.h"
+#include "module/ModuleSearch.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class LangText;
@@ -44,6 +46,32 @@ ModuleMessage memoryShare(const LangText& t, int share);
 std::optional<ModuleMessage> forOutcome(const LangText& t, const ModuleOutcome& outcome, int portNumber);
 
 } // namespace ModuleMessages
+
+// The texts of the module search.
+namespace SearchMessages {
+
+// The word for a port that is not there ("fehlt").
+QString missing(const LangText& t);
+// The menu entry.
+QString menuEntry(const LangText& t);
+// The progress line while a port is tried.
+QString trying(const LangText& t, const ModuleSearch::Port& port);
+// "Com 2  (/dev/ttyUSB0)", or the device alone when it has no number.
+QString portName(const ModuleSearch::Port& port);
+// One port's result: "Com 2  (/dev/ttyUSB0): keine Antwort".
+QString line(const LangText& t, const ModuleSearch::Try& result);
+// The question when several ports answer, and its choices (one per port).
+QString choiceQuestion(const LangText& t);
+QStringList choices(const LangText& t, const QList<ModuleSearch::Try>& answered);
+// No port answered: every port with its result, what to check, and how to
+// get the right to a refused device.
+ModuleMessage noneAnswered(const LangText& t, const QList<ModuleSearch::Try>& results);
+// There was no port to try.
+ModuleMessage noPorts(const LangText& t);
+// The module answered on a device that no "Com n" can be given to.
+ModuleMessage noNumber(const LangText& t, const QString& device);
+
+} // namespace SearchMessages
 
 // What the identification shows about a module that answered.
 namespace Identification {

@@ -1,5 +1,8 @@
 #include "sequence/CommandAvailability.h"
 
+#include "sequence/ComposeTools.h"
+#include "sequence/SequenceTableModel.h"
+
 namespace CommandAvailability {
 
 namespace {
@@ -29,6 +32,20 @@ unsigned available(const Situation& s)
         commands |= PasteAtEnd;
 
     const TableState& table = s.table;
+    const bool rows = table.count() != 0;
+    if (rows)
+        commands |= SelectAll;
+    // The tools change the tables; they wait for the module link like cmdDaten.
+    if (!s.uploading) {
+        if (rows)
+            commands |= Mirror | Scale;
+        if (ComposeTools::canReverse(table))
+            commands |= Reverse;
+        if (table.count() < SequenceTableModel::MaxRows)
+            commands |= Pattern;
+        if (!s.unlockEmpty)
+            commands |= Farewell;
+    }
     const bool focused = table.focusedRow() != 0;
     if (focused && !s.clipboardEmpty)
         commands |= PasteAtFocus;

@@ -21,6 +21,13 @@ enum Command : unsigned
     Cut = 1u << 8,          // List_1(2)
     PasteAtFocus = 1u << 9, // List_1(3)
     PasteAtEnd = 1u << 10,  // List_1(4)
+    // The Edit menu's tools (ComposeTools).
+    SelectAll = 1u << 11,
+    Mirror = 1u << 12,
+    Reverse = 1u << 13,
+    Scale = 1u << 14,
+    Pattern = 1u << 15,
+    Farewell = 1u << 16,
 };
 
 struct Situation
@@ -28,8 +35,9 @@ struct Situation
     TableState table;       // the active table with its marks and focused row
     bool showEmpty = false; // the unlock sequence has no rows and no greeting light is on
     bool clipboardEmpty = true;
-    bool playing = false;   // playback runs: nothing may change the table under it
-    bool uploading = false; // the module link is busy
+    bool playing = false;    // playback runs: nothing may change the table under it
+    bool uploading = false;  // the module link is busy
+    bool unlockEmpty = true; // the unlock sequence has no rows (nothing to make a farewell from)
 };
 
 // The commands (Command bits) that can act.

@@ -52,6 +52,7 @@ void CommandEnabler::refresh()
     s.uploading = m_uploading;
     s.showEmpty = doc.table(0).count() == 0 && !m_greetingLight;
     s.clipboardEmpty = m_clipboard.isEmpty();
+    s.unlockEmpty = doc.table(0).count() == 0;
     if (!m_playing) // playback selects a row at every step; the rule needs no table then
         s.table = doc.tableState(doc.activeSequence());
     const unsigned can = available(s);
@@ -73,4 +74,11 @@ void CommandEnabler::refresh()
     apply(m_ui.List_1[2], Cut);
     apply(m_ui.List_1[3], PasteAtFocus);
     apply(m_ui.List_1[4], PasteAtEnd);
+    apply(m_ui.Loeschen, Delete);
+    apply(m_ui.AllesMarkieren, SelectAll);
+    apply(m_ui.Spiegeln, Mirror);
+    apply(m_ui.Umkehren, Reverse);
+    apply(m_ui.Skalieren, Scale);
+    apply(m_ui.Muster, Pattern);
+    apply(m_ui.Abschied, Farewell);
 }

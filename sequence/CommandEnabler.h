@@ -28,6 +28,14 @@ public:
         QPushButton* cmdSchleife_L = nullptr;
         QPushButton* cmdDaten = nullptr;
         std::array<QAction*, 5> List_1{}; // the tables' context menu, List_1[1] to List_1[4]
+        // The Edit menu's own items; its cut, copy and paste are the List_1 items.
+        QAction* Loeschen = nullptr; // Löschen: as cmdLöschen
+        QAction* AllesMarkieren = nullptr;
+        QAction* Spiegeln = nullptr;
+        QAction* Umkehren = nullptr;
+        QAction* Skalieren = nullptr; // the submenu's own item
+        QAction* Muster = nullptr;
+        QAction* Abschied = nullptr;
     };
 
     CommandEnabler(AppContext& ctx, const Controls& controls, const RowClipboard& clipboard,

@@ -7,6 +7,11 @@
 // written with the user's decimal separator.
 namespace Interval {
 
+// The intervals a step takes, in tenths of a second: the slider's range. The
+// module stores up to 25.5 seconds; the file any text.
+inline constexpr int MinTenths = 1;
+inline constexpr int MaxTenths = 100;
+
 // Slider value v (tenths of a second) as text: 5 -> "0,5" (German) or "0.5", 10 -> "1".
 // Always ASCII digits with a comma or a point.
 QString fromSlider(int sliderValue, const QLocale& locale = QLocale());

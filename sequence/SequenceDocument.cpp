@@ -72,7 +72,7 @@ bool SequenceDocument::applyTableState(int k, const TableState& state)
         qsizetype end = i;
         while (end + 1 < rows.size() && rows.at(end + 1) == rows.at(end) + 1)
             ++end;
-        marks.select(t.index(rows.at(i) - 1, 0), t.index(rows.at(end) - 1, 1));
+        marks.select(t.index(rows.at(i) - 1, 0), t.index(rows.at(end) - 1, t.columnCount() - 1));
         i = end + 1;
     }
     QItemSelectionModel& s = selection(k);

@@ -2,6 +2,7 @@
 
 #include "core/AppContext.h"
 #include "core/LangText.h"
+#include "sequence/ComposeTools.h"
 #include "sequence/Interval.h"
 #include "sequence/Loops.h"
 #include "sequence/RowCommands.h"
@@ -56,6 +57,55 @@ SequenceEditor::SequenceEditor(AppContext& ctx, const Controls& controls, Window
     m_ui.cmdAendern->installEventFilter(this);
     for (int i = 1; i <= 4; ++i)
         connect(m_ui.List_1[std::size_t(i)], &QAction::triggered, this, [this, i] { tableMenuClick(i); });
+
+    // The Edit menu's items; the window binds the pattern dialog.
+    const CommandEnabler::Controls& tools = m_ui.commands;
+    const auto bind = [this](QAction* action, void (SequenceEditor::*slot)()) {
+        if (action)
+            connect(action, &QAction::triggered, this, slot);
+    };
+    bind(tools.Loeschen, &SequenceEditor::deleteRows);
+    bind(tools.AllesMarkieren, &SequenceEditor::selectAll);
+    bind(tools.Spiegeln, &SequenceEditor::mirrorRows);
+    bind(tools.Umkehren, &SequenceEditor::reverseRows);
+    bind(tools.Abschied, &SequenceEditor::farewellFromGreeting);
+    if (m_ui.Skalieren) {
+        connect(m_ui.Skalieren, &QMenu::triggered, this,
+                [this](QAction* item) { scaleRows(item->data().toDouble()); });
+    }
+    m_statusTimer.setSingleShot(true);
+    m_statusTimer.setInterval(StatusMs);
+    connect(&m_statusTimer, &QTimer::timeout, this, [this] {
+        // Whatever the module link has said meanwhile stays.
+        if (m_ui.labInfo && m_ui.labInfo->text() == m_statusShown)
+            m_ui.labInfo->setText(m_statusResting);
+    });
+}
+
+void SequenceEditor::applyTexts()
+{
+    const LangText& t = m_ctx.texts;
+    const CommandEnabler::Controls& tools = m_ui.commands;
+    const auto caption = [](QAction* action, const QString& text) {
+        if (action)
+            action->setText(text);
+    };
+    caption(tools.Loeschen, t.text(25));
+    caption(tools.AllesMarkieren, t.text(SelectAllText));
+    caption(tools.Spiegeln, t.text(ComposeTools::MirrorText));
+    caption(tools.Umkehren, t.text(ComposeTools::ReverseText));
+    caption(tools.Muster, t.text(PatternText) + QStringLiteral("..."));
+    caption(tools.Abschied, t.text(ComposeTools::FarewellText));
+    if (m_ui.Skalieren) {
+        m_ui.Skalieren->setTitle(t.text(ComposeTools::ScaleText));
+        const QLocale locale = languageLocale(m_ctx.languageName);
+        for (QAction* item : m_ui.Skalieren->actions()) {
+            const double factor = item->data().toDouble();
+            item->setText(factor > 0 ? QStringLiteral("\u00d7 ") + locale.toString(factor)
+                                     : t.text(ComposeTools::OtherFactorText) + QStringLiteral("..."));
+        }
+    }
+    m_ui.cmdAendern->setToolTip(t.text(OverwriteTipText));
 }
 
 QString SequenceEditor::intervalText() const
@@ -104,6 +154,21 @@ void SequenceEditor::overwriteRows()
 {
     const SequenceDocument::EditGroup group(m_ctx.document);
     RowCommands::overwriteRows(m_ctx, intervalText());
+    sayOverwritten(int(m_ctx.document.selectedRows(m_ctx.document.activeSequence()).size()));
+}
+
+void SequenceEditor::sayOverwritten(int n)
+{
+    if (!m_ui.labInfo || n == 0)
+        return;
+    if (!m_statusTimer.isActive() || m_ui.labInfo->text() != m_statusShown)
+        m_statusResting = m_ui.labInfo->text();
+    m_statusShown = QLatin1Char(' ') + QString::number(n) + QLatin1Char(' ') +
+                    m_ctx.texts.text(OverwrittenText) + QLatin1Char(' ') +
+                    Interval::fromSlider(m_ui.sliderZeitein->value(), languageLocale(m_ctx.languageName)) +
+                    m_ctx.texts.text(76);
+    m_ui.labInfo->setText(m_statusShown);
+    m_statusTimer.start();
 }
 
 void SequenceEditor::deleteRows()
@@ -123,6 +188,42 @@ void SequenceEditor::removeLoop()
 {
     const SequenceDocument::EditGroup group(m_ctx.document);
     Loops::remove(m_ctx);
+}
+
+void SequenceEditor::mirrorRows()
+{
+    const SequenceDocument::EditGroup group(m_ctx.document);
+    ComposeTools::mirrorRows(m_ctx);
+}
+
+void SequenceEditor::reverseRows()
+{
+    const SequenceDocument::EditGroup group(m_ctx.document);
+    ComposeTools::reverseRows(m_ctx);
+}
+
+void SequenceEditor::scaleRows(double factor)
+{
+    if (factor <= 0) {
+        const std::optional<double> asked = ComposeTools::askFactor(m_ctx);
+        if (!asked)
+            return;
+        factor = *asked;
+    }
+    const SequenceDocument::EditGroup group(m_ctx.document);
+    ComposeTools::scaleRows(m_ctx, factor);
+}
+
+void SequenceEditor::farewellFromGreeting()
+{
+    const SequenceDocument::EditGroup group(m_ctx.document);
+    if (ComposeTools::farewellFromGreeting(m_ctx))
+        selectSequence(1);
+}
+
+void SequenceEditor::selectAll()
+{
+    ComposeTools::selectAll(m_ctx);
 }
 
 bool SequenceEditor::prepareTableMenu()

@@ -5,6 +5,7 @@
 #include "sequence/SequenceRow.h"
 
 #include <QObject>
+#include <QTimer>
 #include <array>
 
 struct AppContext;
@@ -50,10 +51,24 @@ public:
         QMenu* Tabelle = nullptr; // the tables' context menu
         std::array<QAction*, 5> List_1{};
         CommandEnabler::Controls commands{}; // what the editing commands enable
+        // The submenu of "Dauer skalieren": each item carries its factor as
+        // data; an item without one asks for the factor.
+        QMenu* Skalieren = nullptr;
+        QLabel* labInfo = nullptr; // the status line: says what cmdÄndern did
     };
+
+    // Language texts of the Edit menu's items and of cmdÄndern's explanation.
+    static constexpr int PatternText = 274;
+    static constexpr int OverwriteTipText = 279;
+    static constexpr int OverwrittenText = 280;
+    static constexpr int SelectAllText = 281;
+    // How long the status line tells what cmdÄndern did.
+    static constexpr int StatusMs = 4000;
 
     SequenceEditor(AppContext& ctx, const Controls& controls, WindowOps& ops, QObject* parent = nullptr);
 
+    // Captions of the Edit menu's tools and cmdÄndern's tooltip in the current language.
+    void applyTexts();
     // Refreshes the interval label from the slider (interval text + text 76).
     void refreshIntervalLabel();
     // The slider's interval as the tables store it.
@@ -73,6 +88,15 @@ public:
     void createLoop();
     void removeLoop();
 
+    // The Edit menu's tools (see ComposeTools), each one step for undo.
+    void mirrorRows();
+    void reverseRows();
+    // Scales by factor; 0 asks for the factor first.
+    void scaleRows(double factor);
+    // Makes the lock sequence from the unlock sequence and shows it.
+    void farewellFromGreeting();
+    void selectAll();
+
     // Readies the context menu Tabelle for the active table: false when the
     // table is empty (no menu). Its items are kept enabled by commands().
     bool prepareTableMenu();
@@ -91,6 +115,8 @@ private:
     // Shows the first marked row of the active table when it is another row
     // than last shown, or the same row with other content.
     void followMarkedRow();
+    // Tells in the status line, for a while, that n rows took the slider's interval.
+    void sayOverwritten(int n);
 
     AppContext& m_ctx;
     Controls m_ui;
@@ -103,4 +129,8 @@ private:
     SequenceRow m_followedContent;
     // A mark changed during an editing command: it is followed once the command is done.
     bool m_followPending = false;
+    // The status line's own text while it tells what cmdÄndern did.
+    QTimer m_statusTimer;
+    QString m_statusShown;
+    QString m_statusResting;
 };

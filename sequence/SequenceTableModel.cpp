@@ -1,5 +1,7 @@
 #include "sequence/SequenceTableModel.h"
 
+#include "sequence/LoopPalette.h"
+
 SequenceTableModel::SequenceTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int SequenceTableModel::rowCount(const QModelIndex& parent) const
@@ -9,7 +11,7 @@ int SequenceTableModel::rowCount(const QModelIndex& parent) const
 
 int SequenceTableModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : 2;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant SequenceTableModel::data(const QModelIndex& index, int role) const
@@ -17,9 +19,23 @@ QVariant SequenceTableModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= count())
         return {};
     const SequenceRow& r = m_rows.at(index.row());
-    if (role != Qt::DisplayRole)
+    const bool inLoop = LoopMarker::isLoop(r.loopMarker);
+    switch (role) {
+    case Qt::DisplayRole:
+        break;
+    case Qt::BackgroundRole:
+        return inLoop ? QVariant(LoopPalette::band(LoopMarker::number(r.loopMarker))) : QVariant();
+    case Qt::DecorationRole:
+        return inLoop && index.column() == LoopColumn ? QVariant(LoopPalette::colourOf(r.loopMarker))
+                                                      : QVariant();
+    case Qt::TextAlignmentRole:
+        return index.column() == NumberColumn ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+    default:
         return {};
-    if (index.column() != IntervalColumn)
+    }
+    if (index.column() == NumberColumn)
+        return QString::number(index.row() + 1);
+    if (index.column() == LoopColumn)
         return r.loopMarker;
     QString shown = r.interval;
     for (QChar& c : shown) {
@@ -31,9 +47,20 @@ QVariant SequenceTableModel::data(const QModelIndex& index, int role) const
 
 QVariant SequenceTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
         return {};
-    return section == IntervalColumn ? m_intervalHeading : m_loopHeading;
+    if (role == Qt::TextAlignmentRole && section == NumberColumn)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case IntervalColumn:
+        return m_intervalHeading;
+    case LoopColumn:
+        return m_loopHeading;
+    default:
+        return m_numberHeading;
+    }
 }
 
 void SequenceTableModel::setDisplayTexts(const QString& interval, const QString& loop, QChar decimalPoint)
@@ -41,9 +68,15 @@ void SequenceTableModel::setDisplayTexts(const QString& interval, const QString&
     m_intervalHeading = interval;
     m_loopHeading = loop;
     m_decimalPoint = decimalPoint;
-    emit headerDataChanged(Qt::Horizontal, 0, 1);
+    emit headerDataChanged(Qt::Horizontal, IntervalColumn, LoopColumn);
     if (!m_rows.isEmpty())
         emit dataChanged(index(0, IntervalColumn), index(int(m_rows.size()) - 1, IntervalColumn));
+}
+
+void SequenceTableModel::setNumberHeading(const QString& heading)
+{
+    m_numberHeading = heading;
+    emit headerDataChanged(Qt::Horizontal, NumberColumn, NumberColumn);
 }
 
 const SequenceRow& SequenceTableModel::row(int j) const
@@ -158,7 +191,7 @@ bool SequenceTableModel::replaceRows(const QList<SequenceRow>& rows)
     if (oldMiddle == newMiddle) {
         for (qsizetype i = head; i < head + newMiddle; ++i)
             m_rows[i] = rows.at(i);
-        emit dataChanged(index(int(head), 0), index(int(head + newMiddle - 1), 1));
+        emit dataChanged(index(int(head), 0), index(int(head + newMiddle - 1), ColumnCount - 1));
     } else {
         if (oldMiddle > 0) {
             beginRemoveRows({}, int(head), int(head + oldMiddle - 1));
@@ -188,6 +221,6 @@ void SequenceTableModel::clear()
 
 void SequenceTableModel::rowChanged(int j)
 {
-    emit dataChanged(index(j - 1, 0), index(j - 1, 1));
+    emit dataChanged(index(j - 1, 0), index(j - 1, ColumnCount - 1));
     emit contentChanged();
 }

@@ -7,7 +7,10 @@
 
 // One step table ("Intervall", "Schleife") with the lamp bytes of its rows.
 // Rows are numbered from 1 in the program's operations, as the user sees them;
-// the model's own indexes are 0-based as Qt expects.
+// the model's own indexes are 0-based as Qt expects. A third column shows the
+// step's number; it comes last among the model's columns so that the first
+// two keep their indexes, and the window shows it first. Rows of a loop
+// carry the loop's band colour.
 class SequenceTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -16,7 +19,9 @@ public:
     enum Column
     {
         IntervalColumn = 0,
-        LoopColumn = 1
+        LoopColumn = 1,
+        NumberColumn = 2,
+        ColumnCount = 3
     };
 
     explicit SequenceTableModel(QObject* parent = nullptr);
@@ -28,6 +33,7 @@ public:
     // Column headings and the decimal separator intervals are shown with, in
     // the program's language; the rows keep the text they were given.
     void setDisplayTexts(const QString& interval, const QString& loop, QChar decimalPoint);
+    void setNumberHeading(const QString& heading);
 
     // 1-based access. Rows outside 1..count are a programming error.
     int count() const { return int(m_rows.size()); }
@@ -61,5 +67,6 @@ private:
     QList<SequenceRow> m_rows;
     QString m_intervalHeading = QStringLiteral("Intervall");
     QString m_loopHeading = QStringLiteral("Schleife");
+    QString m_numberHeading = QStringLiteral("Nr.");
     QChar m_decimalPoint = QLatin1Char(',');
 };

@@ -72,6 +72,16 @@ std::optional<QString> WidgetPrompter::askText(const QString& prompt, const QStr
     return answer;
 }
 
+std::optional<int> WidgetPrompter::askChoice(const QString& text, const QString& title,
+                                             const QStringList& items)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getItem(m_parent, titleOrApp(title), text, items, 0, false, &ok);
+    if (!ok || !items.contains(answer))
+        return std::nullopt;
+    return int(items.indexOf(answer));
+}
+
 std::optional<QString> WidgetPrompter::openFileName(const QString& title, const QString& filter)
 {
     const QString name = QFileDialog::getOpenFileName(m_parent, title, m_lastFolder, filter);

@@ -18,6 +18,8 @@ public:
     Answer askYesNoCancel(const QString& text, const QString& title) override;
     std::optional<QString> askText(const QString& prompt, const QString& title,
                                    const QString& proposal) override;
+    std::optional<int> askChoice(const QString& text, const QString& title,
+                                 const QStringList& items) override;
     std::optional<QString> openFileName(const QString& title, const QString& filter) override;
     std::optional<QString> saveFileName(const QString& title, const QString& filter,
                                         const QString& defaultSuffix) override;

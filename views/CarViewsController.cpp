@@ -43,6 +43,9 @@ CarViewsController::CarViewsController(AppContext& ctx, const Controls& controls
         if (table)
             connect(table, &QAbstractItemView::clicked, this, &CarViewsController::showRow);
     }
+    if (m_ui.chkSymmetrisch)
+        connect(m_ui.chkSymmetrisch, &QCheckBox::toggled, this,
+                [this](bool on) { m_ctx.symmetricEditing = on; });
 
     m_advanceTimer.setSingleShot(true);
     m_advanceTimer.setInterval(AdvanceDelayMs);
@@ -56,7 +59,17 @@ CarViewsController::~CarViewsController() = default;
 
 LampOptions CarViewsController::options() const
 {
-    return LampOptions::of(m_ctx.document.vehicleCode(), m_ctx.vehicle);
+    LampOptions options = LampOptions::of(m_ctx.document.vehicleCode(), m_ctx.vehicle);
+    options.symmetric = m_ctx.symmetricEditing;
+    return options;
+}
+
+void CarViewsController::applyTexts()
+{
+    if (!m_ui.chkSymmetrisch)
+        return;
+    m_ui.chkSymmetrisch->setText(m_ctx.texts.text(SymmetricText));
+    m_ui.chkSymmetrisch->setToolTip(m_ctx.texts.text(SymmetricTipText));
 }
 
 int CarViewsController::baseOfView(int view) const
@@ -118,6 +131,22 @@ void CarViewsController::showRow()
             return;
         }
     }
+}
+
+void CarViewsController::previewStep(const LampBytes& bytes)
+{
+    const RowPreview preview = RowPreview::ofBytes(0, bytes, options());
+    for (int v : {2, 1, 3, 4})
+        loadView(v, preview.masks[std::size_t(v - 1)]);
+}
+
+void CarViewsController::showLampState()
+{
+    const LampOptions o = options();
+    m_hover.reset();
+    m_shown = {};
+    for (int v : {2, 1, 3, 4})
+        loadView(v, LampRules::displayMask(v, m_ctx.lampState, o));
 }
 
 void CarViewsController::pointerEvent(int button, double x, double y, int view)

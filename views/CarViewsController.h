@@ -46,7 +46,12 @@ public:
         QLabel* labPos = nullptr;
         QLabel* labX = nullptr;
         QLabel* labY = nullptr;
+        QCheckBox* chkSymmetrisch = nullptr; // a click sets the lamp on both halves
     };
+
+    // Caption and tooltip of chkSymmetrisch.
+    static constexpr int SymmetricText = 272;
+    static constexpr int SymmetricTipText = 273;
 
     CarViewsController(AppContext& ctx, const Controls& controls, WindowOps& ops, QObject* parent = nullptr);
     ~CarViewsController() override;
@@ -59,6 +64,14 @@ public:
     void pointerEvent(int button, double x, double y, int view);
     // "Bereiche anzeigen": all lamp areas as green boxes until the next picture.
     void showAreas();
+    // Shows lamp bytes as showRow shows a row, without making them the
+    // current lamp state (a preview); showLampState() returns to that state.
+    void previewStep(const LampBytes& bytes);
+    void showLampState();
+    // What the lamp rules read of the vehicle, with the symmetric-editing switch.
+    LampOptions options() const;
+    // chkSymmetrisch's caption in the current language.
+    void applyTexts();
 
     // The check box that switches the hover outline on (chkAktivierung of the
     // properties dialog). Without one the main window is searched for it.
@@ -75,7 +88,6 @@ public:
     bool advancePending() const { return m_advanceTimer.isActive(); }
 
 private:
-    LampOptions options() const;
     int baseOfView(int view) const;
     // Shows picture base + mask on a view; false when the picture does not exist.
     bool loadView(int view, int mask);

@@ -23,11 +23,17 @@ std::uint8_t& byteOf(LampBytes& bytes, int view)
     return bytes.at(std::size_t(view - 1));
 }
 
+// The view that shows the other half of the same row of the car.
+int mirrorView(int view)
+{
+    return view == 1 ? 2 : view == 2 ? 1 : view == 3 ? 4 : 3;
+}
+
 // Lamps seen from two views: the view that shares lamp k with `view`, or 0.
 int partnerView(int lamp, int view, const LampOptions& o)
 {
     const bool rear = view == 3 || view == 4;
-    const int other = view == 1 ? 2 : view == 2 ? 1 : view == 3 ? 4 : 3;
+    const int other = mirrorView(view);
     if (rear && lamp == 4)
         return other; // centre brake light
     if (rear && lamp == 5 && o.oneRearFogLamp)
@@ -100,6 +106,24 @@ LampRules::ToggleResult LampRules::toggle(const LampBytes& bytes, int lamp, int 
     ToggleResult r{bytes, {}};
     if (button == 0 || view < 1 || view > 4 || lamp < 0 || lamp > 7)
         return r;
+
+    // Symmetric editing: the same lamp of the other half ends in the state
+    // the click gives this one, by that half's own rules. A lamp seen from
+    // both halves already changes on both; it is toggled once.
+    if (o.symmetric && partnerView(lamp, view, o) == 0) {
+        LampOptions plain = o;
+        plain.symmetric = false;
+        r = toggle(bytes, lamp, view, button, plain);
+        const int other = mirrorView(view);
+        const bool lit = byteOf(r.bytes, view) & bit(lamp);
+        if (bool(byteOf(r.bytes, other) & bit(lamp)) != lit) {
+            const ToggleResult mirror = toggle(r.bytes, lamp, other, button, plain);
+            r.bytes = mirror.bytes;
+            // The other half is loaded first, as a partner view is.
+            r.reload.insert(r.reload.begin(), mirror.reload.begin(), mirror.reload.end());
+        }
+        return r;
+    }
 
     // 1. The same lamp seen from the partner view.
     if (const int partner = partnerView(lamp, view, o)) {

@@ -1,6 +1,7 @@
 #include "views/Storyboard.h"
 
 #include "sequence/LoopMarker.h"
+#include "sequence/LoopPalette.h"
 #include "views/PictureBook.h"
 #include "views/RowPreview.h"
 
@@ -21,8 +22,7 @@ const QColor SoftInk(84, 90, 98);
 // Each loop number gets its own colour, so the cards of one loop belong together at a glance.
 QColor loopColour(const QString& marker)
 {
-    const int number = LoopMarker::number(marker);
-    return QColor::fromHsv((number * 137) % 360, 170, 200);
+    return LoopPalette::colourOf(marker);
 }
 
 QFont font(int pixelSize, bool bold)

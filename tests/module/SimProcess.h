@@ -8,8 +8,8 @@
 #include <QStringList>
 #include <QTest>
 
-// The simulated module as a child process, with its device path and what it
-// logged. It is stopped when the object goes.
+// The simulated module as a child process, with its device paths (several
+// with --count) and what it logged. It is stopped when the object goes.
 class SimProcess
 {
 public:
@@ -18,17 +18,19 @@ public:
         m_process.setProgram(
             QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vantor-module-sim")));
         arguments << QStringLiteral("--log");
+        const qsizetype count = arguments.indexOf(QStringLiteral("--count"));
+        const int expected = count >= 0 ? arguments.value(count + 1).toInt() : 1;
         m_process.setArguments(arguments);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start();
         if (!m_process.waitForStarted(5000))
             return;
-        static const QRegularExpression device(QStringLiteral("on (/dev/\\S+)"));
-        while (m_device.isEmpty() && m_process.waitForReadyRead(5000)) {
+        static const QRegularExpression device(QStringLiteral("module on (/dev/\\S+)\n"));
+        while (m_devices.size() < expected && m_process.waitForReadyRead(5000)) {
             m_output += QString::fromLatin1(m_process.readAll());
-            const QRegularExpressionMatch match = device.match(m_output);
-            if (match.hasMatch())
-                m_device = match.captured(1);
+            m_devices.clear();
+            for (const QRegularExpressionMatch& match : device.globalMatch(m_output))
+                m_devices.append(match.captured(1));
         }
     }
     ~SimProcess()
@@ -38,16 +40,14 @@ public:
             m_process.kill();
     }
 
-    QString device() const { return m_device; }
+    QString device() const { return m_devices.value(0); }
+    const QStringList& devices() const { return m_devices; }
 
-    // Every line logged so far (after the device line).
+    // Every line logged so far (after the device lines).
     QStringList log()
     {
         m_output += QString::fromLatin1(m_process.readAllStandardOutput());
-        QStringList lines = m_output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        if (!lines.isEmpty())
-            lines.removeFirst();
-        return lines;
+        return m_output.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(m_devices.size());
     }
     int count(const QString& prefix)
     {
@@ -70,6 +70,6 @@ public:
 
 private:
     QProcess m_process;
-    QString m_device;
+    QStringList m_devices;
     QString m_output;
 };

@@ -106,6 +106,7 @@ private slots:
     void identification();
     void identificationSwitchesLciOffForOldFirmware();
     void identificationInDeveloperMode();
+    void findModule();
     void memoryRequirement();
 };
 
@@ -137,10 +138,9 @@ void TestModuleController::portMenu()
     QCOMPARE(w.messages(),
              QStringList{w.t.texts.text(91) + u"20"_s + w.t.texts.text(94) + u"\r\n"_s + w.t.texts.text(95)});
 
-    // Each entry shows its device after the caption.
+    // Opening the menu names each entry's device.
     emit w.ui().Connect->aboutToShow();
-    QCOMPARE(w.ui().Port[20]->text(), u"Com 20  (%1)"_s.arg(sim.device()));
-    QCOMPARE(w.ui().Port[19]->text(), u"Com 19  (/dev/no-such-port)"_s);
+    QCOMPARE(w.ui().Port[19]->text(), u"Com 19  (/dev/no-such-port, %1)"_s.arg(w.t.texts.text(305)));
 }
 
 void TestModuleController::uploadFromTheWindow()
@@ -158,8 +158,7 @@ void TestModuleController::uploadFromTheWindow()
     QPushButton* send = w.ui().cmdDaten;
     send->click();
     QVERIFY(!send->isEnabled());
-    QVERIFY(!w.ui().M_Type->isEnabled());
-    QVERIFY(!w.ui().Port[3]->isEnabled());
+    QVERIFY(!w.ui().M_Type->isEnabled() && !w.ui().FindModule->isEnabled() && !w.ui().Port[3]->isEnabled());
     QVERIFY(w.window->connectDialog().isVisible());
     send->click(); // ignored while the upload runs
     int highest = 0;
@@ -317,9 +316,7 @@ void TestModuleController::identification()
 {
     SimProcess sim({u"--type"_s, u"6.1"_s});
     Window w(sim.device());
-    w.ui().M_Type->trigger();
-    QVERIFY(!w.ui().cmdDaten->isEnabled());
-    QVERIFY(w.waitIdle());
+    QVERIFY(w.identify());
     QCOMPARE(w.messages(),
              QStringList{Identification::report(w.t.texts, u"6.1"_s, u"2.4"_s, QString()).text});
     QCOMPARE(w.t.ctx.module.memoryLimit, 510);
@@ -374,6 +371,58 @@ void TestModuleController::identificationInDeveloperMode()
     w.plugIn(beyond);
     QVERIFY(w.identify());
     QVERIFY(w.messages().at(0).endsWith(u"Codiert für das Modell: 77"_s));
+}
+
+void TestModuleController::findModule()
+{
+    SimProcess silent({u"--silent"_s});
+    SimProcess premium({u"--type"_s, u"6.2"_s});
+    SimProcess comfort({u"--type"_s, u"5.1"_s});
+    Window w(silent.device());
+    w.t.settings.save(u"Ports"_s, u"Com2"_s, premium.device());
+    const auto find = [&w] {
+        w.t.prompter.clear();
+        w.ui().FindModule->trigger();
+    };
+
+    // The silent Com 1 is passed over for Com 2, which is chosen and identified.
+    find();
+    auto* progress = w.window->findChild<QDialog*>(u"SearchDialog"_s);
+    QVERIFY(progress && progress->isVisible());
+    QVERIFY(!w.ui().FindModule->isEnabled() && !w.ui().cmdDaten->isEnabled() && !w.ui().Port[1]->isEnabled());
+    QVERIFY(w.waitIdle());
+    QVERIFY(!progress->isVisible() && w.ui().FindModule->isEnabled());
+    QVERIFY(w.ui().Port[2]->isChecked() && !w.ui().Port[1]->isChecked());
+    QCOMPARE(w.t.settings.get(u"Quandor_E6x"_s, u"Lampen_Port"_s), u"2"_s);
+    QCOMPARE(w.ui().labInfo->text(), u"Quandor Vantor Ver. 2.4 / Typ 6.2"_s);
+    QCOMPARE(w.messages(),
+             QStringList{Identification::report(w.t.texts, u"6.2"_s, u"2.4"_s, QString()).text});
+
+    // Two answer: the user picks the second.
+    w.t.settings.save(u"Ports"_s, u"Com3"_s, comfort.device());
+    find();
+    w.t.prompter.choiceAnswers.enqueue(1);
+    QVERIFY(w.waitIdle());
+    QCOMPARE(w.t.prompter.choiceItems.size(), 2);
+    QVERIFY(w.ui().Port[3]->isChecked());
+
+    // Cancelled: nothing is said or changed.
+    find();
+    progress->findChild<QPushButton*>()->click(); // Cancel
+    QVERIFY(!w.module().isBusy() && !progress->isVisible() && w.messages().isEmpty());
+    QVERIFY(w.ui().Port[3]->isChecked());
+
+    // None answers: every port is listed with its result, and what to check.
+    w.t.settings.save(u"Ports"_s, u"Com2"_s, u"/dev/no-such-port"_s);
+    w.t.settings.save(u"Ports"_s, u"Com3"_s, silent.device());
+    find();
+    QVERIFY(w.waitIdle());
+    QCOMPARE(w.messages().size(), 1);
+    const QString message = w.messages().first();
+    QVERIFY(message.startsWith(w.t.texts.text(309)));
+    QVERIFY(message.contains(u"Com 2  (/dev/no-such-port): "_s + w.t.texts.text(305)));
+    QVERIFY(message.endsWith(w.t.texts.text(310)));
+    QCOMPARE(w.ui().labInfo->text(), w.t.texts.text(103));
 }
 
 void TestModuleController::memoryRequirement()

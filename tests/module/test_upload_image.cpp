@@ -1,3 +1,4 @@
+#include "module/MemoryUse.h"
 #include "module/UploadImage.h"
 #include "tests/module/ModuleTestData.h"
 
@@ -31,6 +32,8 @@ private slots:
     void comingHomeTails_data();
     void comingHomeTails();
     void shareRounding();
+    void memoryUseFollowsTheImage_data();
+    void memoryUseFollowsTheImage();
 };
 
 void TestUploadImage::rowRecordParts()
@@ -77,19 +80,7 @@ void TestUploadImage::headerOnlyDocumentIsNotSent()
 
 void TestUploadImage::limitIsCheckedByteForByte()
 {
-    // 9 + 6 + 98 x 5 + 3 x 2 = 511 bytes.
-    ImageInput in;
-    for (int i = 0; i < 99; ++i)
-        in.sequences[0].append(row("0,1", {1, 1, 1, 1}));
-    for (int i = 0; i < 3; ++i)
-        in.sequences[0].append(row("0,1", {1, 0, 0, 0}));
-    const UploadImage large = UploadImage::build(in, 1010);
-    QCOMPARE(large.status, UploadImage::Status::Ok);
-    QCOMPARE(large.length, 511);
-    QCOMPARE(UploadImage::build(in, 510).status, UploadImage::Status::TooLarge);
-    QCOMPARE(UploadImage::build(in, 511).status, UploadImage::Status::Ok);
-
-    // The coming-home tails count too.
+    // The rows byte for byte: memoryUseFollowsTheImage. The coming-home tails count too.
     ImageInput tail;
     tail.sequences[0] = {row("0,5", {2, 0, 0, 0})}; // length 12
     tail.functions.commingHomeZu = true;
@@ -252,6 +243,48 @@ void TestUploadImage::shareRounding()
     QCOMPARE(memoryShare(232, 510), 46); // 45.49 -> 45.5 -> 46 (half to even)
     QCOMPARE(memoryShare(237, 510), 46); // 46.47 -> 46.5 -> 46 (half to even)
     QCOMPARE(memoryShare(10, 0), 0);
+}
+
+void TestUploadImage::memoryUseFollowsTheImage_data()
+{
+    QTest::addColumn<int>("rows"); // of 0.1 s with one lamp: 10 + 2 x rows bytes
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("share");
+    QTest::addColumn<MemoryUse::Level>("level");
+
+    QTest::newRow("empty show") << 0 << 510 << 0 << MemoryUse::Level::Normal;
+    QTest::newRow("90 % is still normal") << 224 << 510 << 90 << MemoryUse::Level::Normal; // 458 bytes
+    QTest::newRow("over 90 % warns") << 225 << 510 << 90 << MemoryUse::Level::Warning;     // 460 bytes
+    QTest::newRow("exactly full fits") << 250 << 510 << 100 << MemoryUse::Level::Warning;
+    QTest::newRow("one byte over is an error") << 250 << 509 << 100 << MemoryUse::Level::Error;
+    QTest::newRow("a larger module") << 251 << 1010 << 51 << MemoryUse::Level::Normal;
+    QTest::newRow("beyond any module") << 600 << 1010 << 101 << MemoryUse::Level::Error;
+}
+
+void TestUploadImage::memoryUseFollowsTheImage()
+{
+    QFETCH(int, rows);
+    QFETCH(int, limit);
+    QFETCH(int, share);
+    QFETCH(MemoryUse::Level, level);
+    ImageInput in;
+    for (int i = 0; i < rows; ++i)
+        in.sequences[0].append(row("0,1", {2, 0, 0, 0}));
+    const MemoryUse use = MemoryUse::of(in, limit);
+    QCOMPARE(use.share, share);
+    QCOMPARE(use.level, level);
+    // Where the upload builds an image, the gauge counts exactly its bytes.
+    const UploadImage upload = UploadImage::build(in, limit);
+    QCOMPARE(use.status, upload.status);
+    if (upload.status == UploadImage::Status::Ok)
+        QCOMPARE(use.length, upload.length);
+    else
+        QVERIFY(use.length > limit);
+    QCOMPARE(use.beyondCapacity(), rows == 600);
+
+    // A show the module cannot take at all is an error whatever its size.
+    in.sequences[1] = {row("30", {2, 0, 0, 0})};
+    QCOMPARE(MemoryUse::of(in, limit).level, MemoryUse::Level::Error);
 }
 
 QTEST_GUILESS_MAIN(TestUploadImage)

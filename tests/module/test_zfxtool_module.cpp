@@ -36,6 +36,7 @@ private slots:
     void imageRefusesBadInput();
     void uploadToTheSimulatedModule();
     void uploadFailures();
+    void find();
 
 private:
     Run zfxtool(const QStringList& args);
@@ -140,6 +141,7 @@ void TestZfxtoolModule::imageRefusesBadInput()
 {
     QCOMPARE(zfxtool({u"image"_s}).status, 2);
     QCOMPARE(zfxtool({u"image"_s, u"x.zfx"_s, u"--limit"_s, u"0"_s}).status, 2);
+    QCOMPARE(zfxtool({u"find"_s, u"--port"_s}).status, 2);
     // A refused file: every command gives the reason dump gives.
     const QString large = m_dir->filePath(u"large.zfx"_s);
     QFile big(large);
@@ -205,6 +207,28 @@ void TestZfxtoolModule::uploadFailures()
     r = zfxtool({u"upload"_s, empty, u"--port"_s, sim.device()});
     QCOMPARE(r.status, 1);
     QCOMPARE(sim.count(u"hello"_s), 0);
+}
+
+void TestZfxtoolModule::find()
+{
+    SimProcess silent({u"--silent"_s});
+    SimProcess module({});
+    Run r = zfxtool({u"find"_s, u"--port"_s, silent.device(), u"--port"_s, module.device()});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, u"%1: no answer\n%2: module found, Quandor Vantor Ver. 2.4 / Typ 6.1\nfound: %2\n"_s.arg(
+                        silent.device(), module.device()));
+
+    // Without ports: the editor's, by their numbers in the menu.
+    QSettings settings(m_dir->filePath(u"config/Vantor/Vantor.ini"_s), QSettings::IniFormat);
+    settings.setValue(u"Ports/Com1"_s, u"/dev/no-such-port"_s);
+    settings.setValue(u"Ports/Com2"_s, silent.device());
+    settings.sync();
+    r = zfxtool({u"find"_s});
+    QCOMPARE(r.status, 1);
+    QVERIFY2(r.out.startsWith(
+                 u"Com 1  (/dev/no-such-port): missing\nCom 2  (%1): no answer\n"_s.arg(silent.device())),
+             qPrintable(r.out));
+    QVERIFY(r.err.startsWith(u"zfxtool: no module answered"_s));
 }
 
 QTEST_GUILESS_MAIN(TestZfxtoolModule)

@@ -137,9 +137,21 @@ private slots:
         verifyOneLineError(zfxtool({QStringLiteral("pack"), good, pipe}));
         QVERIFY(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
 
+        // animate: a sequence as a GIF; an unreadable file or a sequence without steps fails.
+        const QString gif = dir.filePath(QStringLiteral("show.gif"));
+        const auto animate = [&gif](const QString& file, const char* k) {
+            return zfxtool(
+                {QStringLiteral("animate"), file, gif, QStringLiteral("--sequence"), QLatin1String(k)});
+        };
+        const QString example = QStringLiteral(EXAMPLES_DIR "/Beispiel.zfx");
+        QVERIFY(animate(example, "1").exitCode == 0 && readAll(gif).startsWith("GIF89a"));
+        verifyOneLineError(animate(damaged, "0"));
+        verifyOneLineError(animate(target, "0"));
+
         QCOMPARE(zfxtool({}).exitCode, 2);
         QCOMPARE(zfxtool({QStringLiteral("dump")}).exitCode, 2);
         QCOMPARE(zfxtool({QStringLiteral("frobnicate")}).exitCode, 2);
+        QCOMPARE(animate(example, "2").exitCode, 2);
     }
 };
 

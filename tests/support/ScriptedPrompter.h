@@ -18,6 +18,7 @@ public:
             Message,
             Question,
             Input,
+            Choice,
             OpenFile,
             SaveFile
         };
@@ -33,6 +34,9 @@ public:
     // Answers to Yes/No/Cancel questions; without one, Cancel.
     QQueue<Answer> yesNoCancelAnswers;
     QQueue<std::optional<QString>> textAnswers;
+    // Answers to choices (the index); without one, cancelled. The items offered are kept.
+    QQueue<std::optional<int>> choiceAnswers;
+    QStringList choiceItems;
     QQueue<std::optional<QString>> fileAnswers;
 
     QList<Shown> shown;
@@ -56,6 +60,12 @@ public:
     {
         shown.append({Shown::Kind::Input, prompt, title, Icon::None});
         return textAnswers.isEmpty() ? std::nullopt : textAnswers.dequeue();
+    }
+    std::optional<int> askChoice(const QString& text, const QString& title, const QStringList& items) override
+    {
+        shown.append({Shown::Kind::Choice, text, title, Icon::Question});
+        choiceItems = items;
+        return choiceAnswers.isEmpty() ? std::nullopt : choiceAnswers.dequeue();
     }
     std::optional<QString> openFileName(const QString& title, const QString&) override
     {

@@ -1,6 +1,7 @@
 // vantor-module-sim: a stand-in for the Vantor module on a pseudo-terminal.
 // It prints the terminal's device path and then answers the program as the
 // module does: the handshake, the echo of every frame, the end of transfer.
+// With --count it serves several terminals at once, each its own module.
 
 #include "SimulatedModule.h"
 
@@ -15,11 +16,13 @@
 #include <fcntl.h>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <poll.h>
 #include <string>
 #include <termios.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -44,6 +47,9 @@ const char* const kUsage =
     "module on it. Name the path as a port of the program (settings section\n"
     "[Ports], e.g. Com1=/dev/pts/3) or pass it to zfxtool upload --port.\n"
     "\n"
+    "  --count N           open N pseudo-terminals (1 to 32), each a module of its own\n"
+    "                      with these options; one device line each\n"
+    "  --silent            never answer anything, like a port with nothing on it\n"
     "  --type T.E          module type (default 6.1)\n"
     "  --version M.N       firmware version (default 2.4)\n"
     "  --extended          answer with the 11-character reply: compile date and coded vehicle\n"
@@ -51,7 +57,7 @@ const char* const kUsage =
     "  --vehicle N         coded vehicle of the extended reply, 0 to 255 (default 0)\n"
     "  --reply-hex HEX     answer the handshake with these bytes, e.g. \"54 35 31 56\"\n"
     "  --busy-first        answer the first handshake with \"@#*3\"\n"
-    "  --no-answer         never answer anything\n"
+    "  --no-answer         the same as --silent\n"
     "  --nonsense          answer the handshake with a reply that is nonsense\n"
     "  --wrong-echo A[:N]  echo the frame for address A wrongly (N times; default always)\n"
     "  --silent-at A[:N]   leave the frame for address A unanswered (N times; default always)\n"
@@ -120,6 +126,7 @@ struct Settings
     SimulatedModule::Options module;
     bool pace = false;
     bool log = false;
+    int count = 1;
     std::string imageFile;
 };
 
@@ -151,7 +158,9 @@ Settings parseArguments(int argc, char** argv)
             s.module.reply = parseHex(value());
         } else if (arg == "--busy-first") {
             s.module.busyFirst = true;
-        } else if (arg == "--no-answer") {
+        } else if (arg == "--count") {
+            s.count = int(number(value(), 1, 32, "count"));
+        } else if (arg == "--no-answer" || arg == "--silent") {
             s.module.noAnswer = true;
         } else if (arg == "--nonsense") {
             s.module.nonsense = true;
@@ -281,6 +290,61 @@ void writeImage(const std::string& file, const Bytes& image)
     std::rename(temporary.c_str(), file.c_str());
 }
 
+// One pseudo-terminal with the module behind it.
+struct Terminal
+{
+    Terminal(std::string device_, int master_, int slave_, const Settings& settings)
+        : device(std::move(device_)), master(master_), slave(slave_), module(settings.module),
+          wire(master_, settings.pace)
+    {
+    }
+
+    std::string device;
+    int master;
+    int slave;
+    SimulatedModule module;
+    Wire wire;
+    Clock::time_point lastByte = Clock::now();
+};
+
+// When the terminal next needs attention without input: an answer falls due
+// or a message is complete.
+std::optional<Clock::time_point> wakeTime(const Terminal& t)
+{
+    std::optional<Clock::time_point> wake = t.wire.nextDue();
+    if (t.module.waiting()) {
+        const auto gapEnd = t.lastByte + kMessageGap;
+        wake = wake ? std::min(*wake, gapEnd) : gapEnd;
+    }
+    return wake;
+}
+
+void serve(Terminal& t, short revents, const Settings& settings, bool named)
+{
+    if (revents & POLLIN) {
+        std::uint8_t buffer[4096];
+        const ssize_t n = ::read(t.master, buffer, sizeof buffer);
+        if (n > 0) {
+            t.lastByte = Clock::now();
+            t.wire.send(t.module.receive(Bytes(buffer, buffer + n)), std::size_t(n));
+        }
+    } else if (revents & (POLLHUP | POLLERR)) {
+        ::usleep(10'000); // the other end is away; do not spin
+    }
+    if (t.module.waiting() && Clock::now() - t.lastByte >= kMessageGap)
+        t.wire.send(t.module.pause(), 0);
+    t.wire.flushDue();
+
+    if (t.module.takeCompletedTransfer() && !settings.imageFile.empty())
+        writeImage(settings.imageFile, t.module.image());
+    const std::vector<std::string> events = t.module.takeEvents();
+    if (settings.log && !events.empty()) {
+        for (const std::string& e : events)
+            std::printf("%s%s\n", named ? (t.device + ": ").c_str() : "", e.c_str());
+        std::fflush(stdout);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -295,60 +359,47 @@ int main(int argc, char** argv)
     for (int sig : {SIGINT, SIGTERM, SIGHUP})
         sigaction(sig, &action, nullptr);
 
-    std::string device;
-    int slave = -1;
-    const int master = openTerminal(device, slave);
-    if (master < 0)
-        return 1;
-    std::printf("vantor-module-sim: simulated module on %s\n", device.c_str());
+    std::vector<std::unique_ptr<Terminal>> terminals;
+    for (int i = 0; i < settings.count; ++i) {
+        std::string device;
+        int slave = -1;
+        const int master = openTerminal(device, slave);
+        if (master < 0)
+            return 1;
+        terminals.push_back(std::make_unique<Terminal>(device, master, slave, settings));
+    }
+    for (const auto& t : terminals)
+        std::printf("vantor-module-sim: %s module on %s\n", settings.module.noAnswer ? "silent" : "simulated",
+                    t->device.c_str());
     std::fflush(stdout);
 
-    SimulatedModule module(settings.module);
-    Wire wire(master, settings.pace);
-    Clock::time_point lastByte = Clock::now();
-
+    // With several terminals each logged line names its terminal.
+    const bool named = terminals.size() > 1;
+    std::vector<pollfd> fds(terminals.size());
     while (!g_stop) {
         // Sleep until input arrives or the next thing falls due.
-        std::optional<Clock::time_point> wake = wire.nextDue();
-        if (module.waiting()) {
-            const auto gapEnd = lastByte + kMessageGap;
-            wake = wake ? std::min(*wake, gapEnd) : gapEnd;
+        std::optional<Clock::time_point> wake;
+        for (const auto& t : terminals) {
+            if (const auto w = wakeTime(*t))
+                wake = wake ? std::min(*wake, *w) : *w;
         }
         int timeout = -1;
         if (wake) {
             const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*wake - Clock::now());
             timeout = int(std::max<long long>(0, wait.count()));
         }
-        pollfd fd{master, POLLIN, 0};
-        const int ready = ::poll(&fd, 1, timeout);
+        for (std::size_t i = 0; i < terminals.size(); ++i)
+            fds[i] = pollfd{terminals[i]->master, POLLIN, 0};
+        const int ready = ::poll(fds.data(), nfds_t(fds.size()), timeout);
         if (ready < 0 && errno != EINTR)
             break;
-
-        if (ready > 0 && (fd.revents & POLLIN)) {
-            std::uint8_t buffer[4096];
-            const ssize_t n = ::read(master, buffer, sizeof buffer);
-            if (n > 0) {
-                lastByte = Clock::now();
-                wire.send(module.receive(Bytes(buffer, buffer + n)), std::size_t(n));
-            }
-        } else if (ready > 0 && (fd.revents & (POLLHUP | POLLERR))) {
-            ::usleep(10'000); // the other end is away; do not spin
-        }
-        if (module.waiting() && Clock::now() - lastByte >= kMessageGap)
-            wire.send(module.pause(), 0);
-        wire.flushDue();
-
-        if (module.takeCompletedTransfer() && !settings.imageFile.empty())
-            writeImage(settings.imageFile, module.image());
-        const std::vector<std::string> events = module.takeEvents();
-        if (settings.log && !events.empty()) {
-            for (const std::string& e : events)
-                std::printf("%s\n", e.c_str());
-            std::fflush(stdout);
-        }
+        for (std::size_t i = 0; i < terminals.size(); ++i)
+            serve(*terminals[i], ready > 0 ? fds[i].revents : 0, settings, named);
     }
-    if (slave >= 0)
-        ::close(slave);
-    ::close(master);
+    for (const auto& t : terminals) {
+        if (t->slave >= 0)
+            ::close(t->slave);
+        ::close(t->master);
+    }
     return 0;
 }

@@ -37,3 +37,5 @@ int runDump(const QStringList& args, QTextStream& out, QTextStream& err);
 int runPack(const QStringList& args, QTextStream& out, QTextStream& err);
 int runImage(const QStringList& args, QTextStream& out, QTextStream& err);
 int runUpload(const QStringList& args, QTextStream& out, QTextStream& err);
+int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err);
+int runFind(const QStringList& args, QTextStream& out, QTextStream& err);

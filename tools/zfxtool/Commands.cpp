@@ -8,6 +8,12 @@ const QList<Command>& commands()
         {"image", "FILE [--limit N]", "print the bytes the editor would send to the module", &runImage},
         {"upload", "FILE --port DEVICE", "send a show to the module (a serial port or pseudo-terminal)",
          &runUpload},
+        {"animate", "FILE OUT.gif [--sequence 0|1]",
+         "write a sequence (0 unlocking, the default; 1 locking) as an animated GIF, played as the editor "
+         "plays it",
+         &runAnimate},
+        {"find", "[--port DEVICE]...",
+         "look for the module on the ports given, or on every port the editor's search tries", &runFind},
     };
     return table;
 }

@@ -33,6 +33,9 @@ public:
 
     const LangText& texts() const { return m_texts; }
     const SequenceDocument& document() const { return m_document; }
+    // The vehicle as the options of the file set it up (headlamps, rings, fog lamps).
+    const VehicleConfig& vehicle() const { return m_vehicle; }
+    const VehicleOptions& options() const { return m_options; }
     bool developerMode() const;
     bool greetingLight() const;
 
@@ -45,6 +48,10 @@ private:
         bool askYesNo(const QString&, const QString&) override { return false; }
         Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
         std::optional<QString> askText(const QString&, const QString&, const QString&) override { return {}; }
+        std::optional<int> askChoice(const QString&, const QString&, const QStringList&) override
+        {
+            return {};
+        }
         std::optional<QString> openFileName(const QString&, const QString&) override { return {}; }
         std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override
         {

@@ -1,7 +1,9 @@
 #include "tools/zfxtool/Command.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -15,11 +17,33 @@ void usage(QTextStream& to)
     to.flush();
 }
 
+// Qt's notice that a session without a runtime folder uses a temporary one
+// says nothing about the command; every other message is passed on.
+QtMessageHandler g_qtHandler = nullptr;
+void quietRuntimeNotice(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: ")))
+        return;
+    g_qtHandler(type, context, message);
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
+{
+    // Drawing the car pictures for an animation needs Qt's picture side; it
+    // draws offscreen, so no display is needed.
+    if (argc < 2 || std::strcmp(argv[1], "animate") != 0)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_qtHandler = qInstallMessageHandler(&quietRuntimeNotice);
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments().mid(1);

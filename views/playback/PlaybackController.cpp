@@ -183,6 +183,7 @@ void PlaybackController::apply(const PlaybackStep& step)
             list->scrollTo(doc.table(m_sequence).index(step.select - 1, 0));
     }
     if (step.show) {
+        emit stepShown(m_sequence, doc.firstSelectedRow(m_sequence));
         m_ops.showRow();
         // A failure message may have let a button stop playback meanwhile.
         if (m_phase != Phase::Playing)
@@ -215,6 +216,7 @@ void PlaybackController::finish(PlaybackEnd end)
     setCaptions(Playback::idleCaptions(end, m_ctx.texts));
     m_ops.lichtAus();
     unlockControls();
+    emit stepShown(m_sequence, 0);
     emit playingChanged(false);
 }
 

@@ -68,6 +68,8 @@ public slots:
 
 signals:
     void playingChanged(bool playing);
+    // Playback shows row `row` of table `sequence` now; row 0 when it has ended.
+    void stepShown(int sequence, int row);
 
 private:
     enum class Phase

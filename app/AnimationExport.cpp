@@ -1,0 +1,85 @@
+#include "app/AnimationExport.h"
+
+#include "app/Comforts.h"
+#include "app/MainWindow.h"
+#include "core/AppContext.h"
+#include "core/LangText.h"
+#include "core/Prompter.h"
+#include "sequence/SequenceDocument.h"
+#include "vehicle/VehicleConfig.h"
+#include "views/CarViewsController.h"
+#include "views/ShowAnimation.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QProgressDialog>
+#include <QRadioButton>
+
+AnimationExport::AnimationExport(AppContext& ctx, MainWindow& window)
+    : QObject(&window), m_ctx(ctx), m_window(window)
+{
+    connect(m_window.ui().ExportAnimation, &QAction::triggered, this, &AnimationExport::exportAnimation);
+}
+
+void AnimationExport::applyTexts()
+{
+    m_window.ui().ExportAnimation->setText(m_ctx.texts.text(MenuText) + QStringLiteral("..."));
+}
+
+void AnimationExport::exportAnimation()
+{
+    const SequenceDocument& doc = m_ctx.document;
+    const LangText& t = m_ctx.texts;
+    const int k = doc.activeSequence();
+    const VehicleConfig& vehicle = m_ctx.vehicle;
+    const ShowAnimation animation(doc.table(k).rows(), LampOptions::of(doc.vehicleCode(), vehicle),
+                                  {vehicle.pictureBaseOfView(1), vehicle.pictureBaseOfView(2),
+                                   vehicle.pictureBaseOfView(3), vehicle.pictureBaseOfView(4)});
+    switch (animation.status()) {
+    case ShowAnimation::Status::Ok:
+        break;
+    case ShowAnimation::Status::Empty:
+        m_ctx.prompter.message(t.text(Comforts::NothingToExportText), QString(), Prompter::Icon::Information);
+        return;
+    case ShowAnimation::Status::Held:
+    case ShowAnimation::Status::TooLong:
+        m_ctx.prompter.message(t.text(UnplayableText) + QLatin1Char(' ') +
+                                   QString::number(animation.stepRow()),
+                               QString(), Prompter::Icon::Exclamation);
+        return;
+    }
+
+    // The dialog's title names the sequence that is written.
+    QString sequence = m_window.ui().optAuf_Zu[std::size_t(k)]->text();
+    sequence.remove(QLatin1Char('&'));
+    const std::optional<QString> chosen =
+        m_ctx.prompter.saveFileName(t.text(MenuText) + QStringLiteral(" \u2013 ") + sequence.trimmed(),
+                                    QStringLiteral("GIF (*.gif)"), QStringLiteral("gif"));
+    if (!chosen || chosen->isEmpty())
+        return;
+    QString file = *chosen;
+    if (QFileInfo(file).suffix().toLower() != QLatin1String("gif"))
+        file += QStringLiteral(".gif");
+
+    QProgressDialog progress(&m_window); // with Qt's own Cancel button, in the program's language
+    progress.setLabelText(t.text(ProgressText));
+    progress.setRange(0, 1);
+    progress.setObjectName(QStringLiteral("AnimationProgress"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500); // a short show is written before the window would appear
+    progress.setAutoReset(false);
+    // A modal progress window lets the event loop run in setValue, so Cancel is heard.
+    const GifWriter::Progress report = [&progress](int done, int total) {
+        if (progress.maximum() != total)
+            progress.setMaximum(total);
+        progress.setValue(done);
+        return !progress.wasCanceled();
+    };
+    QString problem;
+    const GifWriter::Result result =
+        animation.writeGif(file, m_window.carViews().pictures(), report, &problem);
+    progress.reset();
+    if (result == GifWriter::Result::Failed)
+        m_ctx.prompter.message(t.text(FailedText) + QStringLiteral("\r\n") + problem, QString(),
+                               Prompter::Icon::Exclamation);
+}

@@ -1,0 +1,106 @@
+// bench_show_grid: how fast the show grid answers, in the real main window on
+// the offscreen platform, over a sequence of 500 steps.
+//
+//   repaint        the whole grid (cells, headings, brackets) at start, middle and end
+//   click          a click on a cell until the grid and the car view have painted the change
+//
+// Run: QT_QPA_PLATFORM=offscreen bench_show_grid [rounds]
+
+#include "app/MainWindow.h"
+#include "sequence/SequenceDocument.h"
+#include "tests/support/TestContext.h"
+#include "views/CarViewWidget.h"
+#include "views/grid/ShowGridModel.h"
+#include "views/grid/ShowGridView.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QScrollBar>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+template <typename Each> void measure(const char* what, Each each)
+{
+    std::vector<qint64> samples;
+    QElapsedTimer clock;
+    each([&](auto run) {
+        clock.start();
+        run();
+        samples.push_back(clock.nsecsElapsed());
+    });
+    std::sort(samples.begin(), samples.end());
+    std::printf("%-40s median %7.3f ms   worst %7.3f ms   (%zu runs)\n", what,
+                double(samples[samples.size() / 2]) / 1e6, double(samples.back()) / 1e6, samples.size());
+}
+
+// 500 steps with lamps that change from step to step, and a loop every 40 steps.
+QList<SequenceRow> steps()
+{
+    QList<SequenceRow> rows;
+    for (int i = 0; i < 500; ++i) {
+        SequenceRow row;
+        row.interval = QString::number(1 + i % 7) + QStringLiteral(",") + QString::number(i % 10);
+        if (i % 40 < 4)
+            row.loopMarker = QStringLiteral("S %1 / 3 x").arg(i / 40 + 1, 2);
+        row.lamps = {std::uint8_t(i * 7), std::uint8_t(i * 11), std::uint8_t(i * 13), std::uint8_t(i * 5)};
+        rows.append(row);
+    }
+    return rows;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 20;
+
+    TestContext t;
+    t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"), QStringLiteral("311"));
+    MainWindow window(t.ctx);
+    window.load(QString());
+    window.show();
+    t.document.setContent({QStringLiteral("311"), t.document.parameterString(), {steps(), {}}});
+    window.modellauswahl();
+    // The car views draw the vehicle's pictures while the window is idle, as after any change of vehicle.
+    QTest::qWait(3000);
+
+    ShowGridView* grid = window.ui().ShowGrid;
+    QWidget* frame = window.ui().Frame7;
+    QScrollBar* bar = grid->horizontalScrollBar();
+    measure("repaint, 500 steps", [&](auto time) {
+        for (int r = 0; r < rounds; ++r) {
+            for (int at : {bar->minimum(), bar->maximum() / 2, bar->maximum()}) {
+                bar->setValue(at);
+                QApplication::processEvents();
+                time([&] { frame->repaint(); });
+            }
+        }
+    });
+
+    const ShowGridModel& model = window.showGrid();
+    int lamp = 0;
+    while (lamp < model.rowCount() && model.lamps()[std::size_t(lamp)].view != 3)
+        ++lamp;
+    CarViewWidget* view = window.ui().views[3];
+    measure("click to grid and car view painted", [&](auto time) {
+        for (int r = 0; r < rounds; ++r) {
+            bar->setValue(r * bar->maximum() / rounds);
+            QApplication::processEvents();
+            const int column = grid->columnAt(grid->viewport()->width() / 2);
+            const QPoint at = grid->visualRect(model.index(lamp + r % 5, column)).center();
+            time([&] {
+                QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+                frame->repaint();
+                view->repaint();
+            });
+        }
+    });
+
+    return 0;
+}

@@ -1,0 +1,184 @@
+#include "vehicle/VehicleConfig.h"
+#include "views/PictureBook.h"
+#include "views/ShowAnimation.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <numeric>
+
+extern "C" {
+#include <gif_lib.h>
+}
+
+namespace {
+
+SequenceRow step(const char* interval, std::uint8_t lamp, const char* marker = "")
+{
+    return {QString::fromLatin1(interval), QString::fromLatin1(marker), {lamp, 0, 0, 0}};
+}
+
+ShowAnimation animate(const QList<SequenceRow>& rows)
+{
+    const VehicleConfig vehicle;
+    return ShowAnimation(rows, LampOptions::of(QStringLiteral("312"), vehicle),
+                         {vehicle.pictureBaseOfView(1), vehicle.pictureBaseOfView(2),
+                          vehicle.pictureBaseOfView(3), vehicle.pictureBaseOfView(4)});
+}
+
+QList<int> delaysOf(const ShowAnimation& animation)
+{
+    QList<int> delays;
+    for (const GifWriter::Frame& f : animation.frames())
+        delays.append(f.delayCs);
+    return delays;
+}
+
+// A written GIF as giflib reads it back.
+struct ReadGif
+{
+    explicit ReadGif(const QString& fileName)
+    {
+        int error = 0;
+        gif = DGifOpenFileName(QFile::encodeName(fileName).constData(), &error);
+        if (gif && DGifSlurp(gif) != GIF_OK) {
+            DGifCloseFile(gif, &error);
+            gif = nullptr;
+        }
+    }
+    ~ReadGif()
+    {
+        int error = 0;
+        if (gif)
+            DGifCloseFile(gif, &error);
+    }
+    QList<int> delays() const
+    {
+        QList<int> out;
+        for (int i = 0; i < gif->ImageCount; ++i) {
+            GraphicsControlBlock control{};
+            DGifSavedExtensionToGCB(gif, i, &control);
+            out.append(control.DelayTime);
+        }
+        return out;
+    }
+    // The NETSCAPE2.0 block before the first frame, with its loop count.
+    bool loopsForever() const
+    {
+        const SavedImage& first = gif->SavedImages[0];
+        for (int i = 0; i + 1 < first.ExtensionBlockCount; ++i) {
+            const ExtensionBlock& b = first.ExtensionBlocks[i];
+            const ExtensionBlock& data = first.ExtensionBlocks[i + 1];
+            if (b.Function == APPLICATION_EXT_FUNC_CODE && b.ByteCount == 11 &&
+                QByteArray(reinterpret_cast<const char*>(b.Bytes), 11) == "NETSCAPE2.0")
+                return data.ByteCount == 3 && data.Bytes[0] == 1 && data.Bytes[1] == 0 && data.Bytes[2] == 0;
+        }
+        return false;
+    }
+    GifFileType* gif = nullptr;
+};
+
+} // namespace
+
+class TestShowAnimation : public QObject
+{
+    Q_OBJECT
+private slots:
+    void framesFollowPlayback_data()
+    {
+        QTest::addColumn<QList<SequenceRow>>("rows");
+        QTest::addColumn<QList<int>>("delays");
+        QTest::addColumn<int>("pictures");
+
+        QTest::newRow("each step its own time")
+            << QList<SequenceRow>{step("0,5", 1), step("1", 2), step("0.5", 4)} << QList<int>{50, 100, 50}
+            << 3;
+        QTest::newRow("alike steps make one frame")
+            << QList<SequenceRow>{step("0,5", 1), step("0,5", 1), step("1", 2), step("0,3", 2)}
+            << QList<int>{100, 130} << 2;
+        QTest::newRow("loops played out") << QList<SequenceRow>{step("0,5", 1), step("0,2", 2, "S  1 / 3 x"),
+                                                                step("0,3", 4, "S  1 / 3 x"), step("1", 1)}
+                                          << QList<int>{50, 20, 30, 20, 30, 20, 30, 100} << 3;
+        // 15, 30 and 45 ms end at 2, 3 and 5 hundredths (halves up).
+        QTest::newRow("rounding carried forward")
+            << QList<SequenceRow>{step("0,015", 1), step("0,015", 2), step("0,015", 1)} << QList<int>{2, 1, 2}
+            << 2;
+        QTest::newRow("too short to show")
+            << QList<SequenceRow>{step("0,001", 1), step("1", 2)} << QList<int>{100} << 1;
+        QTest::newRow("longer than one GIF delay")
+            << QList<SequenceRow>{step("1000", 1)} << QList<int>{GifWriter::MaxDelayCs, 34465} << 1;
+    }
+
+    void framesFollowPlayback()
+    {
+        QFETCH(QList<SequenceRow>, rows);
+        QFETCH(QList<int>, delays);
+        QFETCH(int, pictures);
+        const ShowAnimation animation = animate(rows);
+        QCOMPARE(animation.status(), ShowAnimation::Status::Ok);
+        QCOMPARE(delaysOf(animation), delays);
+        QCOMPARE(animation.pictures().size(), pictures);
+        // However the steps are cut, the frames last as long as the show.
+        QCOMPARE(std::accumulate(delays.cbegin(), delays.cend(), qint64(0)), (animation.totalMs() + 5) / 10);
+    }
+
+    void nothingToAnimate()
+    {
+        QCOMPARE(animate({}).status(), ShowAnimation::Status::Empty);
+        // An interval of 0 holds playback on its row for good.
+        const ShowAnimation held = animate({step("1", 1), step("0", 2), step("1", 4)});
+        QCOMPARE(held.status(), ShowAnimation::Status::Held);
+        QCOMPARE(held.stepRow(), 2);
+        // Intervals of ages from a damaged file do not make frames without end.
+        const ShowAnimation ages = animate({step("1", 1), step("9000000000", 2)});
+        QVERIFY(ages.status() == ShowAnimation::Status::TooLong && ages.frames().isEmpty());
+    }
+
+    void writtenGifPlaysTheShowForever()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("show.gif"));
+        const ShowAnimation animation = animate(
+            {step("0,5", 1), step("0,2", 2, "S  1 / 3 x"), step("0,3", 4, "S  1 / 3 x"), step("1", 1)});
+        PictureBook book;
+        int calls = 0;
+        const auto count = [&calls](int done, int total) {
+            ++calls;
+            return done <= total;
+        };
+        QCOMPARE(animation.writeGif(file, book, count), GifWriter::Result::Written);
+        QVERIFY(calls > 0);
+
+        const ReadGif read(file);
+        QVERIFY(read.gif);
+        QCOMPARE(QSize(read.gif->SWidth, read.gif->SHeight), animation.frameSize());
+        QCOMPARE(read.delays(), delaysOf(animation));
+        QVERIFY(read.loopsForever());
+        // The first frame is whole; the later ones only where they change.
+        QCOMPARE(read.gif->SavedImages[0].ImageDesc.Width, read.gif->SWidth);
+        QVERIFY(read.gif->SavedImages[1].ImageDesc.Height < read.gif->SHeight);
+    }
+
+    void cancelOrFailureLeavesTheTargetAlone()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("kept.gif"));
+        QFile old(file);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        const ShowAnimation animation = animate({step("0,5", 1), step("0,5", 2)});
+        PictureBook book;
+        QCOMPARE(animation.writeGif(file, book, [](int, int) { return false; }),
+                 GifWriter::Result::Cancelled);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+
+        QString problem;
+        QCOMPARE(animation.writeGif(dir.filePath(QStringLiteral("missing/show.gif")), book, {}, &problem),
+                 GifWriter::Result::Failed);
+        QVERIFY(!problem.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestShowAnimation)
+#include "test_show_animation.moc"

@@ -1,0 +1,74 @@
+// zfxtool animate FILE OUT.gif [--sequence 0|1]: a sequence as an animated GIF.
+#include "tools/zfxtool/Command.h"
+#include "tools/zfxtool/ModuleShow.h"
+#include "vehicle/ModelLayout.h"
+#include "views/PictureBook.h"
+#include "views/ShowAnimation.h"
+
+#include <QCoreApplication>
+
+int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    QStringList files;
+    int sequence = 0;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--sequence") && i + 1 < args.size()) {
+            const QString k = args.at(++i);
+            if (k != QLatin1String("0") && k != QLatin1String("1")) {
+                reportError(err, QStringLiteral("--sequence takes 0 (unlocking) or 1 (locking)"));
+                return Command::Usage;
+            }
+            sequence = k.toInt();
+        } else if (!args.at(i).startsWith(QLatin1String("--"))) {
+            files.append(args.at(i));
+        } else {
+            files.clear();
+            break;
+        }
+    }
+    if (files.size() != 2) {
+        reportError(err, QStringLiteral("usage: zfxtool animate FILE OUT.gif [--sequence 0|1]"));
+        return Command::Usage;
+    }
+
+    ModuleShow show;
+    if (!show.load(files.at(0), err))
+        return Command::Failure;
+    // The pictures the editor shows for this vehicle and its options.
+    VehicleConfig vehicle = show.vehicle();
+    const QString code = show.document().vehicleCode();
+    modelLayout(code, vehicle.headlampHighBeam != 0, vehicle.headlampCornering != 0,
+                show.options().isChecked(VehicleOptions::Option::chkEine_Nebelleuchte))
+        .applyTo(vehicle);
+    const ShowAnimation animation(show.document().table(sequence).rows(), LampOptions::of(code, vehicle),
+                                  {vehicle.pictureBaseOfView(1), vehicle.pictureBaseOfView(2),
+                                   vehicle.pictureBaseOfView(3), vehicle.pictureBaseOfView(4)});
+    switch (animation.status()) {
+    case ShowAnimation::Status::Ok:
+        break;
+    case ShowAnimation::Status::Empty:
+        reportError(err, files.at(0) + QStringLiteral(": sequence %1 has no steps").arg(sequence));
+        return Command::Failure;
+    case ShowAnimation::Status::Held:
+        reportError(err, files.at(0) + QStringLiteral(": step %1 of sequence %2 lasts 0 s; playback would "
+                                                      "stay there for good")
+                                           .arg(animation.stepRow())
+                                           .arg(sequence));
+        return Command::Failure;
+    case ShowAnimation::Status::TooLong:
+        reportError(err, files.at(0) + QStringLiteral(": sequence %1 lasts more than a day (from step %2 on)")
+                                           .arg(sequence)
+                                           .arg(animation.stepRow()));
+        return Command::Failure;
+    }
+
+    PictureBook pictures(QCoreApplication::applicationDirPath());
+    QString problem;
+    if (animation.writeGif(files.at(1), pictures, {}, &problem) != GifWriter::Result::Written) {
+        reportError(err, files.at(1) + QStringLiteral(": cannot be written: ") + problem);
+        return Command::Failure;
+    }
+    out << files.at(1) << ": " << animation.frames().size() << " frames, "
+        << QString::number(double(animation.totalMs()) / 1000.0, 'f', 2) << " s\n";
+    return Command::Success;
+}

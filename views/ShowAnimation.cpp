@@ -1,0 +1,163 @@
+#include "views/ShowAnimation.h"
+
+#include "views/PictureBook.h"
+#include "views/RowPreview.h"
+#include "views/playback/PlayOrder.h"
+
+#include <QHash>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The gap between the front pair and the rear pair, at full size, as in the main window.
+constexpr int PairGap = 8;
+const QColor Background(236, 236, 236);
+
+using Ids = std::array<int, 4>;
+
+// The views in small, drawn once per picture id.
+class Thumbs
+{
+public:
+    Thumbs(PictureBook& book, QSize size) : m_book(book), m_size(size) {}
+
+    QImage of(int id)
+    {
+        if (const auto it = m_images.constFind(id); it != m_images.cend())
+            return *it;
+        QImage image = id ? m_book.picture(id).toImage() : QImage();
+        if (!image.isNull()) {
+            image = image.scaled(m_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            image.setDevicePixelRatio(1.0);
+        }
+        m_images.insert(id, image);
+        return image;
+    }
+
+private:
+    PictureBook& m_book;
+    QSize m_size;
+    QHash<int, QImage> m_images;
+};
+
+QImage compose(const Ids& ids, QSize view, QSize frame, Thumbs& thumbs)
+{
+    QImage out(frame, QImage::Format_RGB32);
+    out.fill(Background);
+    QPainter p(&out);
+    const int gap = frame.height() - 2 * view.height();
+    for (int v = 1; v <= 4; ++v) {
+        // View 1 left and 2 right above, 3 left and 4 right below; the halves meet in the middle.
+        const QPoint at((v == 2 || v == 4) ? view.width() : 0, v >= 3 ? view.height() + gap : 0);
+        const QImage picture = thumbs.of(ids[std::size_t(v - 1)]);
+        if (!picture.isNull())
+            p.drawImage(at, picture);
+    }
+    return out;
+}
+
+} // namespace
+
+ShowAnimation::ShowAnimation(const QList<SequenceRow>& rows, const LampOptions& options,
+                             const std::array<int, 4>& bases, double scale)
+{
+    m_viewSize = QSize(std::max(1, int(std::lround(PictureBook::Width * scale))),
+                       std::max(1, int(std::lround(PictureBook::Height * scale))));
+    if (rows.isEmpty()) {
+        m_status = Status::Empty;
+        return;
+    }
+    const PlayOrder order = PlayOrder::of(rows);
+    m_totalMs = order.totalMs;
+    if (order.heldRow != 0) {
+        m_status = Status::Held;
+        m_stepRow = order.heldRow;
+        return;
+    }
+
+    // The picture of each row, as showing the row shows it; rows that look
+    // alike share one.
+    QList<int> pictureOfRow(rows.size(), -1);
+    auto pictureOf = [&](int row) {
+        int& index = pictureOfRow[row - 1];
+        if (index < 0) {
+            const RowPreview preview = RowPreview::ofBytes(row, rows.at(row - 1).lamps, options);
+            Ids ids{};
+            for (std::size_t v = 0; v < 4; ++v)
+                ids[v] = PictureBook::pictureId(bases[v], preview.masks[v]);
+            index = int(m_pictures.indexOf(ids));
+            if (index < 0) {
+                index = int(m_pictures.size());
+                m_pictures.append(ids);
+            }
+        }
+        return index;
+    };
+
+    // Each frame ends when its step is due, rounded to hundredths: the
+    // rounding of one delay is made good by the next, so the total stays.
+    qint64 elapsedMs = 0;
+    qint64 shownCs = 0;
+    for (const PlayOrder::Step& step : order.steps) {
+        if (step.ms > MaxMs - elapsedMs) {
+            m_status = Status::TooLong;
+            m_stepRow = step.row;
+            m_frames.clear();
+            return;
+        }
+        elapsedMs += step.ms;
+        const qint64 dueCs = (elapsedMs + 5) / 10;
+        // A step too short to show is left out; the next one keeps the time.
+        if (dueCs > shownCs)
+            addFrame(pictureOf(step.row), dueCs - shownCs);
+        shownCs = dueCs;
+    }
+    if (m_frames.isEmpty()) // a show shorter than 5 ms: one still picture
+        m_frames.append({pictureOf(order.steps.constFirst().row), 0});
+}
+
+void ShowAnimation::addFrame(int picture, qint64 delayCs)
+{
+    while (delayCs > 0) {
+        if (!m_frames.isEmpty() && m_frames.constLast().picture == picture &&
+            m_frames.constLast().delayCs < GifWriter::MaxDelayCs) {
+            const qint64 more =
+                std::min<qint64>(delayCs, GifWriter::MaxDelayCs - m_frames.constLast().delayCs);
+            m_frames.last().delayCs += int(more);
+            delayCs -= more;
+        } else {
+            const qint64 first = std::min<qint64>(delayCs, GifWriter::MaxDelayCs);
+            m_frames.append({picture, int(first)});
+            delayCs -= first;
+        }
+    }
+}
+
+QSize ShowAnimation::frameSize() const
+{
+    const int gap = int(std::lround(PairGap * double(m_viewSize.height()) / PictureBook::Height));
+    return {2 * m_viewSize.width(), 2 * m_viewSize.height() + gap};
+}
+
+QImage ShowAnimation::render(int picture, PictureBook& book) const
+{
+    Thumbs thumbs(book, m_viewSize);
+    return compose(m_pictures.value(picture), m_viewSize, frameSize(), thumbs);
+}
+
+GifWriter::Result ShowAnimation::writeGif(const QString& fileName, PictureBook& book,
+                                          const GifWriter::Progress& progress, QString* problem) const
+{
+    if (m_status != Status::Ok || m_frames.isEmpty()) {
+        if (problem)
+            *problem = QStringLiteral("nothing to animate");
+        return GifWriter::Result::Failed;
+    }
+    Thumbs thumbs(book, m_viewSize);
+    const GifWriter writer(frameSize(), int(m_pictures.size()), [&](int picture) {
+        return compose(m_pictures.at(picture), m_viewSize, frameSize(), thumbs);
+    });
+    return writer.write(fileName, m_frames, progress, problem);
+}
