@@ -33,8 +33,7 @@ void AnimationExport::exportAnimation()
     const int k = doc.activeSequence();
     const VehicleConfig& vehicle = m_ctx.vehicle;
     const ShowAnimation animation(doc.table(k).rows(), LampOptions::of(doc.vehicleCode(), vehicle),
-                                  {vehicle.pictureBaseOfView(1), vehicle.pictureBaseOfView(2),
-                                   vehicle.pictureBaseOfView(3), vehicle.pictureBaseOfView(4)});
+                                  vehicle.pictureBasesByView());
     switch (animation.status()) {
     case ShowAnimation::Status::Ok:
         break;

@@ -261,9 +261,7 @@ void Comforts::exportStoryboard()
 
     const VehicleConfig& vehicle = m_ctx.vehicle;
     const Storyboard board(storyboardTitle(), doc.table(k).rows(),
-                           LampOptions::of(doc.vehicleCode(), vehicle),
-                           {vehicle.pictureBaseOfView(1), vehicle.pictureBaseOfView(2),
-                            vehicle.pictureBaseOfView(3), vehicle.pictureBaseOfView(4)});
+                           LampOptions::of(doc.vehicleCode(), vehicle), vehicle.pictureBasesByView());
     PictureBook& pictures = m_window.carViews().pictures();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool written = pdf ? board.writePdf(file, pictures) : board.writePng(file, pictures);

@@ -30,6 +30,12 @@ struct VehicleConfig
     // The lamp areas of the chosen vehicle, filled with the layout of the window.
     LampAreaTable lampAreas;
 
+    // The first picture of each view by view - 1 (view 1 first).
+    std::array<int, 4> pictureBasesByView() const
+    {
+        return {pictureBaseOfView(1), pictureBaseOfView(2), pictureBaseOfView(3), pictureBaseOfView(4)};
+    }
+
     int pictureBaseOfView(int view) const
     {
         switch (view) {

@@ -2,9 +2,9 @@
 
 #include "views/PictureBook.h"
 #include "views/RowPreview.h"
+#include "views/ScaledPictures.h"
 #include "views/playback/PlayOrder.h"
 
-#include <QHash>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -17,32 +17,7 @@ const QColor Background(236, 236, 236);
 
 using Ids = std::array<int, 4>;
 
-// The views in small, drawn once per picture id.
-class Thumbs
-{
-public:
-    Thumbs(PictureBook& book, QSize size) : m_book(book), m_size(size) {}
-
-    QImage of(int id)
-    {
-        if (const auto it = m_images.constFind(id); it != m_images.cend())
-            return *it;
-        QImage image = id ? m_book.picture(id).toImage() : QImage();
-        if (!image.isNull()) {
-            image = image.scaled(m_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            image.setDevicePixelRatio(1.0);
-        }
-        m_images.insert(id, image);
-        return image;
-    }
-
-private:
-    PictureBook& m_book;
-    QSize m_size;
-    QHash<int, QImage> m_images;
-};
-
-QImage compose(const Ids& ids, QSize view, QSize frame, Thumbs& thumbs)
+QImage compose(const Ids& ids, QSize view, QSize frame, ScaledPictures& thumbs)
 {
     QImage out(frame, QImage::Format_RGB32);
     out.fill(Background);
@@ -143,7 +118,7 @@ QSize ShowAnimation::frameSize() const
 
 QImage ShowAnimation::render(int picture, PictureBook& book) const
 {
-    Thumbs thumbs(book, m_viewSize);
+    ScaledPictures thumbs(book, m_viewSize);
     return compose(m_pictures.value(picture), m_viewSize, frameSize(), thumbs);
 }
 
@@ -155,7 +130,7 @@ GifWriter::Result ShowAnimation::writeGif(const QString& fileName, PictureBook& 
             *problem = QStringLiteral("nothing to animate");
         return GifWriter::Result::Failed;
     }
-    Thumbs thumbs(book, m_viewSize);
+    ScaledPictures thumbs(book, m_viewSize);
     const GifWriter writer(frameSize(), int(m_pictures.size()), [&](int picture) {
         return compose(m_pictures.at(picture), m_viewSize, frameSize(), thumbs);
     });

@@ -4,9 +4,9 @@
 #include "sequence/LoopPalette.h"
 #include "views/PictureBook.h"
 #include "views/RowPreview.h"
+#include "views/ScaledPictures.h"
 
 #include <QFontMetrics>
-#include <QHash>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -34,32 +34,6 @@ QFont font(int pixelSize, bool bold)
 }
 
 } // namespace
-
-// The pictures drawn so far, by id: in small for the PNG, at full size for
-// the PDF (whose pages scale them, and which keeps each picture once).
-class Storyboard::Thumbs
-{
-public:
-    Thumbs(PictureBook& book, bool small) : m_book(book), m_small(small) {}
-
-    QImage of(int id)
-    {
-        if (const auto it = m_images.constFind(id); it != m_images.cend())
-            return *it;
-        QImage image = m_book.picture(id).toImage();
-        if (m_small && !image.isNull()) {
-            image = image.scaled(ThumbWidth, ThumbHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            image.setDevicePixelRatio(1.0);
-        }
-        m_images.insert(id, image);
-        return image;
-    }
-
-private:
-    PictureBook& m_book;
-    bool m_small;
-    QHash<int, QImage> m_images;
-};
 
 Storyboard::Storyboard(const QString& title, const QList<SequenceRow>& rows, const LampOptions& options,
                        const std::array<int, 4>& bases)
@@ -122,7 +96,7 @@ void Storyboard::paintTitle(QPainter& p, const QString& text, int width) const
                QFontMetrics(p.font()).elidedText(text, Qt::ElideMiddle, area.width()));
 }
 
-void Storyboard::paintCard(QPainter& p, const QRect& card, const Step& step, Thumbs& thumbs) const
+void Storyboard::paintCard(QPainter& p, const QRect& card, const Step& step, ScaledPictures& thumbs) const
 {
     const bool inLoop = !step.loopMarker.trimmed().isEmpty();
     const QColor accent = inLoop ? loopColour(step.loopMarker) : CardLine;
@@ -165,7 +139,7 @@ QImage Storyboard::image(PictureBook& pictures) const
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     paintTitle(p, m_title, out.width());
-    Thumbs thumbs(pictures, true);
+    ScaledPictures thumbs(pictures, QSize(ThumbWidth, ThumbHeight));
     for (qsizetype i = 0; i < m_steps.size(); ++i)
         paintCard(p, cardRect(int(i)), m_steps.at(i), thumbs);
     p.end();
@@ -214,7 +188,8 @@ bool Storyboard::writePdf(const QString& fileName, PictureBook& pictures, QStrin
 
         QPainter p;
         painted = p.begin(&writer);
-        Thumbs thumbs(pictures, false);
+        // Full size: the PDF pages scale them and keep each picture once.
+        ScaledPictures thumbs(pictures, QSize());
         for (int page = 0; painted && page < pages; ++page) {
             if (page > 0 && !writer.newPage()) {
                 painted = false;

@@ -10,6 +10,7 @@
 #include <array>
 
 class PictureBook;
+class ScaledPictures;
 class QPainter;
 
 // An overview of one sequence to share or print: every step as a card with
@@ -57,10 +58,9 @@ public:
     bool writePdf(const QString& fileName, PictureBook& pictures, QString* problem = nullptr) const;
 
 private:
-    class Thumbs;
     static QSize cardSize();
     void paintTitle(QPainter& p, const QString& text, int width) const;
-    void paintCard(QPainter& p, const QRect& card, const Step& step, Thumbs& thumbs) const;
+    void paintCard(QPainter& p, const QRect& card, const Step& step, ScaledPictures& thumbs) const;
 
     QString m_title;
     QList<Step> m_steps;

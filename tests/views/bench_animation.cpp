@@ -52,8 +52,7 @@ int main(int argc, char** argv)
     QElapsedTimer clock;
     clock.start();
     const ShowAnimation animation(show(), LampOptions::of(QStringLiteral("312"), vehicle),
-                                  {vehicle.pictureBaseOfView(1), vehicle.pictureBaseOfView(2),
-                                   vehicle.pictureBaseOfView(3), vehicle.pictureBaseOfView(4)});
+                                  vehicle.pictureBasesByView());
     const qint64 planNs = clock.nsecsElapsed();
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("show.gif"));

@@ -41,8 +41,7 @@ int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err)
                 show.options().isChecked(VehicleOptions::Option::chkEine_Nebelleuchte))
         .applyTo(vehicle);
     const ShowAnimation animation(show.document().table(sequence).rows(), LampOptions::of(code, vehicle),
-                                  {vehicle.pictureBaseOfView(1), vehicle.pictureBaseOfView(2),
-                                   vehicle.pictureBaseOfView(3), vehicle.pictureBaseOfView(4)});
+                                  vehicle.pictureBasesByView());
     switch (animation.status()) {
     case ShowAnimation::Status::Ok:
         break;
