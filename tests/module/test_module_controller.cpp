@@ -95,366 +95,348 @@ class TestModuleController : public QObject
 {
     Q_OBJECT
 private slots:
-    void portMenu();
-    void uploadFromTheWindow();
-    void uploadNeedsSomethingToSend();
-    void uploadWhenTheModuleIsAbsentOrConfused_data();
-    void uploadWhenTheModuleIsAbsentOrConfused();
-    void modelWarningForTypeFive();
-    void lostLinkDuringUpload();
-    void closingDuringAnUpload();
-    void identification();
-    void identificationSwitchesLciOffForOldFirmware();
-    void identificationInDeveloperMode();
-    void findModule();
-    void memoryRequirement();
-};
+    void portMenu()
+    {
+        SimProcess sim({});
+        Window w{QString()};
+        w.t.settings.save(u"Ports"_s, u"Com20"_s, sim.device());
+        w.t.settings.save(u"Ports"_s, u"Com19"_s, u"/dev/no-such-port"_s);
 
-void TestModuleController::portMenu()
-{
-    SimProcess sim({});
-    Window w{QString()};
-    w.t.settings.save(u"Ports"_s, u"Com20"_s, sim.device());
-    w.t.settings.save(u"Ports"_s, u"Com19"_s, u"/dev/no-such-port"_s);
+        w.module().portClick(20);
+        for (int i = 1; i <= 20; ++i)
+            QCOMPARE(w.ui().Port[std::size_t(i)]->isChecked(), i == 20);
+        QCOMPARE(w.t.settings.get(u"Quandor_E6x"_s, u"Lampen_Port"_s), u"20"_s);
+        QCOMPARE(w.ui().labPort->text(), u" Port: 20"_s);
+        QVERIFY(w.messages().isEmpty());
 
-    w.module().portClick(20);
-    for (int i = 1; i <= 20; ++i)
-        QCOMPARE(w.ui().Port[std::size_t(i)]->isChecked(), i == 20);
-    QCOMPARE(w.t.settings.get(u"Quandor_E6x"_s, u"Lampen_Port"_s), u"20"_s);
-    QCOMPARE(w.ui().labPort->text(), u" Port: 20"_s);
-    QVERIFY(w.messages().isEmpty());
+        // A port that is not there: the choice is kept, and said to be missing.
+        w.module().portClick(19);
+        QCOMPARE(w.messages(), QStringList{w.t.texts.text(91) + u"19"_s + w.t.texts.text(92)});
+        QVERIFY(w.ui().Port[19]->isChecked() && !w.ui().Port[20]->isChecked());
 
-    // A port that is not there: the choice is kept, and said to be missing.
-    w.module().portClick(19);
-    QCOMPARE(w.messages(), QStringList{w.t.texts.text(91) + u"19"_s + w.t.texts.text(92)});
-    QCOMPARE(w.ui().labPort->text(), u" Port: 19"_s);
-    QVERIFY(w.ui().Port[19]->isChecked() && !w.ui().Port[20]->isChecked());
+        // A port another program holds.
+        w.t.prompter.clear();
+        QSerialPort other(sim.device());
+        QVERIFY(other.open(QIODevice::ReadWrite));
+        w.module().portClick(20);
+        QCOMPARE(w.messages(), QStringList{w.t.texts.text(91) + u"20"_s + w.t.texts.text(94) + u"\r\n"_s +
+                                           w.t.texts.text(95)});
 
-    // A port another program holds.
-    w.t.prompter.clear();
-    QSerialPort other(sim.device());
-    QVERIFY(other.open(QIODevice::ReadWrite));
-    w.module().portClick(20);
-    QCOMPARE(w.messages(),
-             QStringList{w.t.texts.text(91) + u"20"_s + w.t.texts.text(94) + u"\r\n"_s + w.t.texts.text(95)});
-
-    // Opening the menu names each entry's device.
-    emit w.ui().Connect->aboutToShow();
-    QCOMPARE(w.ui().Port[19]->text(), u"Com 19  (/dev/no-such-port, %1)"_s.arg(w.t.texts.text(305)));
-}
-
-void TestModuleController::uploadFromTheWindow()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(u"image.txt"_s);
-    SimProcess sim({u"--type"_s, u"6.2"_s, u"--image"_s, file});
-    // Mirror folding is a Premium function: the 6.2 module keeps it.
-    Window w(sim.device(), u"312"_s, u"12100000001000000000"_s);
-    QVERIFY(w.options().isChecked(Option::chkSpiegel_Lang));
-    w.t.document.table(0).appendRow(row("0,5", {2, 0, 0, 0}));
-    w.t.document.table(0).appendRow(row("1", {0, 1, 0, 0}));
-    w.t.document.table(1).appendRow(row("0,3", {0, 0, 4, 0}));
-
-    QPushButton* send = w.ui().cmdDaten;
-    send->click();
-    QVERIFY(!send->isEnabled());
-    QVERIFY(!w.ui().M_Type->isEnabled() && !w.ui().FindModule->isEnabled() && !w.ui().Port[3]->isEnabled());
-    QVERIFY(w.window->connectDialog().isVisible());
-    send->click(); // ignored while the upload runs
-    int highest = 0;
-    while (w.module().isBusy()) {
-        highest = std::max(highest, w.ui().Send_Progress->value());
-        QTest::qWait(5);
+        // Opening the menu names each entry's device.
+        emit w.ui().Connect->aboutToShow();
+        QCOMPARE(w.ui().Port[19]->text(), u"Com 19  (/dev/no-such-port, %1)"_s.arg(w.t.texts.text(305)));
     }
-    QVERIFY(!w.window->connectDialog().isVisible());
-    QVERIFY(send->isEnabled() && w.ui().M_Type->isEnabled() && w.ui().Port[3]->isEnabled());
-    QCOMPARE(w.ui().Send_Progress->value(), 0);
-    QCOMPARE(w.ui().labInfo->text(), u"Quandor Vantor Ver. 2.4 / Typ 6.2"_s);
-    QVERIFY(w.t.ctx.module.connected);
 
-    const UploadImage image = UploadImage::build(w.input(), 510);
-    QCOMPARE(highest, image.length);
-    QCOMPARE(int(image.at(6)), 1 + 128); // cornering light, mirror folding (long press)
-    QCOMPARE(w.messages(), QStringList{ModuleMessages::sent(w.t.texts, memoryShare(image.length, 510)).text});
-    QVERIFY(sim.waitFor(u"end of transfer"_s));
-    QCOMPARE(readFile(file), hexLines(image.bytes));
-    // The hello, every byte once, the end of transfer.
-    QCOMPARE(sim.count(u"hello"_s), 1);
-    QCOMPARE(sim.count(u"frame"_s), image.length);
+    void uploadFromTheWindow()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"image.txt"_s);
+        SimProcess sim({u"--type"_s, u"6.2"_s, u"--image"_s, file});
+        // Mirror folding is a Premium function: the 6.2 module keeps it.
+        Window w(sim.device(), u"312"_s, u"12100000001000000000"_s);
+        QVERIFY(w.options().isChecked(Option::chkSpiegel_Lang));
+        w.t.document.table(0).appendRow(row("0,5", {2, 0, 0, 0}));
+        w.t.document.table(0).appendRow(row("1", {0, 1, 0, 0}));
+        w.t.document.table(1).appendRow(row("0,3", {0, 0, 4, 0}));
 
-    // A type 6.1 module takes no mirror folding: the option goes before the image is built.
-    SimProcess comfort({u"--type"_s, u"6.1"_s, u"--image"_s, file});
-    w.plugIn(comfort);
-    QVERIFY(w.send());
-    QVERIFY(!w.options().isChecked(Option::chkSpiegel_Lang));
-    QVERIFY(comfort.waitFor(u"end of transfer"_s));
-    QVERIFY(comfort.log().contains(u"frame 6 01"_s));
-}
+        QPushButton* send = w.ui().cmdDaten;
+        send->click();
+        QVERIFY(!send->isEnabled());
+        QVERIFY(!w.ui().M_Type->isEnabled() && !w.ui().FindModule->isEnabled() &&
+                !w.ui().Port[3]->isEnabled());
+        QVERIFY(w.window->connectDialog().isVisible());
+        send->click(); // ignored while the upload runs
+        int highest = 0;
+        while (w.module().isBusy()) {
+            highest = std::max(highest, w.ui().Send_Progress->value());
+            QTest::qWait(5);
+        }
+        QVERIFY(!w.window->connectDialog().isVisible());
+        QVERIFY(send->isEnabled() && w.ui().M_Type->isEnabled() && w.ui().Port[3]->isEnabled());
+        QCOMPARE(w.ui().Send_Progress->value(), 0);
+        QCOMPARE(w.ui().labInfo->text(), u"Quandor Vantor Ver. 2.4 / Typ 6.2"_s);
+        QVERIFY(w.t.ctx.module.connected);
 
-void TestModuleController::uploadNeedsSomethingToSend()
-{
-    SimProcess sim({});
-    Window w(sim.device());
-    w.t.document.table(1).appendRow(row("0,5", {2, 0, 0, 0}));
-    w.ui().cmdDaten->click();
-    QVERIFY(!w.module().isBusy());
-    QVERIFY(!w.window->connectDialog().isVisible());
-    QTest::qWait(100);
-    QCOMPARE(sim.count(u"hello"_s), 0);
-    QVERIFY(w.messages().isEmpty());
+        const UploadImage image = UploadImage::build(w.input(), 510);
+        QCOMPARE(highest, image.length);
+        QCOMPARE(int(image.at(6)), 1 + 128); // cornering light, mirror folding (long press)
+        QCOMPARE(w.messages(),
+                 QStringList{ModuleMessages::sent(w.t.texts, memoryShare(image.length, 510)).text});
+        QVERIFY(sim.waitFor(u"end of transfer"_s));
+        QCOMPARE(readFile(file), hexLines(image.bytes));
+        // The hello, every byte once, the end of transfer.
+        QCOMPARE(sim.count(u"hello"_s), 1);
+        QCOMPARE(sim.count(u"frame"_s), image.length);
 
-    // A single dark row of no length: the module is asked, nothing is sent, nothing said.
-    w.t.document.table(1).clear();
-    w.t.document.table(0).appendRow(row("0", {0, 0, 0, 0}));
-    QVERIFY(w.send());
-    QVERIFY(!w.window->connectDialog().isVisible());
-    QCOMPARE(sim.count(u"hello"_s), 1);
-    QCOMPARE(sim.count(u"frame"_s), 0);
-    QVERIFY(w.messages().isEmpty());
-}
+        // A type 6.1 module takes no mirror folding: the option goes before the image is built.
+        SimProcess comfort({u"--type"_s, u"6.1"_s, u"--image"_s, file});
+        w.plugIn(comfort);
+        QVERIFY(w.send());
+        QVERIFY(!w.options().isChecked(Option::chkSpiegel_Lang));
+        QVERIFY(comfort.waitFor(u"end of transfer"_s));
+        QVERIFY(comfort.log().contains(u"frame 6 01"_s));
+    }
 
-void TestModuleController::uploadWhenTheModuleIsAbsentOrConfused_data()
-{
-    QTest::addColumn<QStringList>("fault");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("text");
-    QTest::addColumn<int>("more"); // a second paragraph, or 0
-    QTest::newRow("no answer") << QStringList{u"--no-answer"_s} << 1 << 101 << 0;
-    QTest::newRow("nonsense") << QStringList{u"--nonsense"_s} << 1 << 216 << 0;
-    QTest::newRow("too large") << QStringList{} << 110 << 104 << 105;
-}
+    // Nothing to send, and nothing said: with the unlock sequence empty the module is not even
+    // asked; with a single dark row of no length it is asked, but nothing is sent.
+    void uploadNeedsSomethingToSend()
+    {
+        SimProcess sim({});
+        Window w(sim.device());
+        w.t.document.table(1).appendRow(row("0,5", {2, 0, 0, 0}));
+        w.ui().cmdDaten->click();
+        QVERIFY(!w.module().isBusy() && !w.window->connectDialog().isVisible());
+        QVERIFY(w.messages().isEmpty());
 
-void TestModuleController::uploadWhenTheModuleIsAbsentOrConfused()
-{
-    QFETCH(QStringList, fault);
-    QFETCH(int, rows);
-    QFETCH(int, text);
-    QFETCH(int, more);
-    SimProcess sim(fault);
-    Window w(sim.device());
-    for (int i = 0; i < rows; ++i)
-        w.t.document.table(0).appendRow(row(i % 2 ? "0,1" : "0,2", {1, 1, 1, 1}));
-    QVERIFY(w.send());
-    QVERIFY(!w.window->connectDialog().isVisible());
-    const QString message = w.t.texts.text(text) + (more ? u"\r\n\r\n"_s + w.t.texts.text(more) : QString());
-    QCOMPARE(w.messages(), QStringList{message});
-    QCOMPARE(sim.count(u"frame"_s), 0);
-    QVERIFY(w.ui().cmdDaten->isEnabled());
-    if (!more) {
+        w.t.document.table(1).clear();
+        w.t.document.table(0).appendRow(row("0", {0, 0, 0, 0}));
+        QVERIFY(w.send());
+        QVERIFY(!w.window->connectDialog().isVisible() && w.messages().isEmpty());
+        QCOMPARE(sim.count(u"hello"_s), 1); // the second command's only
+        QCOMPARE(sim.count(u"frame"_s), 0);
+    }
+
+    void uploadWhenTheModuleIsAbsentOrConfused_data()
+    {
+        QTest::addColumn<QStringList>("fault");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("text");
+        QTest::addColumn<int>("more"); // a second paragraph, or 0
+        QTest::newRow("no answer") << QStringList{u"--no-answer"_s} << 1 << 101 << 0;
+        QTest::newRow("nonsense") << QStringList{u"--nonsense"_s} << 1 << 216 << 0;
+        QTest::newRow("too large") << QStringList{} << 110 << 104 << 105;
+    }
+
+    void uploadWhenTheModuleIsAbsentOrConfused()
+    {
+        QFETCH(QStringList, fault);
+        QFETCH(int, rows);
+        QFETCH(int, text);
+        QFETCH(int, more);
+        SimProcess sim(fault);
+        Window w(sim.device());
+        for (int i = 0; i < rows; ++i)
+            w.t.document.table(0).appendRow(row(i % 2 ? "0,1" : "0,2", {1, 1, 1, 1}));
+        QVERIFY(w.send());
+        QVERIFY(!w.window->connectDialog().isVisible());
+        const QString message =
+            w.t.texts.text(text) + (more ? u"\r\n\r\n"_s + w.t.texts.text(more) : QString());
+        QCOMPARE(w.messages(), QStringList{message});
+        QCOMPARE(sim.count(u"frame"_s), 0);
+        QVERIFY(w.ui().cmdDaten->isEnabled());
+        if (!more) {
+            QCOMPARE(w.ui().labInfo->text(), w.t.texts.text(103));
+            QVERIFY(!w.t.ctx.module.connected);
+        }
+        // The port was closed.
+        QSerialPort other(sim.device());
+        QVERIFY(other.open(QIODevice::ReadWrite));
+    }
+
+    void modelWarningForTypeFive()
+    {
+        SimProcess sim({u"--type"_s, u"5.0"_s});
+        Window w(sim.device(), u"311"_s);
+        w.t.document.table(0).appendRow(row("0,5", {2, 0, 0, 0}));
+        QVERIFY(w.send());
+        QCOMPARE(w.messages(), QStringList{w.t.texts.text(196)});
+
+        // The identification warns too, then goes on; the type 5 memory is larger.
+        QVERIFY(w.identify());
+        QCOMPARE(w.messages().size(), 2);
+        QCOMPARE(w.messages().at(0), w.t.texts.text(196));
+        QVERIFY(w.messages().at(1).contains(u" Vantor - Basis"_s));
+        QCOMPARE(w.t.ctx.module.memoryLimit, 1010);
+    }
+
+    void lostLinkDuringUpload()
+    {
+        auto sim = std::make_unique<SimProcess>(QStringList{});
+        Window w(sim->device());
+        for (int i = 0; i < 30; ++i)
+            w.t.document.table(0).appendRow(row("0,5", {std::uint8_t(i + 1), 0, 0, 0}));
+        connect(&w.module().session(), &ModuleSession::progress, this, [&sim](int address, int) {
+            if (address == 5 && sim)
+                sim.reset(); // unplugged after byte 5 was echoed
+        });
+        QVERIFY(w.send());
+        const int length = UploadImage::build(w.input(), 510).length;
+        QCOMPARE(w.messages(), QStringList{ModuleMessages::linkLost(w.t.texts, 6, length).text});
         QCOMPARE(w.ui().labInfo->text(), w.t.texts.text(103));
         QVERIFY(!w.t.ctx.module.connected);
     }
-    // The port was closed.
-    QSerialPort other(sim.device());
-    QVERIFY(other.open(QIODevice::ReadWrite));
-}
 
-void TestModuleController::modelWarningForTypeFive()
-{
-    SimProcess sim({u"--type"_s, u"5.0"_s});
-    Window w(sim.device(), u"311"_s);
-    w.t.document.table(0).appendRow(row("0,5", {2, 0, 0, 0}));
-    QVERIFY(w.send());
-    QCOMPARE(w.messages(), QStringList{w.t.texts.text(196)});
-    QCOMPARE(w.t.prompter.shown.last().icon, Prompter::Icon::Exclamation);
-    QCOMPARE(sim.count(u"frame"_s), 0);
+    void closingDuringAnUpload()
+    {
+        SimProcess sim({});
+        Window w(sim.device());
+        for (int i = 0; i < 60; ++i)
+            w.t.document.table(0).appendRow(row("0,5", {std::uint8_t(i + 1), 0, 0, 0}));
+        w.window->show();
+        w.ui().cmdDaten->click();
+        QTRY_VERIFY(w.ui().Send_Progress->value() >= 3);
+        // Not stopping the upload keeps the window; nothing else is asked or torn down.
+        QVERIFY(!w.window->close());
+        QCOMPARE(w.messages(), QStringList{w.t.texts.text(219)});
+        // Stopping it, then cancelling the save question, still leaves the upload running.
+        w.t.prompter.yesNoAnswers.enqueue(true);
+        QVERIFY(!w.window->close());
+        QCOMPARE(w.messages().mid(1), (QStringList{w.t.texts.text(219), w.t.texts.text(83)}));
+        const int frames = sim.count(u"frame"_s);
+        QTRY_VERIFY(sim.count(u"frame"_s) > frames);
+        // Stopping it and not saving: the upload ends silently, the port is free.
+        w.t.prompter.yesNoAnswers.enqueue(true);
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::No);
+        QVERIFY(w.window->close());
+        QVERIFY(!w.module().isBusy());
+        QCOMPARE(w.messages().size(), 5);
+        QSerialPort other(sim.device());
+        QVERIFY(other.open(QIODevice::ReadWrite));
+    }
 
-    // The identification warns too, then goes on; the type 5 memory is larger.
-    QVERIFY(w.identify());
-    QCOMPARE(w.messages().size(), 2);
-    QCOMPARE(w.messages().at(0), w.t.texts.text(196));
-    QVERIFY(w.messages().at(1).contains(u" Vantor - Basis"_s));
-    QCOMPARE(w.t.ctx.module.memoryLimit, 1010);
-}
-
-void TestModuleController::lostLinkDuringUpload()
-{
-    auto sim = std::make_unique<SimProcess>(QStringList{});
-    Window w(sim->device());
-    for (int i = 0; i < 30; ++i)
-        w.t.document.table(0).appendRow(row("0,5", {std::uint8_t(i + 1), 0, 0, 0}));
-    connect(&w.module().session(), &ModuleSession::progress, this, [&sim](int address, int) {
-        if (address == 5 && sim)
-            sim.reset(); // unplugged after byte 5 was echoed
-    });
-    QVERIFY(w.send());
-    const int length = UploadImage::build(w.input(), 510).length;
-    QCOMPARE(w.messages(), QStringList{ModuleMessages::linkLost(w.t.texts, 6, length).text});
-    QCOMPARE(w.ui().labInfo->text(), w.t.texts.text(103));
-    QVERIFY(!w.t.ctx.module.connected);
-}
-
-void TestModuleController::closingDuringAnUpload()
-{
-    SimProcess sim({});
-    Window w(sim.device());
-    for (int i = 0; i < 60; ++i)
-        w.t.document.table(0).appendRow(row("0,5", {std::uint8_t(i + 1), 0, 0, 0}));
-    w.window->show();
-    w.ui().cmdDaten->click();
-    QTRY_VERIFY(w.ui().Send_Progress->value() >= 3);
-    // Not stopping the upload keeps the window; nothing else is asked or torn down.
-    QVERIFY(!w.window->close());
-    QCOMPARE(w.messages(), QStringList{w.t.texts.text(219)});
-    // Stopping it, then cancelling the save question, still leaves the upload running.
-    w.t.prompter.yesNoAnswers.enqueue(true);
-    QVERIFY(!w.window->close());
-    QCOMPARE(w.messages().mid(1), (QStringList{w.t.texts.text(219), w.t.texts.text(83)}));
-    const int frames = sim.count(u"frame"_s);
-    QTRY_VERIFY(sim.count(u"frame"_s) > frames);
-    // Stopping it and not saving: the upload ends silently, the port is free.
-    w.t.prompter.yesNoAnswers.enqueue(true);
-    w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::No);
-    QVERIFY(w.window->close());
-    QVERIFY(!w.module().isBusy());
-    QCOMPARE(w.messages().size(), 5);
-    QSerialPort other(sim.device());
-    QVERIFY(other.open(QIODevice::ReadWrite));
-}
-
-void TestModuleController::identification()
-{
-    SimProcess sim({u"--type"_s, u"6.1"_s});
-    Window w(sim.device());
-    QVERIFY(w.identify());
-    QCOMPARE(w.messages(),
-             QStringList{Identification::report(w.t.texts, u"6.1"_s, u"2.4"_s, QString()).text});
-    QCOMPARE(w.t.ctx.module.memoryLimit, 510);
-    QCOMPARE(w.ui().labInfo->text(), u"Quandor Vantor Ver. 2.4 / Typ 6.1"_s);
-
-    SimProcess unknown({u"--type"_s, u"7.0"_s});
-    w.plugIn(unknown);
-    w.t.ctx.module.memoryLimit = 1010;
-    QVERIFY(w.identify());
-    QCOMPARE(w.messages(), QStringList{w.t.texts.text(163)});
-    QCOMPARE(w.t.ctx.module.memoryLimit, 510);
-
-    // The module named in the status line is gone with its port.
-    w.t.settings.save(u"Ports"_s, u"Com1"_s, u"/dev/no-such-port"_s);
-    QVERIFY(w.identify());
-    QCOMPARE(w.ui().labInfo->text(), w.t.texts.text(103));
-}
-
-void TestModuleController::identificationSwitchesLciOffForOldFirmware()
-{
-    // A 5er without facelift with the LCI rear-light module ticked.
-    const QString parameters = u"12100000000001000000"_s;
-    for (const char* version : {"2.2", "2.3"}) {
-        SimProcess sim({u"--version"_s, QString::fromLatin1(version)});
-        Window w(sim.device(), u"311"_s, parameters);
-        QVERIFY(w.options().isChecked(Option::E6x_LCI_Modul));
+    void identification()
+    {
+        SimProcess sim({u"--type"_s, u"6.1"_s});
+        Window w(sim.device());
         QVERIFY(w.identify());
-        if (QByteArray(version) == "2.2") {
-            QCOMPARE(w.messages().size(), 2);
-            QCOMPARE(w.messages().at(0), Identification::lciUpgrade(w.t.texts, u"6.1"_s, u"2.2"_s).text);
-            QVERIFY(!w.options().isChecked(Option::E6x_LCI_Modul));
-            QCOMPARE(w.t.document.parameterString().at(13), QLatin1Char('0'));
-        } else {
-            QCOMPARE(w.messages().size(), 1);
+        QCOMPARE(w.messages(),
+                 QStringList{Identification::report(w.t.texts, u"6.1"_s, u"2.4"_s, QString()).text});
+        QCOMPARE(w.t.ctx.module.memoryLimit, 510);
+        QCOMPARE(w.ui().labInfo->text(), u"Quandor Vantor Ver. 2.4 / Typ 6.1"_s);
+
+        SimProcess unknown({u"--type"_s, u"7.0"_s});
+        w.plugIn(unknown);
+        w.t.ctx.module.memoryLimit = 1010;
+        QVERIFY(w.identify());
+        QCOMPARE(w.messages(), QStringList{w.t.texts.text(163)});
+        QCOMPARE(w.t.ctx.module.memoryLimit, 510);
+
+        // The module named in the status line is gone with its port.
+        w.t.settings.save(u"Ports"_s, u"Com1"_s, u"/dev/no-such-port"_s);
+        QVERIFY(w.identify());
+        QCOMPARE(w.ui().labInfo->text(), w.t.texts.text(103));
+    }
+
+    void identificationSwitchesLciOffForOldFirmware()
+    {
+        // A 5er without facelift with the LCI rear-light module ticked.
+        const QString parameters = u"12100000000001000000"_s;
+        for (const char* version : {"2.2", "2.3"}) {
+            const bool tooOld = QByteArray(version) == "2.2";
+            SimProcess sim({u"--version"_s, QString::fromLatin1(version)});
+            Window w(sim.device(), u"311"_s, parameters);
             QVERIFY(w.options().isChecked(Option::E6x_LCI_Modul));
+            QVERIFY(w.identify());
+            QCOMPARE(w.messages().size(), tooOld ? 2 : 1);
+            QCOMPARE(w.options().isChecked(Option::E6x_LCI_Modul), !tooOld);
+            QCOMPARE(w.t.document.parameterString().at(13), QLatin1Char(tooOld ? '0' : '1'));
+            if (tooOld)
+                QCOMPARE(w.messages().at(0), Identification::lciUpgrade(w.t.texts, u"6.1"_s, u"2.2"_s).text);
         }
     }
-}
 
-void TestModuleController::identificationInDeveloperMode()
-{
-    SimProcess sim({u"--extended"_s, u"--date"_s, u"15032009"_s, u"--vehicle"_s, u"20"_s});
-    Window w(sim.device(), u"312"_s, QString(), true);
-    QVERIFY(w.identify());
-    QCOMPARE(w.messages().size(), 1);
-    QVERIFY(w.messages().at(0).endsWith(
-        u"\r\nSoftware Compiler Datum: 15.03.2009\r\nCodiert für das Modell: BMW 5er Limousine LM2 LCI"_s));
-    QCOMPARE(w.t.ctx.module.compileDate, u"15.03.2009"_s);
-    QCOMPARE(w.t.ctx.module.codedVehicle, 20);
+    void identificationInDeveloperMode()
+    {
+        SimProcess sim({u"--extended"_s, u"--date"_s, u"15032009"_s, u"--vehicle"_s, u"20"_s});
+        Window w(sim.device(), u"312"_s, QString(), true);
+        QVERIFY(w.identify());
+        QCOMPARE(w.messages().size(), 1);
+        QVERIFY(w.messages().at(0).endsWith(
+            u"\r\nSoftware Compiler Datum: 15.03.2009\r\nCodiert für das Modell: BMW 5er Limousine LM2 LCI"_s));
+        QCOMPARE(w.t.ctx.module.compileDate, u"15.03.2009"_s);
+        QCOMPARE(w.t.ctx.module.codedVehicle, 20);
 
-    SimProcess beyond({u"--extended"_s, u"--vehicle"_s, u"77"_s});
-    w.plugIn(beyond);
-    QVERIFY(w.identify());
-    QVERIFY(w.messages().at(0).endsWith(u"Codiert für das Modell: 77"_s));
-}
+        SimProcess beyond({u"--extended"_s, u"--vehicle"_s, u"77"_s});
+        w.plugIn(beyond);
+        QVERIFY(w.identify());
+        QVERIFY(w.messages().at(0).endsWith(u"Codiert für das Modell: 77"_s));
+    }
 
-void TestModuleController::findModule()
-{
-    SimProcess silent({u"--silent"_s});
-    SimProcess premium({u"--type"_s, u"6.2"_s});
-    SimProcess comfort({u"--type"_s, u"5.1"_s});
-    Window w(silent.device());
-    w.t.settings.save(u"Ports"_s, u"Com2"_s, premium.device());
-    const auto find = [&w] {
-        w.t.prompter.clear();
-        w.ui().FindModule->trigger();
-    };
+    void findModule()
+    {
+        SimProcess silent({u"--silent"_s});
+        SimProcess premium({u"--type"_s, u"6.2"_s});
+        SimProcess comfort({u"--type"_s, u"5.1"_s});
+        Window w(silent.device());
+        w.t.settings.save(u"Ports"_s, u"Com2"_s, premium.device());
+        const auto find = [&w] {
+            w.t.prompter.clear();
+            w.ui().FindModule->trigger();
+        };
 
-    // The silent Com 1 is passed over for Com 2, which is chosen and identified.
-    find();
-    auto* progress = w.window->findChild<QDialog*>(u"SearchDialog"_s);
-    QVERIFY(progress && progress->isVisible());
-    QVERIFY(!w.ui().FindModule->isEnabled() && !w.ui().cmdDaten->isEnabled() && !w.ui().Port[1]->isEnabled());
-    QVERIFY(w.waitIdle());
-    QVERIFY(!progress->isVisible() && w.ui().FindModule->isEnabled());
-    QVERIFY(w.ui().Port[2]->isChecked() && !w.ui().Port[1]->isChecked());
-    QCOMPARE(w.t.settings.get(u"Quandor_E6x"_s, u"Lampen_Port"_s), u"2"_s);
-    QCOMPARE(w.ui().labInfo->text(), u"Quandor Vantor Ver. 2.4 / Typ 6.2"_s);
-    QCOMPARE(w.messages(),
-             QStringList{Identification::report(w.t.texts, u"6.2"_s, u"2.4"_s, QString()).text});
+        // The silent Com 1 is passed over for Com 2, which is chosen and identified.
+        find();
+        auto* progress = w.window->findChild<QDialog*>(u"SearchDialog"_s);
+        QVERIFY(progress && progress->isVisible());
+        QVERIFY(!w.ui().FindModule->isEnabled() && !w.ui().cmdDaten->isEnabled() &&
+                !w.ui().Port[1]->isEnabled());
+        QVERIFY(w.waitIdle());
+        QVERIFY(!progress->isVisible() && w.ui().FindModule->isEnabled());
+        QVERIFY(w.ui().Port[2]->isChecked() && !w.ui().Port[1]->isChecked());
+        QCOMPARE(w.t.settings.get(u"Quandor_E6x"_s, u"Lampen_Port"_s), u"2"_s);
+        QCOMPARE(w.ui().labInfo->text(), u"Quandor Vantor Ver. 2.4 / Typ 6.2"_s);
+        QCOMPARE(w.messages(),
+                 QStringList{Identification::report(w.t.texts, u"6.2"_s, u"2.4"_s, QString()).text});
 
-    // Two answer: the user picks the second.
-    w.t.settings.save(u"Ports"_s, u"Com3"_s, comfort.device());
-    find();
-    w.t.prompter.choiceAnswers.enqueue(1);
-    QVERIFY(w.waitIdle());
-    QCOMPARE(w.t.prompter.choiceItems.size(), 2);
-    QVERIFY(w.ui().Port[3]->isChecked());
+        // Two answer: the user picks the second.
+        w.t.settings.save(u"Ports"_s, u"Com3"_s, comfort.device());
+        find();
+        w.t.prompter.choiceAnswers.enqueue(1);
+        QVERIFY(w.waitIdle());
+        QCOMPARE(w.t.prompter.choiceItems.size(), 2);
+        QVERIFY(w.ui().Port[3]->isChecked());
 
-    // Cancelled: nothing is said or changed.
-    find();
-    progress->findChild<QPushButton*>()->click(); // Cancel
-    QVERIFY(!w.module().isBusy() && !progress->isVisible() && w.messages().isEmpty());
-    QVERIFY(w.ui().Port[3]->isChecked());
+        // Cancelled: nothing is said or changed.
+        find();
+        progress->findChild<QPushButton*>()->click(); // Cancel
+        QVERIFY(!w.module().isBusy() && !progress->isVisible() && w.messages().isEmpty());
+        QVERIFY(w.ui().Port[3]->isChecked());
 
-    // None answers: every port is listed with its result, and what to check.
-    w.t.settings.save(u"Ports"_s, u"Com2"_s, u"/dev/no-such-port"_s);
-    w.t.settings.save(u"Ports"_s, u"Com3"_s, silent.device());
-    find();
-    QVERIFY(w.waitIdle());
-    QCOMPARE(w.messages().size(), 1);
-    const QString message = w.messages().first();
-    QVERIFY(message.startsWith(w.t.texts.text(309)));
-    QVERIFY(message.contains(u"Com 2  (/dev/no-such-port): "_s + w.t.texts.text(305)));
-    QVERIFY(message.endsWith(w.t.texts.text(310)));
-    QCOMPARE(w.ui().labInfo->text(), w.t.texts.text(103));
-}
+        // None answers: every port is listed with its result, and what to check.
+        w.t.settings.save(u"Ports"_s, u"Com2"_s, u"/dev/no-such-port"_s);
+        w.t.settings.save(u"Ports"_s, u"Com3"_s, silent.device());
+        find();
+        QVERIFY(w.waitIdle());
+        QCOMPARE(w.messages().size(), 1);
+        const QString message = w.messages().first();
+        QVERIFY(message.startsWith(w.t.texts.text(309)));
+        QVERIFY(message.contains(u"Com 2  (/dev/no-such-port): "_s + w.t.texts.text(305)));
+        QVERIFY(message.endsWith(w.t.texts.text(310)));
+        QCOMPARE(w.ui().labInfo->text(), w.t.texts.text(103));
+    }
 
-void TestModuleController::memoryRequirement()
-{
-    SimProcess sim({u"--type"_s, u"5.1"_s});
-    Window w(sim.device());
-    // 9 + 6 + 45 x 5 = 240 bytes.
-    for (int i = 0; i < 46; ++i)
-        w.t.document.table(0).appendRow(row("0,5", {1, 1, 1, 1}));
-    QCOMPARE(w.memoryRequirement(), QStringList{w.t.texts.text(106) + u" 47 %"_s});
-    QCOMPARE(w.t.prompter.shown.last().icon, Prompter::Icon::Information);
-    QVERIFY(w.t.ctx.module.memoryOnly);
-    QCOMPARE(sim.count(u"hello"_s), 0);
+    void memoryRequirement()
+    {
+        SimProcess sim({u"--type"_s, u"5.1"_s});
+        Window w(sim.device());
+        // 9 + 6 + 45 x 5 = 240 bytes.
+        for (int i = 0; i < 46; ++i)
+            w.t.document.table(0).appendRow(row("0,5", {1, 1, 1, 1}));
+        QCOMPARE(w.memoryRequirement(), QStringList{w.t.texts.text(106) + u" 47 %"_s});
+        QCOMPARE(w.t.prompter.shown.last().icon, Prompter::Icon::Information);
+        QVERIFY(w.t.ctx.module.memoryOnly);
+        QCOMPARE(sim.count(u"hello"_s), 0);
 
-    // The identification after it connects as always; a type 5 module has 1010 bytes.
-    QVERIFY(w.identify());
-    QVERIFY(!w.t.ctx.module.memoryOnly);
-    QCOMPARE(sim.count(u"hello"_s), 1);
-    QCOMPARE(w.memoryRequirement(), QStringList{w.t.texts.text(106) + u" 24 %"_s});
+        // The identification after it connects as always; a type 5 module has 1010 bytes.
+        QVERIFY(w.identify());
+        QVERIFY(!w.t.ctx.module.memoryOnly);
+        QCOMPARE(sim.count(u"hello"_s), 1);
+        QCOMPARE(w.memoryRequirement(), QStringList{w.t.texts.text(106) + u" 24 %"_s});
 
-    // Too large for 510 bytes.
-    w.t.ctx.module.memoryLimit = 510;
-    for (int i = 0; i < 60; ++i)
-        w.t.document.table(1).appendRow(row("0,5", {1, 1, 1, 1}));
-    QCOMPARE(w.memoryRequirement(), QStringList{w.t.texts.text(104) + u"\r\n\r\n"_s + w.t.texts.text(105)});
+        // Too large for 510 bytes.
+        w.t.ctx.module.memoryLimit = 510;
+        for (int i = 0; i < 60; ++i)
+            w.t.document.table(1).appendRow(row("0,5", {1, 1, 1, 1}));
+        QCOMPARE(w.memoryRequirement(),
+                 QStringList{w.t.texts.text(104) + u"\r\n\r\n"_s + w.t.texts.text(105)});
 
-    // One dark row of no length: nothing to say.
-    w.t.document.table(0).clear();
-    w.t.document.table(1).clear();
-    w.t.document.table(0).appendRow(row("0", {0, 0, 0, 0}));
-    QVERIFY(w.memoryRequirement().isEmpty());
-}
+        // One dark row of no length: nothing to say.
+        w.t.document.table(0).clear();
+        w.t.document.table(1).clear();
+        w.t.document.table(0).appendRow(row("0", {0, 0, 0, 0}));
+        QVERIFY(w.memoryRequirement().isEmpty());
+    }
+};
 
 QTEST_MAIN(TestModuleController)
 #include "test_module_controller.moc"

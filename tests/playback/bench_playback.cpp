@@ -19,31 +19,27 @@
 
 namespace {
 
-// Notes the moment of every step shown and of the lamps switched off.
-class TimingOps final : public WindowOps
+// Notes the moment of every step shown (its row) and of the lamps switched off (0).
+struct TimingOps final : WindowOps
 {
-public:
-    TimingOps(SequenceDocument& doc, const QElapsedTimer& clock) : m_doc(doc), m_clock(clock) {}
-
     struct Event
     {
-        int row; // 0 for the lamps off
+        int row;
         qint64 ns;
     };
+    const SequenceDocument& doc;
+    const QElapsedTimer& clock;
     QList<Event> events;
 
-    void lichtAus() override { events.append({0, m_clock.nsecsElapsed()}); }
+    TimingOps(const SequenceDocument& d, const QElapsedTimer& c) : doc(d), clock(c) {}
+    void lichtAus() override { events.append({0, clock.nsecsElapsed()}); }
     void showRow() override
     {
-        events.append({m_doc.firstSelectedRow(m_doc.activeSequence()), m_clock.nsecsElapsed()});
+        events.append({doc.firstSelectedRow(doc.activeSequence()), clock.nsecsElapsed()});
     }
     void appendStep() override {}
     void modellauswahl() override {}
     void refreshCaption() override {}
-
-private:
-    SequenceDocument& m_doc;
-    const QElapsedTimer& m_clock;
 };
 
 // Prints one line of figures: steps, nominal and total time, the error, the mean, worst and
@@ -130,9 +126,8 @@ int main(int argc, char** argv)
                  {"20 rows with 4 loops", loopedRows()}};
 
     QTextStream out(stdout);
-    out << "sequence               run  steps  nominal ms    total ms   error %  mean late ms  worst late ms "
-           " "
-           "earliest ms  pause ms\n";
+    out << "sequence               run  steps  nominal ms    total ms   error %  mean late ms  "
+           "worst late ms  earliest ms  pause ms\n";
     for (const auto& c : cases) {
         for (int run = 1; run <= runs; ++run)
             playOnce(out, c.name, run, c.rows);

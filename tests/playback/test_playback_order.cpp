@@ -1,4 +1,3 @@
-#include "core/LangText.h"
 #include "tests/playback/PlaybackRows.h"
 #include "views/playback/LoopTable.h"
 #include "views/playback/PlayOrder.h"
@@ -165,15 +164,6 @@ private slots:
         // Damaged counts mean one pass.
         QCOMPARE(LoopTable::fromMarkers({"S  1 / 0 x", "S  2", "S  3 / x"}).loops(),
                  (QList<Loop>{{1, 1, 1}, {2, 2, 1}, {3, 3, 1}}));
-    }
-
-    // The idle captions after an end come from the language texts.
-    void captionsOfEachEnd()
-    {
-        LangText texts;
-        texts.loadFromBytes(QByteArray("0001File\r\n").repeated(19) + "0020Play |>\r\n0021Play >>\r\n");
-        QCOMPARE(Playback::idleCaptions(PlaybackEnd::InsideLoop, texts),
-                 (PlaybackCaptions{"Play |>", "Play >>"}));
     }
 
     void scheduleCountsFromTheFirstStep()

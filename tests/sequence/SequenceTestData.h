@@ -95,16 +95,4 @@ inline QByteArray fileFromPlain(const QByteArray& plain, int checksumDelta = 0,
     return out;
 }
 
-// The plain body text of a file: everything after the header, padding dropped, unscrambled.
-inline QByteArray plainBody(const QByteArray& file)
-{
-    const qsizetype start = file.indexOf('\n') + 1;
-    QByteArray out;
-    for (qsizetype i = start; i < file.size(); ++i) {
-        if (file.at(i) != '\0')
-            out.append(char(std::uint8_t(file.at(i)) ^ SequenceCodec::FileKey));
-    }
-    return out;
-}
-
 } // namespace TestData

@@ -15,33 +15,14 @@ namespace {
 const QString L1 = QStringLiteral("S  1 / 3 x");
 const QString L2 = QStringLiteral("S  2 / 3 x");
 
-using Lamps = QList<std::array<std::uint8_t, 4>>;
-
-Lamps lampsOf(const QList<SequenceRow>& rows)
+// The test rows of table 0 in their order, told by their first lamp byte
+// (test row j has j there; an empty step 0).
+QList<int> order(const SequenceDocument& doc)
 {
-    Lamps out;
-    for (const SequenceRow& r : rows)
-        out.append(r.lamps);
+    QList<int> out;
+    for (const SequenceRow& r : doc.table(0).rows())
+        out.append(r.lamps[0]);
     return out;
-}
-
-Lamps lampsOf(const SequenceDocument& doc, int k)
-{
-    return lampsOf(doc.table(k).rows());
-}
-
-// The lamp bytes of the test rows numbered js.
-Lamps lampsOfRows(const QList<int>& js)
-{
-    Lamps out;
-    for (int j : js)
-        out.append(row(j).lamps);
-    return out;
-}
-
-QStringList repeated(const QString& text, int n)
-{
-    return QList<QString>(n, text);
 }
 
 // A test context whose table 0 holds count test rows.
@@ -77,7 +58,7 @@ private slots:
         clipboard.pasteAtEnd(t.ctx);
         clipboard.pasteAtFocus(t.ctx);
         QCOMPARE(t.doc.table(0).rows(), before);
-        QCOMPARE(t.prompter.texts(), repeated(t.texts.text(RowCommands::TableFullText), 4));
+        QCOMPARE(t.prompter.texts(), QStringList(4, t.texts.text(RowCommands::TableFullText)));
         QCOMPARE(t.ctx.lampState, (std::array<std::uint8_t, 4>{1, 1, 1, 1}));
 
         // 499 rows and two in the clipboard: pasting would pass 500, so nothing is pasted.
@@ -99,7 +80,7 @@ private slots:
         QVERIFY(RowCommands::insertStep(t.ctx, QStringLiteral("0,2")));
         // The marker comes from the last selected row (row 4 has none).
         QCOMPARE(t.doc.table(0).row(4), (SequenceRow{QStringLiteral("0,2"), QString(), {0, 0, 0, 0}}));
-        QCOMPARE(lampsOf(t.doc, 0).mid(4), lampsOfRows({4, 5, 6}));
+        QCOMPARE(order(t.doc), (QList<int>{1, 2, 3, 0, 4, 5, 6}));
         // The marks stay on the same row numbers.
         QCOMPARE(t.doc.selectedRows(0), (QList<int>{2, 4}));
         QCOMPARE(t.doc.focusedRow(0), 4);
@@ -109,17 +90,14 @@ private slots:
         QVERIFY(RowCommands::insertStep(t.ctx, QStringLiteral("1")));
         QCOMPARE(markers(t.doc, 0).mid(0, 4), (QStringList{QString(), L1, L1, QString()}));
         QVERIFY(t.prompter.shown.isEmpty());
-    }
 
-    void insertKeepsLoopsWithin32Rows()
-    {
-        Edit t(34);
-        setMarker(t.doc, 0, 2, 33, L1);
-        select(t.doc, 0, {10}, 10);
-        QVERIFY(RowCommands::insertStep(t.ctx, QStringLiteral("1")));
-        QCOMPARE(markers(t.doc, 0), QStringList{QString()} + repeated(L1, 32) + repeated(QString(), 2));
-        QCOMPARE(t.prompter.shown.size(), 1);
-        QCOMPARE(t.prompter.shown.first().text, t.texts.text(79));
+        // A loop that would pass 32 rows gives up its last row, and the user is told.
+        Edit u(34);
+        setMarker(u.doc, 0, 2, 33, L1);
+        select(u.doc, 0, {10}, 10);
+        QVERIFY(RowCommands::insertStep(u.ctx, QStringLiteral("1")));
+        QCOMPARE(markers(u.doc, 0), QStringList{QString()} + QStringList(32, L1) + QStringList(2, QString()));
+        QCOMPARE(u.prompter.texts(), QStringList{u.texts.text(79)});
     }
 
     void overwriteTakesTheLampsOnlyForOneRow()
@@ -151,7 +129,7 @@ private slots:
 
         t.prompter.yesNoAnswers.enqueue(true);
         QVERIFY(RowCommands::deleteRows(t.ctx));
-        QCOMPARE(lampsOf(t.doc, 0), lampsOfRows({1, 4, 5}));
+        QCOMPARE(order(t.doc), (QList<int>{1, 4, 5}));
         // The loop keeps its marker on the row it has left.
         QCOMPARE(markers(t.doc, 0), (QStringList{QString(), L1, QString()}));
     }
@@ -212,11 +190,11 @@ private slots:
         QCOMPARE(markers(t.doc, 0), (QStringList{QString(), QString(), L1, L1, L1, QString()}));
         QCOMPARE(t.prompter.beeps, 1);
         QVERIFY(t.doc.selectedRows(0).isEmpty());
-        QCOMPARE(lampsOf(t.doc, 0), lampsOf(rows(6)));
+        QCOMPARE(order(t.doc), span(1, 6));
 
         // A second loop gets the next number; it takes the rows it covers from the first.
         t.createLoop({1, 2, 3});
-        QCOMPARE(markers(t.doc, 0).mid(0, 4), repeated(QStringLiteral("S  2 / 2 x"), 3) + QStringList{L1});
+        QCOMPARE(markers(t.doc, 0).mid(0, 4), QStringList(3, QStringLiteral("S  2 / 2 x")) + QStringList{L1});
     }
 
     void createAsksAgainUntilTheCountFits()
@@ -273,7 +251,7 @@ private slots:
             t.createLoop(rows);
             QCOMPARE(t.prompter.shown.last().text, t.texts.text(100));
         }
-        QCOMPARE(markers(t.doc, 0), repeated(QString(), 260));
+        QCOMPARE(markers(t.doc, 0), QStringList(260, QString()));
         t.createLoop({254, 255});
         QCOMPARE(t.doc.table(0).row(255).loopMarker, QStringLiteral("S  1 / 2 x"));
     }
@@ -299,36 +277,33 @@ private slots:
         setMarker(t.doc, 0, 9, 10, L2);
         select(t.doc, 0, selected);
         Loops::remove(t.ctx);
-        QStringList expected = repeated(QString(), 8) + QStringList{L2, L2};
+        QStringList expected = QStringList(8, QString()) + QStringList{L2, L2};
         for (int j : left)
             expected[j - 1] = L1;
         QCOMPARE(markers(t.doc, 0), expected);
     }
 
-    void cutRemovesRowsAndSingleRowMarkers()
+    // A cut takes the markers off single rows left behind; pasted loops are checked.
+    void clipboardKeepsLoopsSound()
     {
-        Edit t(6);
-        setMarker(t.doc, 0, 3, 4, L1);
-        setMarker(t.doc, 0, 5, 6, L2);
-        select(t.doc, 0, {3}, 3);
+        Edit c(6);
+        setMarker(c.doc, 0, 3, 4, L1);
+        setMarker(c.doc, 0, 5, 6, L2);
+        select(c.doc, 0, {3}, 3);
         RowClipboard clipboard;
-        clipboard.cut(t.ctx);
+        clipboard.cut(c.ctx);
         QCOMPARE(clipboard.rows(), (QList<SequenceRow>{{row(3).interval, L1, row(3).lamps}}));
-        QCOMPARE(lampsOf(t.doc, 0), lampsOfRows({1, 2, 4, 5, 6}));
-        QCOMPARE(markers(t.doc, 0), (QStringList{QString(), QString(), QString(), L2, L2}));
-        QVERIFY(t.doc.selectedRows(0).isEmpty());
-    }
+        QCOMPARE(order(c.doc), (QList<int>{1, 2, 4, 5, 6}));
+        QCOMPARE(markers(c.doc, 0), (QStringList{QString(), QString(), QString(), L2, L2}));
+        QVERIFY(c.doc.selectedRows(0).isEmpty());
 
-    void pastedLoopsAreChecked()
-    {
         Edit t(6);
         setMarker(t.doc, 0, 2, 3, L1);
         select(t.doc, 0, {2, 3}, 2);
-        RowClipboard clipboard;
         clipboard.copy(t.ctx);
         clipboard.pasteAtEnd(t.ctx);
         // The copy is a second run of the same loop; it loses the marker, without a message.
-        QCOMPARE(markers(t.doc, 0), (QStringList{QString(), L1, L1} + repeated(QString(), 5)));
+        QCOMPARE(markers(t.doc, 0), (QStringList{QString(), L1, L1} + QStringList(5, QString())));
         QVERIFY(t.prompter.shown.isEmpty());
 
         // Next to the loop the copy joins it.
@@ -337,7 +312,7 @@ private slots:
         select(u.doc, 0, {5, 6}, 5);
         clipboard.copy(u.ctx);
         clipboard.pasteAtEnd(u.ctx);
-        QCOMPARE(markers(u.doc, 0).mid(4), repeated(L1, 4));
+        QCOMPARE(markers(u.doc, 0).mid(4), QStringList(4, L1));
 
         // 60 rows, more than the old row buffer held, 40 of them one loop: all rows
         // arrive in the other sequence, 32 keep the marker, and the user is told.
