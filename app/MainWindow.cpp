@@ -281,9 +281,12 @@ void MainWindow::applyTexts(bool initial)
     applyRunTimeTexts();
     if (auto* daytime = m_parameterDialog->findChild<QWidget*>(QStringLiteral("chkTagfahrlicht")))
         daytime->setToolTip(m_ctx.texts.text(203));
-    if (m_ctx.languageName == QLatin1String("Deutsch") && initial)
-        return;
-    applyCaptionTable();
+    if (m_ctx.languageName != QLatin1String("Deutsch") || !initial)
+        applyCaptionTable();
+    // Screen readers name each step table after its remote-control button.
+    for (int k = 0; k < 2; ++k)
+        m_ui.List1[std::size_t(k)]->setAccessibleName(
+            QString(m_ui.optAuf_Zu[std::size_t(k)]->text()).remove(u'&'));
 }
 
 void MainWindow::applyRunTimeTexts()
