@@ -475,6 +475,23 @@ void paintShadow(QPainter& p, double ground, double halfWidth)
                 {{0.0, QColor(0, 0, 0, 90)}, {0.75, QColor(0, 0, 0, 40)}, {1.0, QColor(0, 0, 0, 0)}});
 }
 
+void paintMiniRoof(QPainter& p, double roofY, double roofHalf, double roofEdgeHalf, double roofEdgeY)
+{
+    QPainterPath roof;
+    roof.moveTo(-2, roofY - 2);
+    roof.lineTo(roofHalf, roofY - 1.5);
+    roof.cubicTo(roofHalf + 20, roofY - 0.5, roofEdgeHalf, roofEdgeY - 7, roofEdgeHalf + 3, roofEdgeY - 1);
+    roof.lineTo(roofEdgeHalf + 1, roofEdgeY + 3);
+    roof.lineTo(-2, roofEdgeY + 2);
+    roof.closeSubpath();
+    QLinearGradient white(0, roofY, 0, roofEdgeY + 3);
+    white.setColorAt(0.0, QColor(252, 252, 250));
+    white.setColorAt(1.0, QColor(214, 216, 216));
+    p.setBrush(white);
+    p.setPen(QPen(QColor(150, 154, 158), 0.8));
+    p.drawPath(roof);
+}
+
 void paintPlateRecess(QPainter& p, const QRectF& r)
 {
     // A dark holder a little larger than the plate, so that a plate a few
@@ -487,7 +504,6 @@ void paintPlateRecess(QPainter& p, const QRectF& r)
     p.setPen(QPen(QColor(150, 156, 162), 0.8));
     p.drawRoundedRect(holder, 2, 2);
 }
-
 
 QPainterPath bodyOutlinePath(const BodyOutline& o)
 {

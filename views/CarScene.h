@@ -134,6 +134,8 @@ void crease(QPainter& p, const QPainterPath& path, qreal strength = 1.0);
 void paintHousing(QPainter& p, const QPainterPath& path);
 void paintTyre(QPainter& p, const QRectF& r);
 void paintShadow(QPainter& p, double ground, double halfWidth);
+// The Mini's white roof over one half, from the centre line out to its edge, seen from the front or the back.
+void paintMiniRoof(QPainter& p, double roofY, double roofHalf, double roofEdgeHalf, double roofEdgeY);
 
 // The outline of one half of the body seen from the front or the back: roof,
 // pillar down to pillarBottomY, shoulder, side, sill and the apron at the centre line.

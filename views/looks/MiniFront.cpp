@@ -39,20 +39,7 @@ void miniFront(Scene& s)
     paintBody(p, body, f.roofY, f.apronY);
 
     // The roof in white, on its own over the pillars.
-    QPainterPath roof;
-    roof.moveTo(-2, f.roofY - 2);
-    roof.lineTo(f.roofHalf, f.roofY - 1.5);
-    roof.cubicTo(f.roofHalf + 20, f.roofY - 0.5, f.roofEdgeHalf, f.roofEdgeY - 7, f.roofEdgeHalf + 3,
-                 f.roofEdgeY - 1);
-    roof.lineTo(f.roofEdgeHalf + 1, f.roofEdgeY + 3);
-    roof.lineTo(-2, f.roofEdgeY + 2);
-    roof.closeSubpath();
-    QLinearGradient white(0, f.roofY, 0, f.roofEdgeY + 3);
-    white.setColorAt(0.0, QColor(252, 252, 250));
-    white.setColorAt(1.0, QColor(214, 216, 216));
-    p.setBrush(white);
-    p.setPen(QPen(QColor(150, 154, 158), 0.8));
-    p.drawPath(roof);
+    paintMiniRoof(p, f.roofY, f.roofHalf, f.roofEdgeHalf, f.roofEdgeY);
 
     // Windscreen, upright as the Mini's is.
     QPainterPath screen;
@@ -68,7 +55,10 @@ void miniFront(Scene& s)
     p.setBrush(QColor(20, 24, 28, 160));
     p.drawRoundedRect(QRectF(-2, f.screenTopY + 4, 9, 5), 1.5, 1.5);
 
-    // White mirror caps.
+    // White mirror caps, in the roof's shade.
+    QLinearGradient white(0, f.roofY, 0, f.roofEdgeY + 3);
+    white.setColorAt(0.0, QColor(252, 252, 250));
+    white.setColorAt(1.0, QColor(214, 216, 216));
     QPainterPath mirror;
     mirror.moveTo(f.pillarHalf - 2, f.mirrorY + 15);
     mirror.lineTo(f.pillarHalf + 1, f.mirrorY + 3);

@@ -50,20 +50,7 @@ void miniRear(Scene& s)
     s.bodySpace();
     if (!cabrio) {
         // The white roof.
-        QPainterPath roof;
-        roof.moveTo(-2, r.roofY - 2);
-        roof.lineTo(r.roofHalf, r.roofY - 1.5);
-        roof.cubicTo(r.roofHalf + 20, r.roofY - 0.5, r.roofEdgeHalf, r.roofEdgeY - 7, r.roofEdgeHalf + 3,
-                     r.roofEdgeY - 1);
-        roof.lineTo(r.roofEdgeHalf + 1, r.roofEdgeY + 3);
-        roof.lineTo(-2, r.roofEdgeY + 2);
-        roof.closeSubpath();
-        QLinearGradient white(0, r.roofY, 0, r.roofEdgeY + 3);
-        white.setColorAt(0.0, QColor(252, 252, 250));
-        white.setColorAt(1.0, QColor(214, 216, 216));
-        p.setBrush(white);
-        p.setPen(QPen(QColor(150, 154, 158), 0.8));
-        p.drawPath(roof);
+        paintMiniRoof(p, r.roofY, r.roofHalf, r.roofEdgeHalf, r.roofEdgeY);
     }
     if (clubman) {
         // The two barn doors: a window in each, a split in the middle.
