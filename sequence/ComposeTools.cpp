@@ -105,9 +105,19 @@ bool canReverse(const TableState& table)
 
 QString scaledInterval(const QString& interval, double factor, const QLocale& locale)
 {
-    const double tenths = std::nearbyint(double(Interval::toMilliseconds(interval)) / 100.0 * factor);
-    const double held = std::clamp(tenths, double(Interval::MinTenths), double(Interval::MaxTenths));
-    return Interval::fromSlider(int(held), locale);
+    // In whole numbers, so that a half rounds up whatever the binary form of
+    // the factor: 0.3 s x 1.5 is 0.45 s, which is 0.5 s. The factor is taken
+    // to millionths, finer than anyone types it.
+    constexpr qint64 FactorUnit = 1'000'000;
+    constexpr qint64 MsPerTenth = 100;
+    // Past this the result is held at the top whatever the factor.
+    const qint64 ms = std::clamp<qint64>(Interval::toMilliseconds(interval), 0,
+                                         Interval::MaxTenths * MsPerTenth * qint64(1 / MinFactor + 1));
+    const qint64 units = std::llround(std::clamp(factor, MinFactor, MaxFactor) * double(FactorUnit));
+    const qint64 divisor = MsPerTenth * FactorUnit;
+    const qint64 tenths = (ms * units * 2 + divisor) / (2 * divisor);
+    return Interval::fromSlider(int(std::clamp<qint64>(tenths, Interval::MinTenths, Interval::MaxTenths)),
+                                locale);
 }
 
 void mirror(TableState& table)
@@ -206,6 +216,7 @@ bool insertRows(AppContext& ctx, const QList<SequenceRow>& rows)
         table.insertRow(at + int(i), rows.at(i));
     for (qsizetype i = 0; i < rows.size(); ++i)
         table.setSelected(at + int(i), true);
+    Loops::joinSurroundingLoop(table, at, at + int(rows.size()) - 1);
     const bool shortened = Loops::checkMarkers(table);
     doc.applyTableState(k, table);
     if (shortened)

@@ -50,8 +50,9 @@ QList<std::pair<int, int>> reverseRanges(const TableState& table);
 // True when reversing changes the order of some rows (a run of two rows or more).
 bool canReverse(const TableState& table);
 
-// An interval times factor, rounded to tenths and held within what the
-// slider, the file and the module take.
+// An interval times factor (held within MinFactor and MaxFactor), rounded
+// to tenths with halves up, and held within what the slider, the file and
+// the module take.
 QString scaledInterval(const QString& interval, double factor, const QLocale& locale = QLocale());
 
 // The same on a table: the marked rows (all when none is marked) change.

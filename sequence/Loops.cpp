@@ -8,6 +8,7 @@
 #include "sequence/LoopMarker.h"
 #include "sequence/SequenceDocument.h"
 
+#include <QHash>
 #include <QSet>
 #include <cmath>
 #include <optional>
@@ -178,6 +179,79 @@ void removeSingleRowMarkers(TableState& table)
     }
     for (int j : std::as_const(singles))
         table.row(j).loopMarker.clear();
+}
+
+void joinSurroundingLoop(TableState& table, int first, int last)
+{
+    if (first <= 1 || last >= table.count())
+        return;
+    const QString& marker = table.row(first - 1).loopMarker;
+    if (marker.isEmpty() || table.row(last + 1).loopMarker != marker)
+        return;
+    for (int j = first; j <= last; ++j)
+        table.row(j).loopMarker = marker;
+}
+
+QList<SequenceRow> withWholeLoopsOnly(const TableState& table, const QList<int>& rows)
+{
+    const QSet<int> taken(rows.begin(), rows.end());
+    QList<SequenceRow> out;
+    for (int j : rows) {
+        SequenceRow r = table.row(j);
+        if (!r.loopMarker.isEmpty()) {
+            const auto [first, last] = runAround(table, j);
+            for (int i = first; i <= last; ++i) {
+                if (!taken.contains(i)) {
+                    r.loopMarker.clear();
+                    break;
+                }
+            }
+        }
+        out.append(r);
+    }
+    return out;
+}
+
+void renumberForTable(QList<SequenceRow>& rows, const TableState& table)
+{
+    QSet<int> used;
+    for (const SequenceRow& r : table.rows()) {
+        if (!r.loopMarker.isEmpty())
+            used.insert(LoopMarker::number(r.loopMarker));
+    }
+    // The pasted loops' own numbers stay taken for the ones not renumbered.
+    QSet<int> pasted;
+    for (const SequenceRow& r : std::as_const(rows)) {
+        if (!r.loopMarker.isEmpty())
+            pasted.insert(LoopMarker::number(r.loopMarker));
+    }
+    QHash<QString, QString> renamed;
+    for (SequenceRow& r : rows) {
+        const int number = LoopMarker::number(r.loopMarker);
+        if (r.loopMarker.isEmpty() || !used.contains(number))
+            continue;
+        auto it = renamed.find(r.loopMarker);
+        if (it == renamed.end()) {
+            // The next number above all in use, as a new loop gets; the lowest
+            // free one once that would pass the marker's two digits.
+            int free = 1;
+            for (int n : used + pasted)
+                free = qMax(free, n + 1);
+            if (free > LoopMarker::MaxNumber) {
+                free = 1;
+                while (free <= LoopMarker::MaxNumber && (used.contains(free) || pasted.contains(free)))
+                    ++free;
+            }
+            if (free > LoopMarker::MaxNumber) {
+                // No number left that keeps the marker's layout: plain steps.
+                it = renamed.insert(r.loopMarker, QString());
+            } else {
+                pasted.insert(free);
+                it = renamed.insert(r.loopMarker, LoopMarker::make(free, LoopMarker::repeats(r.loopMarker)));
+            }
+        }
+        r.loopMarker = it.value();
+    }
 }
 
 int nextNumber(const TableState& table)

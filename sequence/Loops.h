@@ -1,5 +1,9 @@
 #pragma once
 
+#include "sequence/SequenceRow.h"
+
+#include <QList>
+
 struct AppContext;
 class TableState;
 
@@ -24,6 +28,20 @@ void warnTooLong(AppContext& ctx);
 
 // The tidy pass after a cut: a marker left on a single row is removed.
 void removeSingleRowMarkers(TableState& table);
+
+// Rows put in at rows first to last between two rows of one loop join that
+// loop, as the rows of a loop cannot hold a loop of their own. Rows put in
+// at a loop's first row stand before it and keep their markers.
+void joinSurroundingLoop(TableState& table, int first, int last);
+
+// The rows of the table, with the markers taken off the rows of every loop
+// that is not wholly among them: a partly copied loop travels as plain steps.
+QList<SequenceRow> withWholeLoopsOnly(const TableState& table, const QList<int>& rows);
+
+// Loops among rows that are to go into the table and whose numbers the table
+// uses already get free numbers, their repeat counts kept, so that they stay
+// loops of their own instead of being taken for a second run of a loop there.
+void renumberForTable(QList<SequenceRow>& rows, const TableState& table);
 
 // The number a new loop of the table gets: one above the highest number in
 // use (the last row is not looked at), or the lowest free number once that

@@ -11,10 +11,8 @@ void RowClipboard::copy(AppContext& ctx)
     const int k = doc.activeSequence();
     if (doc.focusedRow(k) == 0)
         return;
-    m_rows.clear();
-    const SequenceTableModel& table = doc.table(k);
-    for (int j : doc.selectedRows(k))
-        m_rows.append(table.row(j));
+    const TableState table = doc.tableState(k);
+    m_rows = Loops::withWholeLoopsOnly(table, table.selectedRows());
 }
 
 void RowClipboard::cut(AppContext& ctx)
@@ -24,10 +22,8 @@ void RowClipboard::cut(AppContext& ctx)
     if (doc.focusedRow(k) == 0)
         return;
     TableState table = doc.tableState(k);
-    m_rows.clear();
     const QList<int> selected = table.selectedRows();
-    for (int j : selected)
-        m_rows.append(table.row(j));
+    m_rows = Loops::withWholeLoopsOnly(table, selected);
     for (qsizetype i = selected.size() - 1; i >= 0; --i)
         table.removeRow(selected.at(i));
     Loops::removeSingleRowMarkers(table);
@@ -57,8 +53,11 @@ void RowClipboard::paste(AppContext& ctx, int position)
         RowCommands::sayTableFull(ctx);
         return;
     }
-    for (qsizetype n = 0; n < m_rows.size(); ++n)
-        table.insertRow(position + int(n), m_rows.at(n));
+    QList<SequenceRow> rows = m_rows;
+    Loops::renumberForTable(rows, table);
+    for (qsizetype n = 0; n < rows.size(); ++n)
+        table.insertRow(position + int(n), rows.at(n));
+    Loops::joinSurroundingLoop(table, position, position + int(rows.size()) - 1);
     const bool shortened = Loops::checkMarkers(table);
     doc.applyTableState(k, table);
     if (shortened)

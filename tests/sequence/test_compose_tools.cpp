@@ -64,7 +64,10 @@ const ToolCase Tools[] = {
     {"reverse two blocks apart", Tool::Reverse, {1, 5, 6}, {1, 2, 3, 4, 6, 5}, {}, {1, 5, 6}},
     {"reverse blocks of one loop join", Tool::Reverse, {2, 4}, {1, 4, 3, 2, 5, 6}, {}, {2, 3, 4}},
     {"scale all, held at 10 s", Tool::Scale, {}, {}, {1, 2, 3, 4, 5, 6}, {}, 2, {10, 20, 40, 6, 100, 2}},
-    {"scale marked, held at 0.1 s", Tool::Scale, {1, 6}, {}, {1, 6}, {1, 6}, 0.5, {2, 1}},
+    {"scale marked, held at 0.1 s", Tool::Scale, {1, 6}, {}, {1, 6}, {1, 6}, 0.5, {3, 1}},
+    // Halves round up, where the binary form of the product lies below them.
+    {"scale by 1.5, halves up", Tool::Scale, {}, {}, {1, 2, 3, 4, 5, 6}, {}, 1.5, {8, 15, 30, 5, 100, 2}},
+    {"scale by 0.25, halves up", Tool::Scale, {2, 3}, {}, {2, 3}, {2, 3}, 0.25, {3, 5}},
 };
 
 struct PatternCase

@@ -1,4 +1,5 @@
 #include "sequence/CommandAvailability.h"
+#include "sequence/ComposeTools.h"
 #include "sequence/LoopMarker.h"
 #include "sequence/Loops.h"
 #include "sequence/RowClipboard.h"
@@ -283,6 +284,61 @@ private slots:
         QCOMPARE(markers(t.doc, 0), expected);
     }
 
+    // Rows put in between two rows of a loop join it, within its 32 rows; put
+    // in at its first row they stand before it.
+    void rowsPutInsideALoopJoinIt_data()
+    {
+        QTest::addColumn<bool>("paste"); // otherwise generated steps are put in
+        QTest::addColumn<QList<int>>("copied");
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QStringList>("expected");
+        const QString E;
+        QTest::newRow("paste inside")
+            << true << QList<int>{1, 2} << 4 << QStringList{E, E, L1, L1, L1, L1, E, E};
+        QTest::newRow("pattern inside")
+            << false << QList<int>{} << 4 << QStringList{E, E, L1, L1, L1, L1, E, E};
+        QTest::newRow("paste at the first row")
+            << true << QList<int>{1, 2} << 3 << QStringList{E, E, E, E, L1, L1, E, E};
+        QTest::newRow("pattern at the first row")
+            << false << QList<int>{} << 3 << QStringList{E, E, E, E, L1, L1, E, E};
+        QTest::newRow("a loop pasted inside joins")
+            << true << QList<int>{5, 6} << 4 << QStringList{E, E, L1, L1, L1, L1, E, E};
+    }
+    void rowsPutInsideALoopJoinIt()
+    {
+        QFETCH(bool, paste);
+        QFETCH(QList<int>, copied);
+        QFETCH(int, at);
+        QFETCH(QStringList, expected);
+        Edit t(6);
+        setMarker(t.doc, 0, 3, 4, L1);
+        setMarker(t.doc, 0, 5, 6, L2);
+        RowClipboard clipboard;
+        select(t.doc, 0, copied, copied.value(0));
+        clipboard.copy(t.ctx);
+        setMarker(t.doc, 0, 5, 6, QString());
+        select(t.doc, 0, {}, at);
+        if (paste)
+            clipboard.pasteAtFocus(t.ctx);
+        else
+            QVERIFY(ComposeTools::insertRows(t.ctx, {row(7), row(8)}));
+        QCOMPARE(markers(t.doc, 0), expected);
+        QVERIFY(t.prompter.shown.isEmpty());
+    }
+
+    void aLoopJoinedPastItsLimitIsCut()
+    {
+        Edit t(40);
+        setMarker(t.doc, 0, 1, 31, L1);
+        RowClipboard clipboard;
+        select(t.doc, 0, {35, 36}, 35);
+        clipboard.copy(t.ctx);
+        select(t.doc, 0, {}, 5);
+        clipboard.pasteAtFocus(t.ctx);
+        QCOMPARE(markers(t.doc, 0), QStringList(32, L1) + QStringList(10, QString()));
+        QCOMPARE(t.prompter.texts(), QStringList{t.texts.text(79)});
+    }
+
     // A cut takes the markers off single rows left behind; pasted loops are checked.
     void clipboardKeepsLoopsSound()
     {
@@ -292,27 +348,32 @@ private slots:
         select(c.doc, 0, {3}, 3);
         RowClipboard clipboard;
         clipboard.cut(c.ctx);
-        QCOMPARE(clipboard.rows(), (QList<SequenceRow>{{row(3).interval, L1, row(3).lamps}}));
+        // Part of a loop travels as a plain step.
+        QCOMPARE(clipboard.rows(), (QList<SequenceRow>{{row(3).interval, QString(), row(3).lamps}}));
         QCOMPARE(order(c.doc), (QList<int>{1, 2, 4, 5, 6}));
         QCOMPARE(markers(c.doc, 0), (QStringList{QString(), QString(), QString(), L2, L2}));
         QVERIFY(c.doc.selectedRows(0).isEmpty());
 
+        // A whole loop copied stays a loop: where its number is taken it gets
+        // the next free one with the same count, also right next to the original.
+        const QString E;
+        const QString L3 = QStringLiteral("S  3 / 3 x");
         Edit t(6);
         setMarker(t.doc, 0, 2, 3, L1);
+        setMarker(t.doc, 0, 5, 6, L2);
         select(t.doc, 0, {2, 3}, 2);
         clipboard.copy(t.ctx);
         clipboard.pasteAtEnd(t.ctx);
-        // The copy is a second run of the same loop; it loses the marker, without a message.
-        QCOMPARE(markers(t.doc, 0), (QStringList{QString(), L1, L1} + QStringList(5, QString())));
+        select(t.doc, 0, {5, 6}, 5);
+        clipboard.copy(t.ctx);
+        clipboard.pasteAtEnd(t.ctx);
+        QCOMPARE(markers(t.doc, 0), (QStringList{E, L1, L1, E, L2, L2, L3, L3, QStringLiteral("S  4 / 3 x"),
+                                                 QStringLiteral("S  4 / 3 x")}));
         QVERIFY(t.prompter.shown.isEmpty());
-
-        // Next to the loop the copy joins it.
-        Edit u(6);
-        setMarker(u.doc, 0, 5, 6, L1);
-        select(u.doc, 0, {5, 6}, 5);
-        clipboard.copy(u.ctx);
-        clipboard.pasteAtEnd(u.ctx);
-        QCOMPARE(markers(u.doc, 0).mid(4), QStringList(4, L1));
+        // Into the other sequence it keeps its number when that is free there.
+        t.doc.setActiveSequence(1);
+        clipboard.pasteAtEnd(t.ctx);
+        QCOMPARE(markers(t.doc, 1), QStringList(2, L2));
 
         // 60 rows, more than the old row buffer held, 40 of them one loop: all rows
         // arrive in the other sequence, 32 keep the marker, and the user is told.
