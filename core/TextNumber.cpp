@@ -10,7 +10,10 @@ std::optional<double> leadingNumber(QStringView text)
     if (end < t.size() && (t[end] == QLatin1Char('+') || t[end] == QLatin1Char('-')))
         ++end;
     bool point = false;
-    while (end < t.size() && (t[end].isDigit() || (!point && t[end] == QLatin1Char('.')))) {
+    // Only the digits 0 to 9: QString::toDouble reads no others, and a digit
+    // of another script would turn the whole number into 0.
+    const auto digit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    while (end < t.size() && (digit(t[end]) || (!point && t[end] == QLatin1Char('.')))) {
         point = point || t[end] == QLatin1Char('.');
         ++end;
     }

@@ -1,5 +1,6 @@
 #include "sequence/CommandAvailability.h"
 #include "sequence/ComposeTools.h"
+#include "sequence/Interval.h"
 #include "sequence/LoopMarker.h"
 #include "sequence/Loops.h"
 #include "sequence/RowClipboard.h"
@@ -46,6 +47,27 @@ class TestSequenceEdits : public QObject
 {
     Q_OBJECT
 private slots:
+    // Intervals are read with the number reader after the first comma became a point.
+    void intervalsReadCommaOrPoint_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("ms");
+        QTest::newRow("comma") << "0,5" << qint64(500);
+        QTest::newRow("point") << "2.5" << qint64(2500);
+        QTest::newRow("blanks") << " 3 " << qint64(3000);
+        QTest::newRow("second comma ends it") << "1,5,3" << qint64(1500);
+        QTest::newRow("point then comma") << "1.5,3" << qint64(1500);
+        QTest::newRow("negative") << "-1" << qint64(0);
+        QTest::newRow("no number") << "x" << qint64(0);
+        QTest::newRow("too long to count") << "1" + QString(320, QLatin1Char('0')) << qint64(0);
+    }
+    void intervalsReadCommaOrPoint()
+    {
+        QFETCH(QString, text);
+        QFETCH(qint64, ms);
+        QCOMPARE(Interval::toMilliseconds(text), ms);
+    }
+
     void aFullTableTakesNoMoreRows()
     {
         Edit t(500);

@@ -221,6 +221,35 @@ private slots:
         QTRY_VERIFY(!w.window->isWindowModified());
     }
 
+    // A loop made or taken off a saved show, and nothing else, is an unsaved
+    // change: the title marks it and closing asks.
+    void aLoopAloneIsAnUnsavedChange()
+    {
+        Window w;
+        w.t.prompter.fileAnswers.enqueue(w.savedFile(QStringLiteral("Tour.zfx")));
+        w.menu(2);
+        w.window->show();
+        select(w.t.document, 0, {1, 2}, 1);
+        w.t.prompter.textAnswers.enqueue(QStringLiteral("3"));
+        w.ui->cmdSchleife->click();
+        QCOMPARE(w.t.document.table(0).row(1).loopMarker, QStringLiteral("S  1 / 3 x"));
+        QTRY_VERIFY(w.window->isWindowModified());
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::Cancel);
+        QVERIFY(!w.window->close());
+        QCOMPARE(w.t.prompter.texts().last(), w.t.texts.text(83));
+
+        w.menu(3);
+        QTRY_VERIFY(!w.window->isWindowModified());
+        select(w.t.document, 0, {1, 2}, 1);
+        w.ui->cmdSchleife_L->click();
+        QCOMPARE(w.t.document.table(0).row(1).loopMarker, QString());
+        QTRY_VERIFY(w.window->isWindowModified());
+        w.t.prompter.clear();
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::Cancel);
+        QVERIFY(!w.window->close());
+        QCOMPARE(w.t.prompter.texts(), QStringList{w.t.texts.text(83)});
+    }
+
     void openRefusesADamagedFile()
     {
         Window w;
