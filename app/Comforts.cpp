@@ -284,21 +284,36 @@ void Comforts::startSession()
 
 void Comforts::offerRestore()
 {
-    if (!m_backup.hasCrashCopy())
-        return;
-    const QString name = m_backup.crashedFileName();
-    QString question = m_ctx.texts.text(RestoreText);
-    if (!name.isEmpty())
-        question += CrLf + CrLf + QDir::toNativeSeparators(name);
-    const bool restore = m_ctx.prompter.askYesNo(question, QString());
-    const QString copy = m_backup.backupFile();
-    m_backup.dismissCrashCopy();
-    if (restore && m_window.fileCommands().openCopy(copy, name)) {
-        // The copy stays until the restored work is saved or the program closes.
-        m_backup.update();
-        return;
+    const LangText& t = m_ctx.texts;
+    enum Button
+    {
+        Restore,
+        Discard,
+        Later
+    };
+    const QStringList buttons{t.text(RestoreButtonText), t.text(DiscardButtonText), t.text(LaterButtonText)};
+    for (const Backup::KeptCopy& copy : m_backup.keptCopies()) {
+        QString question = t.text(RestoreText);
+        if (!copy.name.isEmpty())
+            question += CrLf + CrLf + QDir::toNativeSeparators(copy.name);
+        switch (m_ctx.prompter.askButtons(question, QString(), buttons, Later)) {
+        case Restore:
+            // A copy that cannot be read is said so and kept; the rest wait for the next start.
+            if (m_window.fileCommands().openCopy(copy.file, copy.name)) {
+                Backup::removeKeptCopy(copy);
+                // Protected as unsaved work from now on, by this run's own copy.
+                m_backup.update();
+            }
+            return;
+        case Discard:
+            if (!m_ctx.prompter.askYesNo(t.text(DiscardQuestionText), QString()))
+                return;
+            Backup::removeKeptCopy(copy);
+            break;
+        default:
+            return;
+        }
     }
-    m_backup.remove();
 }
 
 void Comforts::endSession()

@@ -29,6 +29,11 @@ public:
     static constexpr int StoryboardText = 181;
     static constexpr int RecentMissingText = 182;
     static constexpr int RestoreText = 183;
+    // Its answers, and the question before a copy is deleted.
+    static constexpr int RestoreButtonText = 320;
+    static constexpr int DiscardButtonText = 321;
+    static constexpr int LaterButtonText = 322;
+    static constexpr int DiscardQuestionText = 323;
     static constexpr int NothingToExportText = 184;
 
     // Built once the window's parts exist.
@@ -63,8 +68,10 @@ public:
     // recent files; takes the backup lock and starts the backup timer.
     void startSession();
     // After a start that followed a crash: a copy waits to be offered.
-    bool restorePending() const { return m_backup.hasCrashCopy(); }
-    // Asks whether the copy is to be restored, and restores it or drops it.
+    bool restorePending() const { return !m_backup.keptCopies().isEmpty(); }
+    // Offers the kept copies, newest first: restore one (which ends the
+    // offer), discard it after one more question, or leave it for the next
+    // start (Escape and the close button do that), which ends the offer too.
     void offerRestore();
     // A normal close: the copy goes and the lock is given back.
     void endSession();

@@ -34,6 +34,18 @@ public:
     // A question with Yes, No and Cancel, for anything that could lose work:
     // Escape and the window's close button mean Cancel.
     virtual Answer askYesNoCancel(const QString& text, const QString& title) = 0;
+    // A question whose answers are the given buttons (captions with "&"
+    // mnemonics), the first the default; the index of the one pressed.
+    // Escape and the window's close button give escapeIndex, which is the
+    // answer that loses nothing. Where nobody can be asked, that is the answer.
+    virtual int askButtons(const QString& text, const QString& title, const QStringList& buttons,
+                           int escapeIndex)
+    {
+        Q_UNUSED(text);
+        Q_UNUSED(title);
+        Q_UNUSED(buttons);
+        return escapeIndex;
+    }
     // An input box; nullopt when cancelled.
     virtual std::optional<QString> askText(const QString& prompt, const QString& title,
                                            const QString& proposal) = 0;

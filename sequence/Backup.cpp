@@ -10,6 +10,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 Backup::Backup(SequenceDocument& document, QObject* parent)
     : QObject(parent), m_document(document), m_folder(defaultFolder())
 {
@@ -46,7 +48,6 @@ bool Backup::start()
         return true;
     if (!QDir().mkpath(m_folder))
         return false;
-    const bool lockLeft = QFileInfo::exists(lockFile());
     m_lock = std::make_unique<QLockFile>(lockFile());
     // Only a lock whose program is no longer running is taken over, however old.
     m_lock->setStaleLockTime(0);
@@ -54,29 +55,85 @@ bool Backup::start()
         m_lock.reset();
         return false;
     }
+    // A normal end removes the copy, so one still here was left by a crash.
+    if (!setAsideCrashCopy()) {
+        // Writing copies now would overwrite it; the next start tries again.
+        m_lock.reset();
+        return false;
+    }
     m_running = true;
-    m_crashCopy = lockLeft && QFileInfo(backupFile()).isFile();
     m_written.reset();
     m_timer.start();
     return true;
 }
 
-QString Backup::crashedFileName() const
+namespace {
+
+const QString KeptPrefix = QStringLiteral("kept-");
+
+// The numbers N of the kept copies "kept-N.zfx" in the folder.
+QList<int> keptNumbers(const QString& folder)
 {
-    QFile file(nameFile());
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(file.readAll()).trimmed();
+    QList<int> numbers;
+    const QStringList names = QDir(folder).entryList({KeptPrefix + QStringLiteral("*.zfx")}, QDir::Files);
+    for (const QString& name : names) {
+        bool ok = false;
+        const int n = name.mid(KeptPrefix.size(), name.size() - KeptPrefix.size() - 4).toInt(&ok);
+        if (ok && n > 0)
+            numbers.append(n);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
 }
 
-void Backup::dismissCrashCopy()
+QString keptFile(const QString& folder, int n, const char* suffix)
 {
-    m_crashCopy = false;
+    return QDir(folder).filePath(KeptPrefix + QString::number(n) + QLatin1String(suffix));
+}
+
+} // namespace
+
+bool Backup::setAsideCrashCopy()
+{
+    if (!QFileInfo(backupFile()).isFile())
+        return true;
+    const QList<int> numbers = keptNumbers(m_folder);
+    const int n = numbers.isEmpty() ? 1 : numbers.last() + 1;
+    // The name first: a kept copy never stands beside the name of another document.
+    const QString name = keptFile(m_folder, n, ".name");
+    QFile::remove(name);
+    if (QFileInfo::exists(nameFile()) && !QFile::rename(nameFile(), name))
+        return false;
+    return QFile::rename(backupFile(), keptFile(m_folder, n, ".zfx"));
+}
+
+QList<Backup::KeptCopy> Backup::keptCopies() const
+{
+    QList<KeptCopy> copies;
+    if (!m_running)
+        return copies;
+    const QList<int> numbers = keptNumbers(m_folder);
+    for (auto it = numbers.crbegin(); it != numbers.crend(); ++it) {
+        KeptCopy copy{keptFile(m_folder, *it, ".zfx"), QString()};
+        QFile file(keptFile(m_folder, *it, ".name"));
+        if (file.open(QIODevice::ReadOnly))
+            copy.name = QString::fromUtf8(file.readAll()).trimmed();
+        copies.append(copy);
+    }
+    return copies;
+}
+
+void Backup::removeKeptCopy(const KeptCopy& copy)
+{
+    QFile::remove(copy.file);
+    QString name = copy.file;
+    name.replace(name.size() - 4, 4, QStringLiteral(".name"));
+    QFile::remove(name);
 }
 
 bool Backup::update()
 {
-    if (!m_running || m_crashCopy)
+    if (!m_running)
         return false;
     if (SequenceFile::documentUnchanged(m_document)) {
         remove();
@@ -105,7 +162,7 @@ bool Backup::update()
 
 void Backup::remove()
 {
-    if (!m_running || m_crashCopy)
+    if (!m_running)
         return;
     QFile::remove(backupFile());
     QFile::remove(nameFile());

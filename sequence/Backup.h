@@ -2,6 +2,7 @@
 
 #include "sequence/SequenceContent.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -15,12 +16,16 @@ class SequenceDocument;
 // so that work survives a crash. While the document differs from its file, a
 // copy ("backup.zfx", beside it "backup.name" with the document's own file
 // name) is written at every interval; once it no longer differs, the copy
-// goes. A lock file ("session.lock") is held for the whole run: when a run
-// finds the lock of an earlier run that is no longer running, that run ended
-// without closing, and its copy can be restored.
+// goes, and a normal end removes it. A lock file ("session.lock") is held for
+// the whole run.
 //
-// A second program running at the same time finds the lock taken and keeps
-// no copies, so it never overwrites the first program's copy.
+// A copy found at the start belongs to a run that ended without closing. It
+// is set aside as a kept copy ("kept-N.zfx" and "kept-N.name"), which no run
+// ever writes, and stays until the user restores or discards it, however
+// many runs come and go meanwhile.
+//
+// A second program running at the same time finds the lock taken: it keeps
+// no copies and offers none, so it never touches the first program's files.
 class Backup : public QObject
 {
     Q_OBJECT
@@ -47,12 +52,18 @@ public:
     bool start();
     bool isRunning() const { return m_running; }
 
-    // After start(): the copy left by a run that ended without closing. It is
-    // kept, and no copy is written, until it is dismissed.
-    bool hasCrashCopy() const { return m_crashCopy; }
-    // The name the document of that run had; empty when it was untitled.
-    QString crashedFileName() const;
-    void dismissCrashCopy();
+    // A copy of an earlier run's work, waiting for the user's answer.
+    struct KeptCopy
+    {
+        QString file;
+        // The document's own file name; empty when it was untitled.
+        QString name;
+        bool operator==(const KeptCopy&) const = default;
+    };
+    // After start(): the kept copies, newest first.
+    QList<KeptCopy> keptCopies() const;
+    // Removes a kept copy: it was restored or discarded.
+    static void removeKeptCopy(const KeptCopy& copy);
 
     // Writes the copy when the document has unsaved changes, removes it when
     // it has none. True when a copy of the current document exists afterwards.
@@ -63,12 +74,14 @@ public:
     void stop();
 
 private:
+    // Moves a copy left by a run that ended without closing to the next kept name.
+    bool setAsideCrashCopy();
+
     SequenceDocument& m_document;
     QString m_folder;
     QTimer m_timer;
     std::unique_ptr<QLockFile> m_lock;
     bool m_running = false;
-    bool m_crashCopy = false;
     // What the copy on disk holds, to skip writing the same again.
     std::optional<SequenceContent> m_written;
     QString m_writtenName;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 QString titleOrApp(const QString& title)
@@ -59,6 +60,27 @@ Prompter::Answer WidgetPrompter::askYesNoCancel(const QString& text, const QStri
     default:
         return Answer::Cancel;
     }
+}
+
+int WidgetPrompter::askButtons(const QString& text, const QString& title, const QStringList& buttons,
+                               int escapeIndex)
+{
+    QMessageBox box(QMessageBox::Question, titleOrApp(title), text, QMessageBox::NoButton, m_parent);
+    QList<QPushButton*> pushButtons;
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        // Roles only place the buttons as the desktop does; the answer is the button's index.
+        const QMessageBox::ButtonRole role = i == escapeIndex ? QMessageBox::RejectRole
+                                             : i == 0         ? QMessageBox::AcceptRole
+                                                              : QMessageBox::DestructiveRole;
+        pushButtons.append(box.addButton(buttons.at(i), role));
+    }
+    if (!pushButtons.isEmpty())
+        box.setDefaultButton(pushButtons.first());
+    if (escapeIndex >= 0 && escapeIndex < pushButtons.size())
+        box.setEscapeButton(pushButtons.at(escapeIndex));
+    box.exec();
+    const qsizetype pressed = pushButtons.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+    return pressed >= 0 ? int(pressed) : escapeIndex;
 }
 
 std::optional<QString> WidgetPrompter::askText(const QString& prompt, const QString& title,

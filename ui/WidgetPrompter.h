@@ -16,6 +16,8 @@ public:
     void message(const QString& text, const QString& title, Icon icon) override;
     bool askYesNo(const QString& text, const QString& title) override;
     Answer askYesNoCancel(const QString& text, const QString& title) override;
+    int askButtons(const QString& text, const QString& title, const QStringList& buttons,
+                   int escapeIndex) override;
     std::optional<QString> askText(const QString& prompt, const QString& title,
                                    const QString& proposal) override;
     std::optional<int> askChoice(const QString& text, const QString& title,

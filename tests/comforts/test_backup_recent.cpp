@@ -4,6 +4,7 @@
 #include "tests/sequence/SequenceTestData.h"
 #include "tests/support/TestContext.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -58,7 +59,7 @@ private slots:
         Backup backup(doc);
         backup.setFolder(t.dir.filePath(QStringLiteral("data")));
         QVERIFY(backup.start());
-        QVERIFY(!backup.hasCrashCopy());
+        QVERIFY(backup.keptCopies().isEmpty());
 
         QVERIFY(!backup.update()); // a new, empty document
         QVERIFY(!QFile::exists(backup.backupFile()));
@@ -117,29 +118,50 @@ private slots:
         }
         leaveLockOfDeadProgram(lockFile, liveLock);
 
+        // The copy is set aside before this run writes its own, and stays until it is
+        // removed, over any number of runs; what it restores is followed through the window.
+        const QByteArray crashCopy = readAll(QDir(folder).filePath(QStringLiteral("backup.zfx")));
         SequenceDocument doc;
         Backup backup(doc);
         backup.setFolder(folder);
         QVERIFY(backup.start());
-        QVERIFY(backup.hasCrashCopy());
-        QCOMPARE(backup.crashedFileName(), file);
-        // Until it is dismissed, the copy is not touched (the new document is unchanged); what
-        // it restores is followed through the window.
-        QVERIFY(!backup.update());
-        backup.remove();
-        QVERIFY(QFile::exists(backup.backupFile()));
-
-        backup.dismissCrashCopy();
-        QVERIFY(!backup.update());
-        QVERIFY(!QFile::exists(backup.backupFile()));
+        const QList<Backup::KeptCopy> kept = backup.keptCopies();
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept.first().name, file);
+        QCOMPARE(readAll(kept.first().file), crashCopy);
+        fill(doc, 1, 2);
+        QVERIFY(backup.update());
+        QVERIFY(readAll(backup.backupFile()) != crashCopy);
+        // This run crashes too: its copy is kept beside the first, newest first.
+        backup.setInterval(3'600'000);
+        const QByteArray secondLock = readAll(lockFile);
+        backup.stop();
+        QVERIFY(writeAll(backup.backupFile(), readAll(kept.first().file)));
+        leaveLockOfDeadProgram(lockFile, secondLock);
+        {
+            Backup again(doc);
+            again.setFolder(folder);
+            QVERIFY(again.start());
+            QCOMPARE(again.keptCopies().size(), 2);
+            QCOMPARE(again.keptCopies().last(), kept.first());
+            // A second program running meanwhile offers none.
+            Backup second(doc);
+            second.setFolder(folder);
+            QVERIFY(!second.start());
+            QVERIFY(second.keptCopies().isEmpty());
+            Backup::removeKeptCopy(again.keptCopies().first());
+            QCOMPARE(again.keptCopies(), kept);
+            Backup::removeKeptCopy(kept.first());
+            QVERIFY(again.keptCopies().isEmpty());
+            QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("session.lock")});
+        }
 
         // A lock without a copy (a crash with nothing unsaved) offers nothing.
-        backup.stop();
         leaveLockOfDeadProgram(lockFile, liveLock);
         Backup after(doc);
         after.setFolder(folder);
         QVERIFY(after.start());
-        QVERIFY(!after.hasCrashCopy());
+        QVERIFY(after.keptCopies().isEmpty());
     }
 };
 

@@ -335,28 +335,47 @@ private slots:
         writeShow(file, 2);
         crashWithUnsavedWork(folder, file);
 
-        // Declined: the copy goes, and it is not offered again.
+        // Escape (or the close button) keeps the copy for the next start, and so does a
+        // discard not confirmed; a confirmed discard removes it.
+        struct Try
         {
+            std::optional<int> button;
+            bool confirm;
+            bool kept;
+        };
+        for (const Try& a : {Try{std::nullopt, false, true}, Try{1, false, true}, Try{1, true, false}}) {
             Window w(folder);
             QVERIFY(w.comforts().restorePending());
-            w.t.prompter.yesNoAnswers.enqueue(false);
+            if (a.button)
+                w.t.prompter.buttonAnswers.enqueue(*a.button);
+            w.t.prompter.yesNoAnswers.enqueue(a.confirm);
             w.window->show();
-            QTRY_COMPARE(w.t.prompter.shown.size(), 1);
-            QCOMPARE(w.said(), QStringList{w.t.texts.text(Comforts::RestoreText) + CrLf + CrLf +
-                                           QDir::toNativeSeparators(file)});
+            QTRY_VERIFY(!w.t.prompter.shown.isEmpty());
+            QCOMPARE(w.said().first(),
+                     w.t.texts.text(Comforts::RestoreText) + CrLf + CrLf + QDir::toNativeSeparators(file));
+            QCOMPARE(w.t.prompter.buttonCaptions, (QStringList{w.t.texts.text(Comforts::RestoreButtonText),
+                                                               w.t.texts.text(Comforts::DiscardButtonText),
+                                                               w.t.texts.text(Comforts::LaterButtonText)}));
+            if (a.button)
+                QCOMPARE(w.said().value(1), w.t.texts.text(Comforts::DiscardQuestionText));
             QVERIFY(w.doc().isEmpty());
-            QVERIFY(!QFile::exists(w.backup().backupFile()));
-            QVERIFY(!w.comforts().restorePending());
+            // This run's own copies do not touch it.
+            w.appendStep({1, 0, 0, 0});
+            QVERIFY(w.backup().update());
+            w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::No);
+            QVERIFY(w.window->close());
+            Window next(folder);
+            QCOMPARE(next.comforts().restorePending(), a.kept);
         }
-
         // Once more, restored this time.
         QList<SequenceRow> unsaved;
         crashWithUnsavedWork(folder, file, &unsaved);
         Window w(folder);
-        w.t.prompter.yesNoAnswers.enqueue(true);
+        w.t.prompter.buttonAnswers.enqueue(0);
         w.window->show();
         QTRY_COMPARE(w.t.prompter.shown.size(), 1);
         QCOMPARE(w.doc().table(0).rows(), unsaved);
+        QVERIFY(!w.comforts().restorePending());
         QCOMPARE(w.doc().fileName(), file);
         QVERIFY(!SequenceFile::documentUnchanged(w.doc()));
         QVERIFY(w.window->windowTitle().startsWith(file + QStringLiteral("[*]      ")));

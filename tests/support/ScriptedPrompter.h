@@ -34,6 +34,10 @@ public:
     // Answers to Yes/No/Cancel questions; without one, Cancel.
     QQueue<Answer> yesNoCancelAnswers;
     QQueue<std::optional<QString>> textAnswers;
+    // Answers to button questions (the index); without one, the escape button. The buttons
+    // offered are kept.
+    QQueue<int> buttonAnswers;
+    QStringList buttonCaptions;
     // Answers to choices (the index); without one, cancelled. The items offered are kept.
     QQueue<std::optional<int>> choiceAnswers;
     QStringList choiceItems;
@@ -55,6 +59,13 @@ public:
     {
         shown.append({Shown::Kind::Question, text, title, Icon::Question});
         return yesNoCancelAnswers.isEmpty() ? Answer::Cancel : yesNoCancelAnswers.dequeue();
+    }
+    int askButtons(const QString& text, const QString& title, const QStringList& buttons,
+                   int escapeIndex) override
+    {
+        shown.append({Shown::Kind::Question, text, title, Icon::Question});
+        buttonCaptions = buttons;
+        return buttonAnswers.isEmpty() ? escapeIndex : buttonAnswers.dequeue();
     }
     std::optional<QString> askText(const QString& prompt, const QString& title, const QString&) override
     {
