@@ -573,6 +573,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // A normal end: the backup of unsaved work is no longer needed.
     m_comforts->endSession();
     event->accept();
+    emit closed();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)

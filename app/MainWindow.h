@@ -71,6 +71,10 @@ public:
     void modellauswahl() override;
     void refreshCaption() override;
 
+signals:
+    // The window has closed for good (every question answered): the program ends.
+    void closed();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

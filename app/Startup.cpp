@@ -26,6 +26,11 @@ Startup::~Startup()
 
 void Startup::begin()
 {
+    // The program ends when its main window closes, and only then: the start
+    // screen does not count as a window, so a message answered before the
+    // main window shows (a damaged start-up file, a missing language file)
+    // would otherwise be the last window, and closing it would end the program.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     m_ctx.languageName = m_ctx.settings.get(QStringLiteral("Language"));
     if (!m_ctx.languageName.isEmpty()) {
         showStartScreen();
@@ -58,6 +63,7 @@ void Startup::loadMainWindow()
 {
     m_loadClock.start();
     m_mainWindow = new MainWindow(m_ctx);
+    connect(m_mainWindow, &MainWindow::closed, this, &Startup::mainWindowClosed);
     const int minimumMs = m_mainWindow->load(m_commandLine);
     // The start screen stays its minimum time; the event loop keeps running meanwhile.
     const int remaining = std::max<int>(0, minimumMs - int(m_loadClock.elapsed()));

@@ -31,6 +31,8 @@ signals:
     void mainWindowShown();
     // The first start's language choice was closed without a choice.
     void cancelled();
+    // The main window has closed: the program is to end.
+    void mainWindowClosed();
 
 private:
     void showStartScreen();

@@ -57,6 +57,9 @@ int main(int argc, char* argv[])
 
     Startup startup(ctx, commandLine);
     QObject::connect(&startup, &Startup::cancelled, &app, &QApplication::quit, Qt::QueuedConnection);
+    // exit() rather than quit(): quit() would try to close the windows once more.
+    QObject::connect(
+        &startup, &Startup::mainWindowClosed, &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     QObject::connect(&startup, &Startup::mainWindowShown, &app,
                      [&] { prompter.setParent(startup.mainWindow()); });
     startup.begin();

@@ -7,6 +7,7 @@
 #include "sequence/SequenceFile.h"
 #include "shell/PropertiesDialog.h"
 #include "tests/support/TestContext.h"
+#include "ui/WidgetPrompter.h"
 #include "vehicle/ParameterDialog.h"
 
 #include <QAction>
@@ -163,6 +164,34 @@ private slots:
         QCOMPARE(t.prompter.shown.size(), 1);
         QVERIFY(t.prompter.shown.first().text.contains(QStringLiteral("Klingonisch.zfl")));
         QCOMPARE(window.ui().cmdExit->text(), QStringLiteral("Beenden"));
+    }
+
+    // A message box answered while the start screen gives way to the main window (here: the
+    // language file is missing) is no last window whose closing ends the program.
+    void answeringAStartUpMessageKeepsTheEditor()
+    {
+        TestContext t;
+        t.settings.save(QStringLiteral("Language"), QStringLiteral("Klingonisch"));
+        t.settings.save(QStringLiteral("Entwickerstatus"), QStringLiteral("Wahr"));
+        t.settings.save(QStringLiteral("Fahrzeug_Type"), QStringLiteral("211"));
+        WidgetPrompter boxes; // real message boxes, as the program shows them before its window
+        AppContext ctx{t.settings, t.texts, boxes, t.document, t.vehicle, t.module};
+        ctx.programFolder = t.ctx.programFolder;
+        Startup startup(ctx, QString());
+        QSignalSpy ended(&startup, &Startup::mainWindowClosed);
+        QObject owner;
+        closeModalDialogsFromNowOn(&owner);
+        // The main window on screen, and every event posted until then handled: it stays.
+        connect(&startup, &Startup::mainWindowShown, &owner, [&] {
+            QTimer::singleShot(0, &owner,
+                               [&] { QCoreApplication::exit(startup.mainWindow()->isVisible() ? 42 : 1); });
+        });
+        QTimer::singleShot(20'000, &owner, [] { QCoreApplication::exit(2); });
+        startup.begin();
+        QCOMPARE(QCoreApplication::exec(), 42);
+        QVERIFY(ended.isEmpty());
+        QVERIFY(startup.mainWindow()->close());
+        QCOMPARE(ended.count(), 1);
     }
 
     void firstStartChoosesLanguageThenWelcomesOnce()
