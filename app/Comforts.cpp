@@ -54,6 +54,11 @@ Comforts::Comforts(AppContext& ctx, MainWindow& window)
     connect(ui.Redo, &QAction::triggered, this, &Comforts::redo);
     connect(&m_history, &UndoHistory::stateChanged, this, &Comforts::refreshEditActions);
     connect(&m_history, &UndoHistory::restored, this, &Comforts::showRestored);
+    connect(&m_history, &UndoHistory::vehicleRestored, this, [this] {
+        m_window.applyDocumentVehicle();
+        m_window.modellauswahl();
+        m_window.lichtAus();
+    });
     connect(&m_window.playback(), &PlaybackController::playingChanged, this, &Comforts::setPlaying);
 
     for (int i = 0; i < RecentFiles::Capacity; ++i)

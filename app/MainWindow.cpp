@@ -4,6 +4,7 @@
 #include "app/AnimationExport.h"
 #include "app/Comforts.h"
 #include "app/ShowGauge.h"
+#include "app/VehicleChangeCheck.h"
 #include "core/AppContext.h"
 #include "core/CaptionTable.h"
 #include "core/Config.h"
@@ -65,6 +66,10 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
 
     // The dialogs live as long as the window; they are hidden between uses.
     m_parameterDialog = new ParameterDialog(m_ctx, *this, this);
+    m_parameterDialog->setChangeCheck(
+        [this](const ParameterDialog::Choice& before, const ParameterDialog::Choice& after) {
+            return VehicleChangeCheck::confirm(m_ctx, before, after);
+        });
     m_propertiesDialog = new PropertiesDialog(m_ctx, this);
     m_infoDialog = new InfoDialog(m_ctx, this);
     m_connectDialog = new ConnectDialog(this);

@@ -61,6 +61,7 @@ QList<CaptionEntry> buildTable()
     for (int i = 0; i < 6; ++i)
         add(t, param, QString::fromUtf8(functions[i]), functionTexts[i]);
     add(t, param, QStringLiteral("cmdOK"), 33);
+    add(t, param, QStringLiteral("cmdAbbrechen"), 328);
     const int typeTexts[] = {37, 38, 39, 40, 41, 42, 43, 191, 192};
     for (int i = 1; i <= 9; ++i)
         add(t, param, idx("optType", i), typeTexts[i - 1]);

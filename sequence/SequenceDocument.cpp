@@ -150,3 +150,10 @@ void SequenceDocument::setFocusedRow(int k, int j)
     }
     selection(k).setCurrentIndex(t.index(j - 1, 0), QItemSelectionModel::NoUpdate);
 }
+
+void SequenceDocument::noteVehicleChange(const Vehicle& before)
+{
+    const Vehicle after = vehicle();
+    if (after != before)
+        emit vehicleEdited(before, after);
+}

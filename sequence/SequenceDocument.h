@@ -36,6 +36,19 @@ public:
     QString parameterString() const { return m_parameterString; }
     void setParameterString(const QString& parameters) { m_parameterString = parameters; }
 
+    // The vehicle code and the option string together.
+    struct Vehicle
+    {
+        QString code;
+        QString parameterString;
+        friend bool operator==(const Vehicle&, const Vehicle&) = default;
+    };
+    Vehicle vehicle() const { return {m_vehicleCode, m_parameterString}; }
+    // The user's choice of vehicle took effect: the document's vehicle and
+    // options went from before to what they are now. Emits vehicleEdited when
+    // they differ, which makes the change one step for undo.
+    void noteVehicleChange(const Vehicle& before);
+
     // Full path of the file last read or written; empty when untitled.
     QString fileName() const { return m_fileName; }
     void setFileName(const QString& fileName);
@@ -90,6 +103,8 @@ signals:
     void activeSequenceChanged(int k);
     // An editing command changed the rows of table k (for an undo history).
     void tableEdited(int k, const QList<SequenceRow>& before, const QList<SequenceRow>& after);
+    // The user changed the vehicle or its options (for an undo history).
+    void vehicleEdited(const SequenceDocument::Vehicle& before, const SequenceDocument::Vehicle& after);
     // Both tables were replaced or emptied as a whole (New, Open, start-up file).
     void contentReplaced();
     // The outermost edit group has ended.

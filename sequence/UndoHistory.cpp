@@ -3,6 +3,7 @@
 #include "sequence/SequenceDocument.h"
 
 #include <QUndoCommand>
+#include <optional>
 #include <utility>
 
 // One entry of the history. It is pushed after its change was made, so its
@@ -10,12 +11,19 @@
 class UndoHistory::Command : public QUndoCommand
 {
 public:
+    using Vehicle = SequenceDocument::Vehicle;
+    // A vehicle change: before and after.
+    using VehicleEdit = std::pair<Vehicle, Vehicle>;
+
     Command(UndoHistory& history, const QList<Edit>& edits) : m_history(history), m_edits(edits) {}
+    Command(UndoHistory& history, const VehicleEdit& vehicle) : m_history(history), m_vehicle(vehicle) {}
 
     void undo() override
     {
         for (qsizetype i = m_edits.size() - 1; i >= 0; --i)
             m_history.apply(m_edits.at(i).sequence, m_edits.at(i).before);
+        if (m_vehicle)
+            m_history.applyVehicle(m_vehicle->first);
     }
     void redo() override
     {
@@ -25,12 +33,16 @@ public:
         }
         for (const Edit& edit : std::as_const(m_edits))
             m_history.apply(edit.sequence, edit.after);
+        if (m_vehicle)
+            m_history.applyVehicle(m_vehicle->second);
     }
     const QList<Edit>& edits() const { return m_edits; }
+    const std::optional<VehicleEdit>& vehicle() const { return m_vehicle; }
 
 private:
     UndoHistory& m_history;
     QList<Edit> m_edits;
+    std::optional<VehicleEdit> m_vehicle;
     bool m_pushed = true;
 };
 
@@ -39,6 +51,7 @@ UndoHistory::UndoHistory(SequenceDocument& document, QObject* parent) : QObject(
     m_stack.setUndoLimit(Limit);
     connect(&m_document, &SequenceDocument::tableEdited, this, &UndoHistory::record);
     connect(&m_document, &SequenceDocument::editGroupEnded, this, &UndoHistory::endGroup);
+    connect(&m_document, &SequenceDocument::vehicleEdited, this, &UndoHistory::recordVehicle);
     connect(&m_document, &SequenceDocument::contentReplaced, this, &UndoHistory::clear);
     connect(&m_stack, &QUndoStack::canUndoChanged, this, &UndoHistory::stateChanged);
     connect(&m_stack, &QUndoStack::canRedoChanged, this, &UndoHistory::stateChanged);
@@ -97,6 +110,18 @@ void UndoHistory::record(int k, const QList<SequenceRow>& before, const QList<Se
     m_stack.push(new Command(*this, {{k, before, after}}));
 }
 
+void UndoHistory::recordVehicle(const SequenceDocument::Vehicle& before,
+                                const SequenceDocument::Vehicle& after)
+{
+    if (m_applying)
+        return;
+    if (!m_enabled) {
+        clear();
+        return;
+    }
+    m_stack.push(new Command(*this, Command::VehicleEdit{before, after}));
+}
+
 void UndoHistory::endGroup()
 {
     if (m_group.isEmpty())
@@ -130,12 +155,26 @@ bool UndoHistory::step(bool back)
             return false;
         }
     }
+    if (const auto& vehicle = command->vehicle();
+        vehicle && m_document.vehicle() != (back ? vehicle->second : vehicle->first)) {
+        clear();
+        return false;
+    }
     if (back)
         m_stack.undo();
     else
         m_stack.redo();
-    emit restored(back ? command->edits().constFirst().sequence : command->edits().constLast().sequence);
+    if (command->vehicle())
+        emit vehicleRestored();
+    else
+        emit restored(back ? command->edits().constFirst().sequence : command->edits().constLast().sequence);
     return true;
+}
+
+void UndoHistory::applyVehicle(const SequenceDocument::Vehicle& vehicle)
+{
+    m_document.setVehicleCode(vehicle.code);
+    m_document.setParameterString(vehicle.parameterString);
 }
 
 void UndoHistory::apply(int k, const QList<SequenceRow>& rows)

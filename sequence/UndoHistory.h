@@ -1,18 +1,19 @@
 #pragma once
 
+#include "sequence/SequenceDocument.h"
 #include "sequence/SequenceRow.h"
 
 #include <QList>
 #include <QObject>
 #include <QUndoStack>
 
-class SequenceDocument;
-
-// The undo history of the step tables. Every change a command makes to a
-// table (SequenceDocument::tableEdited) becomes one entry; the edits of one
-// edit group become one entry together. Undo and redo put back the rows of
-// the table exactly as they were, in the sequence where the change was made.
-// New and Open (SequenceDocument::contentReplaced) clear the history.
+// The undo history of the step tables and the vehicle. Every change a
+// command makes to a table (SequenceDocument::tableEdited) becomes one entry;
+// the edits of one edit group become one entry together. Undo and redo put
+// back the rows of the table exactly as they were, in the sequence where the
+// change was made. A change of the vehicle or its options
+// (SequenceDocument::vehicleEdited) is an entry of its own. New and Open
+// (SequenceDocument::contentReplaced) clear the history.
 class UndoHistory : public QObject
 {
     Q_OBJECT
@@ -53,10 +54,15 @@ signals:
     // Table k was put back to an earlier or later state; the rows that
     // differ are selected and the first of them has the focus.
     void restored(int k);
+    // The document's vehicle and options were put back; the window is to
+    // follow them.
+    void vehicleRestored();
 
 private:
     class Command;
     void record(int k, const QList<SequenceRow>& before, const QList<SequenceRow>& after);
+    void recordVehicle(const SequenceDocument::Vehicle& before, const SequenceDocument::Vehicle& after);
+    void applyVehicle(const SequenceDocument::Vehicle& vehicle);
     void endGroup();
     bool step(bool back);
     void apply(int k, const QList<SequenceRow>& rows);

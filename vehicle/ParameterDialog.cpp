@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -136,6 +137,9 @@ void ParameterDialog::buildControls()
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     m_ok = ok;
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    cancel->setObjectName(QStringLiteral("cmdAbbrechen"));
+    m_cancel = cancel;
 }
 
 void ParameterDialog::layOut()
@@ -215,6 +219,7 @@ void ParameterDialog::layOut()
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(vehicleRow);
@@ -240,6 +245,7 @@ void ParameterDialog::connectControls()
                 [this, l](int index) { m_options->chooseListIndex(l, index); });
     }
     connect(m_ok, &QAbstractButton::clicked, this, &ParameterDialog::cmdOK_Click);
+    connect(m_cancel, &QAbstractButton::clicked, this, &ParameterDialog::reject);
     connect(m_options, &VehicleOptions::changed, this, &ParameterDialog::refresh);
     connect(m_options, &VehicleOptions::messageRequested, this,
             [this](const VehicleOptions::Message& m) { m_ctx.prompter.message(m.text, m.title, m.icon); });
@@ -312,10 +318,47 @@ ModelLayout ParameterDialog::modelLayout() const
                          m_options->isChecked(Option::chkEine_Nebelleuchte));
 }
 
+void ParameterDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // A window manager showing it again (after minimising) opens nothing new.
+    if (!event->spontaneous())
+        m_opened = m_options->snapshot();
+}
+
+ParameterDialog::Choice ParameterDialog::appliedChoice() const
+{
+    Choice applied{m_ctx.document.vehicleCode(), m_ctx.document.parameterString(), m_ctx.vehicle};
+    if (m_opened) {
+        applied.parameterString = m_opened->parameterString;
+        applied.vehicle.headlampHighBeam = m_opened->flags[0];
+        applied.vehicle.headlampCornering = m_opened->flags[1];
+        applied.vehicle.headlampDrlBulb = m_opened->flags[2];
+        applied.vehicle.ringLights = m_opened->flags[3];
+        applied.vehicle.oneRearFogLamp = m_opened->oneRearFogLamp;
+    }
+    return applied;
+}
+
 void ParameterDialog::cmdOK_Click()
 {
+    const Choice before = appliedChoice();
+    const Choice after{m_options->selectedVehicleCode(), m_ctx.document.parameterString(), m_ctx.vehicle};
+    const bool differs = after.code != before.code || after.parameterString != before.parameterString;
+    if (differs && m_changeCheck && !m_changeCheck(before, after))
+        return;
     m_options->cmdOK_Click();
+    m_ctx.document.noteVehicleChange({before.code, before.parameterString});
+    m_opened.reset();
     m_ops.modellauswahl();
     m_ops.lichtAus();
     accept();
+}
+
+void ParameterDialog::reject()
+{
+    if (m_opened)
+        m_options->restore(*m_opened);
+    m_opened.reset();
+    QDialog::reject();
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "vehicle/ModelLayout.h"
+#include "vehicle/VehicleConfig.h"
 #include "vehicle/VehicleOptions.h"
 
 #include <QDialog>
 #include <array>
+#include <functional>
+#include <optional>
 
 struct AppContext;
 class QAbstractButton;
@@ -48,14 +51,39 @@ public:
     void Aktiviere_BMW() { m_options->Aktiviere_BMW(); }
     void Aktiviere_Mini() { m_options->Aktiviere_Mini(); }
     void Modul_Typ_Freigeben() { m_options->Modul_Typ_Freigeben(); }
-    // OK: stores the choice, lays the main window out for it and hides the dialog.
+    // OK: the only way a choice takes effect. Asks the change check first;
+    // then stores the choice, makes it one step for undo, lays the main window
+    // out for it and hides the dialog.
     void cmdOK_Click();
+    // Cancel, Escape and the close button: every control, the option string
+    // and the vehicle flags go back to what they were when the dialog opened.
+    void reject() override;
+
+    // A vehicle with its options: as the dialog had it when it opened, and as
+    // OK would make it.
+    struct Choice
+    {
+        QString code;
+        QString parameterString;
+        VehicleConfig vehicle;
+    };
+    // Asked on OK when the choice differs from the one applied; false keeps
+    // the dialog open with the choice, so the user can change it or cancel.
+    void setChangeCheck(std::function<bool(const Choice& before, const Choice& after)> check)
+    {
+        m_changeCheck = std::move(check);
+    }
 
     QRadioButton* button(VehicleOptions::Group group, int index) const;
     QCheckBox* box(VehicleOptions::Option option) const;
     QComboBox* list(VehicleOptions::List list) const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // The vehicle as it is applied now (before the dialog's changes when it is open).
+    Choice appliedChoice() const;
     void buildControls();
     void layOut();
     void connectControls();
@@ -71,4 +99,8 @@ private:
     std::array<QCheckBox*, VehicleOptions::OptionCount> m_boxes{};
     std::array<QComboBox*, 2> m_lists{};
     QAbstractButton* m_ok = nullptr;
+    QAbstractButton* m_cancel = nullptr;
+    // What the controls held when the dialog opened; none while it is hidden.
+    std::optional<VehicleOptions::Snapshot> m_opened;
+    std::function<bool(const Choice&, const Choice&)> m_changeCheck;
 };

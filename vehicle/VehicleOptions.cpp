@@ -8,6 +8,7 @@
 
 #include "core/AppContext.h"
 #include "core/SettingsStore.h"
+#include "sequence/SequenceDocument.h"
 #include "vehicle/VehicleCatalogue.h"
 
 using namespace OptionString;
@@ -254,6 +255,57 @@ void VehicleOptions::setListIndex(List list, int index)
         l.index = index;
         markChanged();
     }
+}
+
+VehicleOptions::Snapshot VehicleOptions::snapshot() const
+{
+    Snapshot s;
+    for (Option o : AllOptions) {
+        s.checked.at(std::size_t(o)) = box(o).checked;
+        s.enabled.at(std::size_t(o)) = box(o).enabled;
+    }
+    for (Group g : AllGroups) {
+        s.selected.at(std::size_t(g)) = buttons(g).selected;
+        s.buttonsEnabled.at(std::size_t(g)) = buttons(g).enabled;
+    }
+    for (std::size_t l = 0; l < m_lists.size(); ++l) {
+        s.listIndex.at(l) = m_lists.at(l).index;
+        s.listEnabled.at(l) = m_lists.at(l).enabled;
+    }
+    s.parameterString = m_ctx.document.parameterString();
+    const VehicleConfig& v = m_ctx.vehicle;
+    s.flags = {v.headlampHighBeam, v.headlampCornering, v.headlampDrlBulb, v.ringLights};
+    s.oneRearFogLamp = v.oneRearFogLamp;
+    return s;
+}
+
+void VehicleOptions::restore(const Snapshot& s)
+{
+    Batch batch(*this);
+    for (Option o : AllOptions) {
+        box(o).checked = s.checked.at(std::size_t(o));
+        box(o).enabled = s.enabled.at(std::size_t(o));
+    }
+    for (Group g : AllGroups) {
+        buttons(g).selected = s.selected.at(std::size_t(g));
+        buttons(g).enabled = s.buttonsEnabled.at(std::size_t(g));
+    }
+    for (List l : {List::combBegruessung, List::combVerabschiedung}) {
+        DurationList& list = m_lists.at(std::size_t(l));
+        if (list.index != s.listIndex.at(std::size_t(l)))
+            m_ctx.settings.save(QString::fromLatin1(SettingsStore::SectionUpper), listKey(l),
+                                QString::number(s.listIndex.at(std::size_t(l))));
+        list.index = s.listIndex.at(std::size_t(l));
+        list.enabled = s.listEnabled.at(std::size_t(l));
+    }
+    m_ctx.document.setParameterString(s.parameterString);
+    VehicleConfig& v = m_ctx.vehicle;
+    v.headlampHighBeam = s.flags[0];
+    v.headlampCornering = s.flags[1];
+    v.headlampDrlBulb = s.flags[2];
+    v.ringLights = s.flags[3];
+    v.oneRearFogLamp = s.oneRearFogLamp;
+    markChanged();
 }
 
 void VehicleOptions::request(const QString& text, const QString& title, Prompter::Icon icon)

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <functional>
 
 struct AppContext;
@@ -103,6 +104,26 @@ public:
     // "Fahrzeugauswahl:  " + model + " / " + body, then " / " + year when the
     // selected year button is enabled. captionOf gives a button's caption.
     QString selectionCaption(const std::function<QString(Group, int)>& captionOf) const;
+
+    // Everything the controls hold, with the option string and the vehicle
+    // flags that follow them at once: what the dialog had when it opened,
+    // put back when it is cancelled.
+    struct Snapshot
+    {
+        std::array<bool, OptionCount> checked{};
+        std::array<bool, OptionCount> enabled{};
+        std::array<int, 4> selected{};
+        std::array<std::array<bool, 10>, 4> buttonsEnabled{};
+        std::array<int, 2> listIndex{};
+        std::array<bool, 2> listEnabled{};
+        QString parameterString;
+        std::array<std::uint8_t, 4> flags{};
+        bool oneRearFogLamp = false;
+    };
+    Snapshot snapshot() const;
+    // Puts every control, the option string and the flags back as they were;
+    // a duration chosen meanwhile (saved at once) is saved back too.
+    void restore(const Snapshot& snapshot);
 
     // --- Changes, by the user or the program
     // Ticks or clears a box; when that changes it, the box's click handler runs.

@@ -1,10 +1,12 @@
 #include "app/Comforts.h"
 #include "app/MainWindow.h"
+#include "app/VehicleChangeCheck.h"
 #include "sequence/FileCommands.h"
 #include "sequence/SequenceEditor.h"
 #include "sequence/SequenceFile.h"
 #include "tests/sequence/SequenceTestData.h"
 #include "tests/support/TestContext.h"
+#include "vehicle/ParameterDialog.h"
 #include "views/Storyboard.h"
 #include "views/playback/PlaybackController.h"
 
@@ -191,6 +193,60 @@ private slots:
         w.key(Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(w.doc().table(0).count(), 2);
         QVERIFY(!w.ui->Undo->isEnabled());
+    }
+
+    // A vehicle change is one step for undo. Before it takes effect on a show with steps, the
+    // lamps the new vehicle lacks are named with the steps that light them, and No goes back to
+    // the vehicle window with nothing changed.
+    void aVehicleChangeIsOneUndoStep()
+    {
+        Window w;
+        w.t.prompter.fileAnswers.enqueue(writeShow(w.path(QStringLiteral("Tour.zfx")), 2));
+        w.ui->Menu[2]->trigger();
+        w.appendStep({63, 63, 63, 63});
+        QTRY_VERIFY(w.ui->Menu[3]->isEnabled());
+        w.ui->Menu[3]->trigger();
+        QTRY_VERIFY(!w.window->isWindowModified());
+        const QString fiver = w.window->windowTitle();
+        ParameterDialog& dialog = w.window->parameterDialog();
+        const auto radio = [&dialog](const char* name) {
+            return dialog.findChild<QRadioButton*>(QString::fromLatin1(name));
+        };
+        dialog.show();
+        radio("optType(7)")->click(); // the Mini
+        w.t.prompter.clear();
+        const int entries = w.comforts().history().count();
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        QCOMPARE(w.t.prompter.shown.size(), 1);
+        const QString question = w.t.prompter.shown.first().text;
+        QVERIFY(question.startsWith(w.t.texts.text(VehicleChangeCheck::LackingText) + CrLf +
+                                    QStringLiteral("  - ")));
+        QVERIFY(
+            question.contains(QStringLiteral(": 1") + w.t.texts.text(VehicleChangeCheck::StepText) + CrLf));
+        QVERIFY(question.endsWith(w.t.texts.text(VehicleChangeCheck::QuestionText)));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(w.doc().vehicleCode(), QStringLiteral("312"));
+        QCOMPARE(w.comforts().history().count(), entries);
+
+        w.t.prompter.yesNoAnswers.enqueue(true);
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        QVERIFY(!dialog.isVisible());
+        const QString mini = w.doc().vehicleCode();
+        QVERIFY(mini.startsWith(QLatin1Char('7')));
+        QCOMPARE(w.doc().table(0).row(3).lamps, (LampBytes{63, 63, 63, 63})); // kept in the file
+        QTRY_VERIFY(w.window->isWindowModified());
+        QVERIFY(w.window->windowTitle() != fiver);
+        QCOMPARE(w.comforts().history().count(), entries + 1);
+
+        w.ui->Undo->trigger();
+        QCOMPARE(w.doc().vehicleCode(), QStringLiteral("312"));
+        QCOMPARE(w.doc().parameterString(), QStringLiteral("12100000000000000000"));
+        QVERIFY(radio("optType(3)")->isChecked());
+        QCOMPARE(w.window->windowTitle(), fiver);
+        QTRY_VERIFY(!w.window->isWindowModified());
+        w.ui->Redo->trigger();
+        QCOMPARE(w.doc().vehicleCode(), mini);
+        QVERIFY(radio("optType(7)")->isChecked());
     }
 
     void keysRunTheirCommands()

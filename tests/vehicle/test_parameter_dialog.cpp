@@ -1,4 +1,5 @@
 #include "core/SettingsStore.h"
+#include "sequence/SequenceDocument.h"
 #include "tests/support/TestContext.h"
 #include "ui/WindowOps.h"
 #include "vehicle/ParameterDialog.h"
@@ -91,6 +92,81 @@ private slots:
         QCOMPARE(t.settings.get(QStringLiteral("Quandor_E6X"), QStringLiteral("Parameter")),
                  QStringLiteral("11100001000000000000"));
         QCOMPARE(dialog.modelLayout().codedVehicleNumber, 8);
+    }
+
+    // Cancel, Escape and the close button put every control back; a later OK applies nothing
+    // of what was cancelled. A refused change check keeps the dialog open with the choice.
+    void onlyOkApplies_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("Cancel") << 0;
+        QTest::newRow("Escape") << 1;
+        QTest::newRow("close button") << 2;
+    }
+    void onlyOkApplies()
+    {
+        QFETCH(int, how);
+        TestContext t;
+        RecordingOps ops;
+        ParameterDialog dialog(t.ctx, ops);
+        t.document.setVehicleCode(QStringLiteral("211"));
+        dialog.setGreetingIndex(2);
+        dialog.applyDocumentVehicle();
+        const QString parameters = t.document.parameterString();
+        const VehicleConfig vehicle = t.vehicle;
+        bool checked = false;
+        dialog.setChangeCheck(
+            [&](const ParameterDialog::Choice& before, const ParameterDialog::Choice& after) {
+                checked = true;
+                return before.code != QStringLiteral("211") || after.code != QStringLiteral("611");
+            });
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        click(dialog, QStringLiteral("chkCommingHome_Auf"));
+        auto* greeting = child<QComboBox>(dialog, QStringLiteral("combBegrüßung"));
+        greeting->setFocus();
+        QTest::keyClick(greeting, Qt::Key_Down);
+        QCOMPARE(t.settings.get(QStringLiteral("Time_Kommen")), QStringLiteral("3"));
+        click(dialog, QStringLiteral("chkFernlicht(1)"));
+        click(dialog, QStringLiteral("optType(6)"));
+        QVERIFY(t.document.parameterString() != parameters);
+        QVERIFY(t.vehicle.headlampHighBeam != vehicle.headlampHighBeam);
+
+        // The X5 is refused by the check: nothing is applied and the dialog stays.
+        click(dialog, QStringLiteral("cmdOK"));
+        QVERIFY(checked);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(ops.calls.isEmpty());
+        QCOMPARE(t.document.vehicleCode(), QStringLiteral("211"));
+
+        if (how == 0)
+            click(dialog, QStringLiteral("cmdAbbrechen"));
+        else if (how == 1)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.close();
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(ops.calls.isEmpty());
+        QCOMPARE(t.document.vehicleCode(), QStringLiteral("211"));
+        QCOMPARE(t.document.parameterString(), parameters);
+        QCOMPARE(t.vehicle.headlampHighBeam, vehicle.headlampHighBeam);
+        QCOMPARE(t.vehicle.ringLights, vehicle.ringLights);
+        QCOMPARE(t.settings.get(QStringLiteral("Time_Kommen")), QStringLiteral("2"));
+        QVERIFY(t.settings.get(QStringLiteral("Fahrzeug_Type")).isEmpty());
+        QVERIFY(child<QRadioButton>(dialog, QStringLiteral("optType(2)"))->isChecked());
+        QVERIFY(child<QRadioButton>(dialog, QStringLiteral("chkFernlicht(2)"))->isChecked());
+        QVERIFY(!child<QCheckBox>(dialog, QStringLiteral("chkCommingHome_Auf"))->isChecked());
+        QCOMPARE(greeting->currentIndex(), 2);
+        QVERIFY(!greeting->isEnabled());
+
+        // Opened again and confirmed at once, it keeps the vehicle.
+        checked = false;
+        dialog.show();
+        click(dialog, QStringLiteral("cmdOK"));
+        QVERIFY(!checked);
+        QCOMPARE(t.document.vehicleCode(), QStringLiteral("211"));
+        QCOMPARE(t.document.parameterString(), parameters);
+        QCOMPARE(ops.calls, (QStringList{"modellauswahl", "lichtAus"}));
     }
 
     void controlsFollowOperationsOfOthers()

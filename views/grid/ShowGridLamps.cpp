@@ -53,3 +53,28 @@ std::vector<GridLamp> ShowGridLamps::of(const LampAreaTable& areas, const LampOp
     }
     return lamps;
 }
+
+std::vector<ShowGridLamps::MissingLamp> ShowGridLamps::missing(const std::vector<GridLamp>& before,
+                                                               const LampOptions& beforeOptions,
+                                                               const std::vector<GridLamp>& after,
+                                                               const QList<QList<SequenceRow>>& sequences)
+{
+    std::vector<MissingLamp> out;
+    for (const GridLamp& lamp : before) {
+        const bool kept = std::any_of(after.begin(), after.end(), [&lamp](const GridLamp& other) {
+            return other.view == lamp.view && other.bit == lamp.bit;
+        });
+        if (kept)
+            continue;
+        int steps = 0;
+        for (const QList<SequenceRow>& rows : sequences) {
+            for (const SequenceRow& row : rows) {
+                if (LampRules::displayMask(lamp.view, row.lamps, beforeOptions) & lamp.mask())
+                    ++steps;
+            }
+        }
+        if (steps > 0)
+            out.push_back({lamp, steps});
+    }
+    return out;
+}

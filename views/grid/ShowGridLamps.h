@@ -1,6 +1,9 @@
 #pragma once
 
+#include "sequence/SequenceRow.h"
 #include "views/LampRules.h"
+
+#include <QList>
 
 #include <QColor>
 #include <QString>
@@ -27,6 +30,18 @@ namespace ShowGridLamps {
 // A lamp is listed when a click on its view toggles it (the hit test finds
 // it where it is drawn) and showing a step keeps it (LampRules::sanitiseRow).
 std::vector<GridLamp> of(const LampAreaTable& areas, const LampOptions& options);
+
+// A lamp a vehicle has and another lacks, and how many steps light it.
+struct MissingLamp
+{
+    GridLamp lamp;
+    int steps = 0;
+};
+// The lamps of before that after lacks and that steps of either sequence
+// light (as before shows them), in before's order.
+std::vector<MissingLamp> missing(const std::vector<GridLamp>& before, const LampOptions& beforeOptions,
+                                 const std::vector<GridLamp>& after,
+                                 const QList<QList<SequenceRow>>& sequences);
 
 // The colour a lamp lights in, the tint the car pictures give it.
 QColor colourOf(int view, int bit);
