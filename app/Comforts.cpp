@@ -311,7 +311,7 @@ void Comforts::offerRestore()
             }
             return;
         case Discard:
-            if (!m_ctx.prompter.askYesNo(t.text(DiscardQuestionText), QString()))
+            if (!m_ctx.prompter.askYesNoDefaultNo(t.text(DiscardQuestionText), QString()))
                 return;
             Backup::removeKeptCopy(copy);
             break;

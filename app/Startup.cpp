@@ -68,9 +68,20 @@ void Startup::loadMainWindow()
     // The start screen stays its minimum time; the event loop keeps running meanwhile.
     const int remaining = std::max<int>(0, minimumMs - int(m_loadClock.elapsed()));
     QTimer::singleShot(remaining, this, [this] {
-        if (m_startScreen)
+        if (m_startScreen) {
             m_startScreen->close();
-        m_startScreen->deleteLater();
+            m_startScreen->deleteLater();
+        }
+        // Placed by the program, centred on the screen: the messages that open
+        // over it as soon as it shows are centred on where it really is, not
+        // on where a window manager has yet to put it.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            m_mainWindow->adjustSize();
+            const QRect room = screen->availableGeometry();
+            QRect frame(QPoint(), m_mainWindow->size());
+            frame.moveCenter(room.center());
+            m_mainWindow->move(qMax(frame.left(), room.left()), qMax(frame.top(), room.top()));
+        }
         m_mainWindow->show();
         emit mainWindowShown();
     });

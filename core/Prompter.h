@@ -31,6 +31,11 @@ public:
     virtual void message(const QString& text, const QString& title, Icon icon) = 0;
     // A question with Yes and No; true only for Yes.
     virtual bool askYesNo(const QString& text, const QString& title) = 0;
+    // The same with No as the default button, for a question whose Yes destroys something.
+    virtual bool askYesNoDefaultNo(const QString& text, const QString& title)
+    {
+        return askYesNo(text, title);
+    }
     // A question with Yes, No and Cancel, for anything that could lose work:
     // Escape and the window's close button mean Cancel.
     virtual Answer askYesNoCancel(const QString& text, const QString& title) = 0;

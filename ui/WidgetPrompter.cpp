@@ -46,6 +46,14 @@ bool WidgetPrompter::askYesNo(const QString& text, const QString& title)
     return box.exec() == QMessageBox::Yes;
 }
 
+bool WidgetPrompter::askYesNoDefaultNo(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Question, titleOrApp(title), text, QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 Prompter::Answer WidgetPrompter::askYesNoCancel(const QString& text, const QString& title)
 {
     QMessageBox box(QMessageBox::Question, titleOrApp(title), text,

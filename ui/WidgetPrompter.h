@@ -15,6 +15,7 @@ public:
 
     void message(const QString& text, const QString& title, Icon icon) override;
     bool askYesNo(const QString& text, const QString& title) override;
+    bool askYesNoDefaultNo(const QString& text, const QString& title) override;
     Answer askYesNoCancel(const QString& text, const QString& title) override;
     int askButtons(const QString& text, const QString& title, const QStringList& buttons,
                    int escapeIndex) override;
