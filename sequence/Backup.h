@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SafeSave.h"
 #include "sequence/SequenceContent.h"
 
 #include <QObject>
@@ -62,6 +63,11 @@ public:
     // A normal end: removes the copy and gives the lock back.
     void stop();
 
+signals:
+    // A copy could not be written (result says why), for the first time
+    // since the last one was.
+    void writeFailed(const SafeSave::Result& result);
+
 private:
     SequenceDocument& m_document;
     QString m_folder;
@@ -69,6 +75,7 @@ private:
     std::unique_ptr<QLockFile> m_lock;
     bool m_running = false;
     bool m_crashCopy = false;
+    bool m_failing = false; // the last write failed
     // What the copy on disk holds, to skip writing the same again.
     std::optional<SequenceContent> m_written;
     QString m_writtenName;

@@ -1,12 +1,17 @@
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/FullDisk.h"
 #include "vehicle/VehicleConfig.h"
 #include "views/PictureBook.h"
 #include "views/RowPreview.h"
 #include "views/Storyboard.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -84,7 +89,7 @@ private slots:
         QTemporaryDir dir;
         PictureBook book;
         const Storyboard small(QStringLiteral("Small"), steps(2), options(), bases());
-        // Writing a PNG is checked through the window. Sixty steps need more than one A4 page.
+        // Sixty steps need more than one A4 page.
         const Storyboard large(QStringLiteral("Large"), steps(60), options(), bases());
         const QString pdf = dir.filePath(QStringLiteral("large.pdf"));
         QVERIFY(large.writePdf(pdf, book));
@@ -98,12 +103,41 @@ private slots:
         QVERIFY(pages.captured(1).toInt() >= 2);
 
         // An unwritable place is reported, and nothing is left behind.
-        QString problem;
         const QString nowhere = dir.filePath(QStringLiteral("missing/folder/x.png"));
-        QVERIFY(!small.writePng(nowhere, book, &problem));
-        QVERIFY(!problem.isEmpty());
+        QCOMPARE(small.writePng(nowhere, book).error, SafeSave::Error::CannotCreate);
         QVERIFY(!small.writePdf(dir.filePath(QStringLiteral("missing/folder/x.pdf")), book));
         QVERIFY(!QFile::exists(nowhere));
+
+        // A disk that fills up while the file is written fails the export and keeps the old file.
+        const QString png = dir.filePath(QStringLiteral("large.png"));
+        QVERIFY(large.writePng(png, book));
+        const QByteArray old = "old";
+        for (const QString& name : {png, pdf}) {
+            const qint64 size = QFileInfo(name).size();
+            QFile out(name);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(old) == old.size());
+            out.close();
+            const auto write = [&] {
+                return name == png ? large.writePng(name, book) : large.writePdf(name, book);
+            };
+            {
+                const FileSizeLimit limit(size - 1);
+                QCOMPARE(write().error, SafeSave::Error::WriteFailed);
+            }
+            {
+                const FullDisk disk(size - 1);
+                QCOMPARE(write().error, SafeSave::Error::DiskFull);
+            }
+            QCOMPARE(QFileInfo(name).size(), old.size());
+        }
+        // A named pipe is not replaced by a file.
+        const QString pipe = dir.filePath(QStringLiteral("pipe.png"));
+        QCOMPARE(mkfifo(qPrintable(pipe), 0600), 0);
+        QCOMPARE(small.writePng(pipe, book).error, SafeSave::Error::NotRegularFile);
+        QVERIFY(!QFileInfo(pipe).isFile());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot),
+                 (QStringList{QStringLiteral("large.pdf"), QStringLiteral("large.png"),
+                              QStringLiteral("pipe.png")}));
     }
 };
 

@@ -148,10 +148,52 @@ private slots:
         verifyOneLineError(animate(damaged, "0"));
         verifyOneLineError(animate(target, "0"));
 
+        // Nothing replaces a file by a truncated one; the disk being full is said so
+        // (writing to /dev/full fails with ENOSPC, through the folder's own temporary file).
+        verifyOneLineError(zfxtool({QStringLiteral("pack"), good, QStringLiteral("/dev/full")}));
+        QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
+
         QCOMPARE(zfxtool({}).exitCode, 2);
         QCOMPARE(zfxtool({QStringLiteral("dump")}).exitCode, 2);
         QCOMPARE(zfxtool({QStringLiteral("frobnicate")}).exitCode, 2);
         QCOMPARE(animate(example, "2").exitCode, 2);
+    }
+
+    // Every command reads its input no further than the reader accepts: a device
+    // or an endless pipe is refused as too large, not read until memory runs out.
+    void endlessInputIsRefused()
+    {
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(mkfifo(qPrintable(pipe), 0600), 0);
+        const QString out = dir.filePath(QStringLiteral("out"));
+        const QList<QStringList> commands{
+            {QStringLiteral("dump")},
+            {QStringLiteral("pack"), QStringLiteral("JSON"), out},
+            {QStringLiteral("image")},
+            {QStringLiteral("upload"), QStringLiteral("--port"), QStringLiteral("/dev/null")},
+            {QStringLiteral("animate"), QStringLiteral("JSON"), out},
+        };
+        for (const QString& input : {QStringLiteral("/dev/zero"), pipe}) {
+            for (QStringList args : commands) {
+                if (args.size() > 1 && args.at(1) == QLatin1String("JSON"))
+                    args[1] = input;
+                else
+                    args.insert(1, input);
+                // The pipe's writer never stops; it ends when the reader goes. (The shell
+                // opens the pipe, so that waiting for a reader does not hold this test.)
+                QProcess writer;
+                if (input == pipe)
+                    writer.start(QStringLiteral("sh"),
+                                 {QStringLiteral("-c"), QStringLiteral("exec cat /dev/zero > \"$0\""), pipe});
+                const Run run = zfxtool(args);
+                writer.kill();
+                writer.waitForFinished();
+                QVERIFY2(run.err.contains("too large"), run.err.constData());
+                verifyOneLineError(run);
+                QVERIFY(!QFile::exists(out));
+            }
+        }
     }
 };
 
