@@ -113,6 +113,7 @@ void Backup::remove()
     QFile::remove(backupFile());
     QFile::remove(nameFile());
     m_written.reset();
+    m_failing = false; // the work is safe; a later failure is news again
 }
 
 void Backup::stop()

@@ -65,7 +65,7 @@ public:
 
 signals:
     // A copy could not be written (result says why), for the first time
-    // since the last one was.
+    // since one was written or removed.
     void writeFailed(const SafeSave::Result& result);
 
 private:

@@ -2,7 +2,6 @@
 #include "sequence/RecentFiles.h"
 #include "sequence/SequenceFile.h"
 #include "tests/sequence/SequenceTestData.h"
-#include "tests/support/FullDisk.h"
 #include "tests/support/TestContext.h"
 
 #include <QFile>
@@ -88,37 +87,6 @@ private slots:
         backup.stop();
         QVERIFY(backup.start());
         QTRY_VERIFY(QFile::exists(backup.backupFile()));
-    }
-
-    // A full disk keeps the last copy, and is reported once until a copy is written again.
-    void aFullDiskIsReportedOnce()
-    {
-        TestContext t;
-        Backup backup(t.document);
-        backup.setFolder(t.dir.filePath(QStringLiteral("data")));
-        QVERIFY(backup.start());
-        QList<SafeSave::Error> reported;
-        connect(&backup, &Backup::writeFailed, this,
-                [&reported](const SafeSave::Result& result) { reported.append(result.error); });
-        fill(t.document, 0, 3);
-        QVERIFY(backup.update());
-        const QByteArray copy = readAll(backup.backupFile());
-
-        fill(t.document, 0, 5);
-        {
-            const FullDisk disk(0);
-            QVERIFY(!backup.update());
-            QVERIFY(!backup.update());
-        }
-        QCOMPARE(reported, QList<SafeSave::Error>{SafeSave::Error::DiskFull});
-        QCOMPARE(readAll(backup.backupFile()), copy);
-        QVERIFY(backup.update());
-        fill(t.document, 0, 6);
-        {
-            const FullDisk disk(0);
-            QVERIFY(!backup.update());
-        }
-        QCOMPARE(reported.size(), 2);
     }
 
     void aCrashLeavesACopyToRestore()

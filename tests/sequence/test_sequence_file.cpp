@@ -1,11 +1,11 @@
 #include "sequence/SequenceFile.h"
 #include "tests/sequence/SequenceTestData.h"
-
 #include "tests/support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 
 using TestData::fileFromPlain;
 using TestData::readAll;
@@ -198,6 +198,14 @@ private slots:
             const FileSizeLimit limit(old.size() + 100);
             QCOMPARE(SequenceFile::write(name, doc).error, SafeSave::Error::WriteFailed);
         }
+        QCOMPARE(readAll(name), old);
+
+        // The disk reports an error when the new file is synced.
+        const auto sync = SafeSave::dataSync;
+        SafeSave::dataSync = [](int) { return errno = EIO, -1; };
+        const SafeSave::Result synced = SequenceFile::write(name, doc);
+        SafeSave::dataSync = sync;
+        QCOMPARE(synced.error, SafeSave::Error::WriteFailed);
         QCOMPARE(readAll(name), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Tour.zfx")});
     }

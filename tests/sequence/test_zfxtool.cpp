@@ -148,11 +148,6 @@ private slots:
         verifyOneLineError(animate(damaged, "0"));
         verifyOneLineError(animate(target, "0"));
 
-        // Nothing replaces a file by a truncated one; the disk being full is said so
-        // (writing to /dev/full fails with ENOSPC, through the folder's own temporary file).
-        verifyOneLineError(zfxtool({QStringLiteral("pack"), good, QStringLiteral("/dev/full")}));
-        QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
-
         QCOMPARE(zfxtool({}).exitCode, 2);
         QCOMPARE(zfxtool({QStringLiteral("dump")}).exitCode, 2);
         QCOMPARE(zfxtool({QStringLiteral("frobnicate")}).exitCode, 2);
@@ -167,19 +162,17 @@ private slots:
         const QString pipe = dir.filePath(QStringLiteral("pipe"));
         QCOMPARE(mkfifo(qPrintable(pipe), 0600), 0);
         const QString out = dir.filePath(QStringLiteral("out"));
+        const QString in; // the input, put in for each run
         const QList<QStringList> commands{
-            {QStringLiteral("dump")},
-            {QStringLiteral("pack"), QStringLiteral("JSON"), out},
-            {QStringLiteral("image")},
-            {QStringLiteral("upload"), QStringLiteral("--port"), QStringLiteral("/dev/null")},
-            {QStringLiteral("animate"), QStringLiteral("JSON"), out},
+            {QStringLiteral("dump"), in},
+            {QStringLiteral("pack"), in, out},
+            {QStringLiteral("image"), in},
+            {QStringLiteral("upload"), in, QStringLiteral("--port"), QStringLiteral("/dev/null")},
+            {QStringLiteral("animate"), in, out},
         };
         for (const QString& input : {QStringLiteral("/dev/zero"), pipe}) {
             for (QStringList args : commands) {
-                if (args.size() > 1 && args.at(1) == QLatin1String("JSON"))
-                    args[1] = input;
-                else
-                    args.insert(1, input);
+                args[1] = input;
                 // The pipe's writer never stops; it ends when the reader goes. (The shell
                 // opens the pipe, so that waiting for a reader does not hold this test.)
                 QProcess writer;
