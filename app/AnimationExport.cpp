@@ -5,6 +5,7 @@
 #include "core/AppContext.h"
 #include "core/LangText.h"
 #include "core/Prompter.h"
+#include "core/SaveFailureText.h"
 #include "sequence/SequenceDocument.h"
 #include "vehicle/VehicleConfig.h"
 #include "views/CarViewsController.h"
@@ -74,11 +75,12 @@ void AnimationExport::exportAnimation()
         progress.setValue(done);
         return !progress.wasCanceled();
     };
-    QString problem;
+    SafeSave::Result failure;
     const GifWriter::Result result =
-        animation.writeGif(file, m_window.carViews().pictures(), report, &problem);
+        animation.writeGif(file, m_window.carViews().pictures(), report, &failure);
     progress.reset();
     if (result == GifWriter::Result::Failed)
-        m_ctx.prompter.message(t.text(FailedText) + QStringLiteral("\r\n") + problem, QString(),
-                               Prompter::Icon::Exclamation);
+        m_ctx.prompter.message(t.text(FailedText) + QStringLiteral("\r\n") +
+                                   SaveFailureText::reason(t, failure),
+                               QString(), Prompter::Icon::Exclamation);
 }

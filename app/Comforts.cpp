@@ -5,6 +5,7 @@
 #include "core/AppContext.h"
 #include "core/LangText.h"
 #include "core/Prompter.h"
+#include "core/SaveFailureText.h"
 #include "sequence/FileCommands.h"
 #include "sequence/SequenceDocument.h"
 #include "sequence/SequenceEditor.h"
@@ -76,6 +77,7 @@ Comforts::Comforts(AppContext& ctx, MainWindow& window)
         m_backup.remove();
     });
     connect(ui.ExportStoryboard, &QAction::triggered, this, &Comforts::exportStoryboard);
+    connect(&m_backup, &Backup::writeFailed, this, &Comforts::reportBackupFailure);
 
     bindShortcuts();
     refreshRecentMenu();
@@ -269,10 +271,11 @@ void Comforts::exportStoryboard()
                            LampOptions::of(doc.vehicleCode(), vehicle), vehicle.pictureBasesByView());
     PictureBook& pictures = m_window.carViews().pictures();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written = pdf ? board.writePdf(file, pictures) : board.writePng(file, pictures);
+    const SafeSave::Result written = pdf ? board.writePdf(file, pictures) : board.writePng(file, pictures);
     QApplication::restoreOverrideCursor();
     if (!written)
-        m_ctx.prompter.message(t.text(FileCommands::SaveFailedText), t.text(82), Prompter::Icon::Exclamation);
+        m_ctx.prompter.message(FileCommands::saveFailedMessage(t, written), t.text(82),
+                               Prompter::Icon::Exclamation);
 }
 
 // --- Backup ---------------------------------------------------------------
@@ -319,6 +322,14 @@ void Comforts::offerRestore()
             return;
         }
     }
+}
+
+void Comforts::reportBackupFailure(const SafeSave::Result& result)
+{
+    const LangText& t = m_ctx.texts;
+    m_ctx.prompter.message(t.text(BackupFailedText) + CrLf + SaveFailureText::reason(t, result) + CrLf +
+                               CrLf + t.text(BackupAdviceText),
+                           QString(), Prompter::Icon::Exclamation);
 }
 
 void Comforts::endSession()

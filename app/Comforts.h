@@ -35,6 +35,9 @@ public:
     static constexpr int LaterButtonText = 322;
     static constexpr int DiscardQuestionText = 323;
     static constexpr int NothingToExportText = 184;
+    // A backup copy could not be written: before the reason, and what that means after it.
+    static constexpr int BackupFailedText = 355;
+    static constexpr int BackupAdviceText = 356;
 
     // Built once the window's parts exist.
     Comforts(AppContext& ctx, MainWindow& window);
@@ -83,6 +86,8 @@ private:
     void setPlaying(bool playing);
     void showRestored(int k);
     QString storyboardTitle() const;
+    // Once per run of failed copies: the work is not safe from a crash.
+    void reportBackupFailure(const SafeSave::Result& result);
 
     AppContext& m_ctx;
     MainWindow& m_window;

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -146,15 +145,19 @@ bool Backup::update()
 
     // The name first: a copy is never seen beside the name of another document
     // for longer than this one write.
-    QSaveFile nameOut(nameFile());
-    const QByteArray nameBytes = name.toUtf8();
-    const bool named = nameOut.open(QIODevice::WriteOnly) && nameOut.write(nameBytes) == nameBytes.size() &&
-                       nameOut.commit();
-    if (!named || !SequenceFile::writeContent(backupFile(), content)) {
-        // A full disk must not disturb the work; the next interval tries again.
+    SafeSave::Result written = SafeSave::writeFile(nameFile(), name.toUtf8());
+    if (written)
+        written = SequenceFile::writeContent(backupFile(), content);
+    if (!written) {
+        // The next interval tries again; the user hears of it once, not every time.
         m_written.reset();
+        if (!m_failing) {
+            m_failing = true;
+            emit writeFailed(written);
+        }
         return false;
     }
+    m_failing = false;
     m_written = content;
     m_writtenName = name;
     return true;
@@ -167,6 +170,7 @@ void Backup::remove()
     QFile::remove(backupFile());
     QFile::remove(nameFile());
     m_written.reset();
+    m_failing = false; // the work is safe; a later failure is news again
 }
 
 void Backup::stop()

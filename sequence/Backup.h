@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SafeSave.h"
 #include "sequence/SequenceContent.h"
 
 #include <QList>
@@ -73,6 +74,11 @@ public:
     // A normal end: removes the copy and gives the lock back.
     void stop();
 
+signals:
+    // A copy could not be written (result says why), for the first time
+    // since one was written or removed.
+    void writeFailed(const SafeSave::Result& result);
+
 private:
     // Moves a copy left by a run that ended without closing to the next kept name.
     bool setAsideCrashCopy();
@@ -82,6 +88,7 @@ private:
     QTimer m_timer;
     std::unique_ptr<QLockFile> m_lock;
     bool m_running = false;
+    bool m_failing = false; // the last write failed
     // What the copy on disk holds, to skip writing the same again.
     std::optional<SequenceContent> m_written;
     QString m_writtenName;

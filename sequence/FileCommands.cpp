@@ -3,6 +3,7 @@
 #include "core/AppContext.h"
 #include "core/LangText.h"
 #include "core/Prompter.h"
+#include "core/SaveFailureText.h"
 #include "sequence/SequenceDocument.h"
 #include "sequence/SequenceFile.h"
 #include "ui/WindowOps.h"
@@ -155,12 +156,20 @@ std::optional<QString> FileCommands::askSaveName()
     return name;
 }
 
+QString FileCommands::saveFailedMessage(const LangText& texts, const SafeSave::Result& result)
+{
+    const QString reason = SaveFailureText::reason(texts, result);
+    return reason.isEmpty() ? texts.text(SaveFailedText)
+                            : texts.text(SaveFailedText) + QStringLiteral("\r\n\r\n") + reason;
+}
+
 bool FileCommands::writeTo(const QString& fileName)
 {
     SequenceDocument& doc = m_ctx.document;
-    if (!SequenceFile::write(fileName, doc)) {
+    const SafeSave::Result written = SequenceFile::write(fileName, doc);
+    if (!written) {
         // The document stays as it is, so the message must not say it was cleared.
-        m_ctx.prompter.message(m_ctx.texts.text(SaveFailedText), m_ctx.texts.text(82),
+        m_ctx.prompter.message(saveFailedMessage(m_ctx.texts, written), m_ctx.texts.text(82),
                                Prompter::Icon::Exclamation);
         return false;
     }

@@ -7,6 +7,7 @@
 #include <optional>
 
 struct AppContext;
+class LangText;
 class QLabel;
 class QWidget;
 class WindowOps;
@@ -29,6 +30,9 @@ public:
     };
 
     FileCommands(AppContext& ctx, const Controls& controls, WindowOps& ops, QObject* parent = nullptr);
+
+    // The message of a failed save or export: the save-failed text, then why.
+    static QString saveFailedMessage(const LangText& texts, const SafeSave::Result& result);
 
     // Each returns true when it ran to its end (not cancelled, not failed).
     // New and Open first ask whether a changed document is to be saved (Yes,

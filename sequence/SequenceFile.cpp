@@ -1,56 +1,31 @@
 #include "sequence/SequenceFile.h"
 
+#include "core/LimitedRead.h"
 #include "sequence/SequenceDocument.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <cerrno>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+#include <optional>
 
 namespace SequenceFile {
 
 namespace {
-
-int syncData(int fd)
-{
-#if defined(Q_OS_DARWIN)
-    return ::fsync(fd);
-#elif defined(Q_OS_UNIX)
-    return ::fdatasync(fd);
-#else
-    Q_UNUSED(fd);
-    return 0; // elsewhere the sync that QSaveFile::commit() makes stands alone
-#endif
-}
 
 constexpr int ParameterLength = 20;
 
 // The whole file, or nothing when it cannot be read or is far too large.
 std::optional<QByteArray> load(const QString& fileName, QString& problem)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem = file.errorString();
-        return std::nullopt;
-    }
-    if (file.size() > SequenceCodec::MaxFileSize) {
+    LimitedRead read = LimitedRead::of(fileName, SequenceCodec::MaxFileSize);
+    switch (read.status) {
+    case LimitedRead::Status::Ok:
+        return std::move(read.bytes);
+    case LimitedRead::Status::TooLarge:
         problem = QStringLiteral("the file is too large for a sequence file");
-        return std::nullopt;
+        break;
+    case LimitedRead::Status::CannotOpen:
+        problem = read.problem;
+        break;
     }
-    QByteArray bytes = file.read(SequenceCodec::MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        problem = file.errorString();
-        return std::nullopt;
-    }
-    if (bytes.size() > SequenceCodec::MaxFileSize) {
-        problem = QStringLiteral("the file is too large for a sequence file");
-        return std::nullopt;
-    }
-    return bytes;
+    return std::nullopt;
 }
 
 ReadResult decode(const QByteArray& bytes, bool padParameters)
@@ -82,50 +57,7 @@ ReadStatus apply(const ReadResult& result, const QString& fileName, SequenceDocu
     return ReadStatus::Ok;
 }
 
-bool writeChecked(const QString& fileName, const SequenceContent& content, QString& problem)
-{
-    const QByteArray bytes = SequenceCodec::encode(content);
-    if (bytes.isEmpty()) {
-        problem = SequenceCodec::encodeProblem(content);
-        return false;
-    }
-    // A pipe or a device would be replaced by a plain file, not written to.
-    const QFileInfo target(fileName);
-    if (target.exists() && !target.isFile()) {
-        problem = QStringLiteral("it exists and is not a regular file");
-        return false;
-    }
-    QSaveFile file(fileName);
-    // Unbuffered, so that a short write (a full disk) shows here: a buffered
-    // one would only fail in commit's flush, which does not always report it.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        problem = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        problem = file.error() == QFileDevice::NoError
-                      ? QStringLiteral("the file could not be written completely")
-                      : file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    // commit() syncs as well, but ignores a failure; data that never reached
-    // the disk must not replace the old file.
-    if (dataSync(file.handle()) != 0) {
-        problem = QStringLiteral("the file could not be written to the disk: ") + qt_error_string(errno);
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        problem = file.errorString();
-        return false;
-    }
-    return true;
-}
-
 } // namespace
-
-int (*dataSync)(int fd) = &syncData;
 
 ReadResult readContent(const QString& fileName, bool padParameters)
 {
@@ -147,16 +79,15 @@ ReadStatus readBytes(const QByteArray& bytes, const QString& fileName, SequenceD
     return apply(decode(bytes, padParameters), fileName, document);
 }
 
-bool writeContent(const QString& fileName, const SequenceContent& content, QString* problem)
+SafeSave::Result writeContent(const QString& fileName, const SequenceContent& content)
 {
-    QString why;
-    const bool ok = writeChecked(fileName, content, why);
-    if (!ok && problem)
-        *problem = why;
-    return ok;
+    const QByteArray bytes = SequenceCodec::encode(content);
+    if (bytes.isEmpty())
+        return {SafeSave::Error::ContentFailed, SequenceCodec::encodeProblem(content)};
+    return SafeSave::writeFile(fileName, bytes);
 }
 
-bool write(const QString& fileName, const SequenceDocument& document)
+SafeSave::Result write(const QString& fileName, const SequenceDocument& document)
 {
     return writeContent(fileName, document.content());
 }

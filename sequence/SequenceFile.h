@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SafeSave.h"
 #include "sequence/SequenceCodec.h"
 
 #include <QString>
@@ -36,17 +37,12 @@ ReadStatus read(const QString& fileName, SequenceDocument& document, bool padPar
 ReadStatus readBytes(const QByteArray& bytes, const QString& fileName, SequenceDocument& document,
                      bool padParameters);
 
-// Writes through a temporary file beside the target, which replaces the
-// target only once it is complete and on the disk: a failed write leaves the
-// old file as it was. False when the content cannot be stored (see
-// SequenceCodec), the target exists but is no regular file, or the file
-// cannot be written or synced; problem (if given) then says why. Save and
-// zfxtool pack both write here.
-bool writeContent(const QString& fileName, const SequenceContent& content, QString* problem = nullptr);
-bool write(const QString& fileName, const SequenceDocument& document);
-// Forces a written file's data onto the disk (fdatasync): 0 on success, else
-// -1 with errno set. Tests put a failing one in its place.
-extern int (*dataSync)(int fd);
+// Writes the file safely (SafeSave): a failed write leaves the old file as
+// it was. Fails with ContentFailed when the content cannot be stored (see
+// SequenceCodec), and as SafeSave says otherwise; the result's reason says
+// why. Save, the backup and zfxtool pack all write here.
+SafeSave::Result writeContent(const QString& fileName, const SequenceContent& content);
+SafeSave::Result write(const QString& fileName, const SequenceDocument& document);
 
 // True when the document equals what its file holds, or, for an untitled
 // document, when both sequences are empty. A file that can no longer be

@@ -1,5 +1,8 @@
 #include "shell/FileTypeRegistration.h"
 
+#include "core/LimitedRead.h"
+#include "core/SafeSave.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -7,7 +10,6 @@
 #include <QImage>
 #include <QImageReader>
 #include <QProcessEnvironment>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #ifdef Q_OS_WIN
@@ -56,17 +58,12 @@ QString escapeStringValue(const QString& value)
 
 bool writeIfChanged(const QString& fileName, const QByteArray& contents)
 {
-    QFile existing(fileName);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == contents)
+    const LimitedRead existing = LimitedRead::of(fileName, contents.size());
+    if (existing.status == LimitedRead::Status::Ok && existing.bytes == contents)
         return true;
-    existing.close();
     if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
         return false;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(contents);
-    return file.commit();
+    return SafeSave::writeFile(fileName, contents).ok();
 }
 
 QByteArray pngBytes(const QImage& image)

@@ -1,6 +1,5 @@
 #include "views/GifWriter.h"
 
-#include <QSaveFile>
 #include <algorithm>
 #include <memory>
 
@@ -32,10 +31,11 @@ QImage rgba(const QImage& picture, QSize size)
     return image.convertToFormat(QImage::Format_RGBA8888);
 }
 
+// giflib fails the file when fewer bytes than given are written.
 int writeToFile(GifFileType* gif, const GifByteType* data, int length)
 {
-    auto* file = static_cast<QSaveFile*>(gif->UserData);
-    return int(file->write(reinterpret_cast<const char*>(data), length));
+    auto* file = static_cast<SafeSave*>(gif->UserData);
+    return file->write(reinterpret_cast<const char*>(data), length) ? length : 0;
 }
 
 // The smallest rectangle holding every pixel in which two index pictures
@@ -66,7 +66,7 @@ QRect changedArea(const QByteArray& before, const QByteArray& after, QSize size)
 class Encoder
 {
 public:
-    Encoder(QSaveFile& file, QSize size) : m_size(size)
+    Encoder(SafeSave& file, QSize size) : m_size(size)
     {
         int error = 0;
         m_gif = EGifOpen(&file, &writeToFile, &error);
@@ -172,18 +172,19 @@ GifWriter::GifWriter(QSize size, int pictureCount, Painter painter)
 }
 
 GifWriter::Result GifWriter::write(const QString& fileName, const QList<Frame>& frames,
-                                   const Progress& progress, QString* problem) const
+                                   const Progress& progress, SafeSave::Result* failure) const
 {
-    auto failed = [problem](const QString& why) {
-        if (problem)
-            *problem = why;
+    auto failed = [failure](const SafeSave::Result& why) {
+        if (failure)
+            *failure = why;
         return Result::Failed;
     };
+    auto unmade = [&failed](const QString& why) { return failed({SafeSave::Error::ContentFailed, why}); };
     if (m_size.isEmpty() || m_pictureCount < 1 || frames.isEmpty())
-        return failed(QStringLiteral("no pictures"));
+        return unmade(QStringLiteral("no pictures"));
     for (const Frame& f : frames) {
         if (f.picture < 0 || f.picture >= m_pictureCount || f.delayCs < 0 || f.delayCs > MaxDelayCs)
-            return failed(QStringLiteral("a frame out of range"));
+            return unmade(QStringLiteral("a frame out of range"));
     }
     const int total = 2 * m_pictureCount + int(frames.size());
     int done = 0;
@@ -193,22 +194,22 @@ GifWriter::Result GifWriter::write(const QString& fileName, const QList<Frame>& 
     // their own; one index is kept free to mark pixels a frame leaves as they were.
     Liq<liq_attr> attr(liq_attr_create());
     if (!attr || liq_set_max_colors(attr.get(), 255) != LIQ_OK)
-        return failed(QStringLiteral("the colour quantiser could not be set up"));
+        return unmade(QStringLiteral("the colour quantiser could not be set up"));
     Liq<liq_histogram> histogram(liq_histogram_create(attr.get()));
     if (!histogram)
-        return failed(QStringLiteral("the colour quantiser could not be set up"));
+        return unmade(QStringLiteral("the colour quantiser could not be set up"));
     for (int i = 0; i < m_pictureCount; ++i) {
         const QImage picture = rgba(m_painter(i), m_size);
         Liq<liq_image> image(
             liq_image_create_rgba(attr.get(), picture.constBits(), m_size.width(), m_size.height(), 0));
         if (!image || liq_histogram_add_image(histogram.get(), attr.get(), image.get()) != LIQ_OK)
-            return failed(QStringLiteral("the colour quantiser refused a picture"));
+            return unmade(QStringLiteral("the colour quantiser refused a picture"));
         if (!advance())
             return Result::Cancelled;
     }
     liq_result* quantised = nullptr;
     if (liq_histogram_quantize(histogram.get(), attr.get(), &quantised) != LIQ_OK)
-        return failed(QStringLiteral("no palette could be found"));
+        return unmade(QStringLiteral("no palette could be found"));
     Liq<liq_result> result(quantised);
     // Light dithering: smooth shading without much noise that changes from frame to frame.
     liq_set_dithering_level(result.get(), 0.5f);
@@ -226,16 +227,15 @@ GifWriter::Result GifWriter::write(const QString& fileName, const QList<Frame>& 
         QByteArray pixels(qsizetype(m_size.width()) * m_size.height(), Qt::Uninitialized);
         if (!image || liq_write_remapped_image(result.get(), image.get(), pixels.data(),
                                                size_t(pixels.size())) != LIQ_OK)
-            return failed(QStringLiteral("a picture could not be mapped to the palette"));
+            return unmade(QStringLiteral("a picture could not be mapped to the palette"));
         indexed.append(pixels);
         if (!advance())
             return Result::Cancelled;
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString());
+    SafeSave file(fileName);
+    if (!file.open())
+        return failed(file.result());
     bool cancelled = false;
-    QString encoderProblem;
     {
         Encoder gif(file, m_size);
         bool ok = gif.start(*palette);
@@ -253,14 +253,14 @@ GifWriter::Result GifWriter::write(const QString& fileName, const QList<Frame>& 
             }
         }
         ok = gif.close() && ok;
-        if (!ok && !cancelled)
-            encoderProblem = file.error() != QFileDevice::NoError ? file.errorString() : gif.problem();
+        // A failed write has already failed the file with its own reason.
+        if (cancelled)
+            file.cancel();
+        else if (!ok)
+            file.fail(gif.problem());
     }
-    if (cancelled || !encoderProblem.isEmpty()) {
-        file.cancelWriting();
-        return cancelled ? Result::Cancelled : failed(encoderProblem);
-    }
-    if (!file.commit())
-        return failed(file.errorString());
-    return Result::Written;
+    if (cancelled)
+        return Result::Cancelled;
+    const SafeSave::Result saved = file.commit();
+    return saved ? Result::Written : failed(saved);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SafeSave.h"
+
 #include <QImage>
 #include <QList>
 #include <QSize>
@@ -35,11 +37,11 @@ public:
 
     GifWriter(QSize size, int pictureCount, Painter painter);
 
-    // Writes through a temporary file that replaces fileName only when it is
-    // complete: a cancelled or failed write leaves what was there. problem
-    // says why a write failed.
+    // Writes safely (SafeSave): a cancelled or failed write leaves what was
+    // there. failure says why a write failed: ContentFailed when the pictures
+    // could not be encoded, else what the file said.
     Result write(const QString& fileName, const QList<Frame>& frames, const Progress& progress,
-                 QString* problem = nullptr) const;
+                 SafeSave::Result* failure = nullptr) const;
 
 private:
     QSize m_size;

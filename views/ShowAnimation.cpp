@@ -123,16 +123,17 @@ QImage ShowAnimation::render(int picture, PictureBook& book) const
 }
 
 GifWriter::Result ShowAnimation::writeGif(const QString& fileName, PictureBook& book,
-                                          const GifWriter::Progress& progress, QString* problem) const
+                                          const GifWriter::Progress& progress,
+                                          SafeSave::Result* failure) const
 {
     if (m_status != Status::Ok || m_frames.isEmpty()) {
-        if (problem)
-            *problem = QStringLiteral("nothing to animate");
+        if (failure)
+            *failure = {SafeSave::Error::ContentFailed, QStringLiteral("nothing to animate")};
         return GifWriter::Result::Failed;
     }
     ScaledPictures thumbs(book, m_viewSize);
     const GifWriter writer(frameSize(), int(m_pictures.size()), [&](int picture) {
         return compose(m_pictures.at(picture), m_viewSize, frameSize(), thumbs);
     });
-    return writer.write(fileName, m_frames, progress, problem);
+    return writer.write(fileName, m_frames, progress, failure);
 }

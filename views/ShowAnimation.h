@@ -49,7 +49,8 @@ public:
 
     QImage render(int picture, PictureBook& book) const;
     GifWriter::Result writeGif(const QString& fileName, PictureBook& book,
-                               const GifWriter::Progress& progress, QString* problem = nullptr) const;
+                               const GifWriter::Progress& progress,
+                               SafeSave::Result* failure = nullptr) const;
 
 private:
     void addFrame(int picture, qint64 delayCs);

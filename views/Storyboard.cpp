@@ -6,10 +6,10 @@
 #include "views/RowPreview.h"
 #include "views/ScaledPictures.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -146,30 +146,22 @@ QImage Storyboard::image(PictureBook& pictures) const
     return out;
 }
 
-bool Storyboard::writePng(const QString& fileName, PictureBook& pictures, QString* problem) const
+SafeSave::Result Storyboard::writePng(const QString& fileName, PictureBook& pictures) const
 {
-    const QImage picture = image(pictures);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit()) {
-        if (problem)
-            *problem = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image(pictures).save(&buffer, "PNG"))
+        return {SafeSave::Error::ContentFailed, QStringLiteral("the picture could not be encoded")};
+    return SafeSave::writeFile(fileName, bytes);
 }
 
-bool Storyboard::writePdf(const QString& fileName, PictureBook& pictures, QString* problem) const
+SafeSave::Result Storyboard::writePdf(const QString& fileName, PictureBook& pictures) const
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (problem)
-            *problem = file.errorString();
-        return false;
-    }
-    bool painted = false;
-    {
-        QPdfWriter writer(&file);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    bool painted = buffer.open(QIODevice::WriteOnly);
+    if (painted) {
+        QPdfWriter writer(&buffer);
         writer.setTitle(m_title);
         writer.setCreator(QStringLiteral("Vantor"));
         writer.setPageSize(QPageSize(QPageSize::A4));
@@ -212,11 +204,7 @@ bool Storyboard::writePdf(const QString& fileName, PictureBook& pictures, QStrin
         if (p.isActive())
             painted = p.end() && painted;
     }
-    if (!painted || !file.commit()) {
-        if (problem)
-            *problem = painted ? file.errorString() : QStringLiteral("the PDF could not be drawn");
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    if (!painted)
+        return {SafeSave::Error::ContentFailed, QStringLiteral("the PDF could not be drawn")};
+    return SafeSave::writeFile(fileName, bytes);
 }

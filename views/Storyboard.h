@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SafeSave.h"
 #include "sequence/SequenceRow.h"
 #include "views/LampRules.h"
 
@@ -52,10 +53,10 @@ public:
     QRect viewRect(int i, int view) const;
 
     QImage image(PictureBook& pictures) const;
-    // Both write through a temporary file that replaces the target only when
-    // complete. False when the file cannot be written; problem then says why.
-    bool writePng(const QString& fileName, PictureBook& pictures, QString* problem = nullptr) const;
-    bool writePdf(const QString& fileName, PictureBook& pictures, QString* problem = nullptr) const;
+    // Both make the whole file in memory and then write it safely (SafeSave):
+    // a failed write leaves the old file as it was.
+    SafeSave::Result writePng(const QString& fileName, PictureBook& pictures) const;
+    SafeSave::Result writePdf(const QString& fileName, PictureBook& pictures) const;
 
 private:
     static QSize cardSize();

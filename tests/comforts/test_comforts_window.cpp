@@ -1,10 +1,13 @@
+#include "app/AnimationExport.h"
 #include "app/Comforts.h"
 #include "app/MainWindow.h"
 #include "app/VehicleChangeCheck.h"
+#include "core/SaveFailureText.h"
 #include "sequence/FileCommands.h"
 #include "sequence/SequenceEditor.h"
 #include "sequence/SequenceFile.h"
 #include "tests/sequence/SequenceTestData.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/TestContext.h"
 #include "vehicle/ParameterDialog.h"
 #include "views/Storyboard.h"
@@ -474,7 +477,43 @@ private slots:
 
         w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("missing/board.png")));
         w.ui->ExportStoryboard->trigger();
-        QCOMPARE(w.said(), QStringList{w.t.texts.text(FileCommands::SaveFailedText)});
+        QVERIFY(w.said().value(0).startsWith(w.t.texts.text(FileCommands::SaveFailedText)));
+    }
+
+    // Every save says so when the disk is full, and keeps the file that was there.
+    void aFullDiskIsSaidSo()
+    {
+        Window w;
+        w.doc().setContent({QStringLiteral("312"), QStringLiteral("12100000000000000000"), {rows(3), {}}});
+        const LangText& t = w.t.texts;
+        const QString full = t.text(SaveFailureText::DiskFullText) + QLatin1Char(' ') +
+                             t.text(SaveFailureText::OldFileKeptText);
+        const QString show = w.path(QStringLiteral("Show.zfx"));
+        const QString board = w.path(QStringLiteral("board.png"));
+        const QString gif = w.path(QStringLiteral("show.gif"));
+        for (const QString& file : {show, board, gif})
+            QVERIFY(writeAll(file, "old"));
+        const FullDisk disk;
+
+        w.t.prompter.fileAnswers.enqueue(show);
+        w.ui->Menu[4]->trigger();
+        w.t.prompter.fileAnswers.enqueue(board);
+        w.ui->ExportStoryboard->trigger();
+        w.t.prompter.fileAnswers.enqueue(gif);
+        w.ui->ExportAnimation->trigger();
+        const QString saveFailed = t.text(FileCommands::SaveFailedText) + CrLf + CrLf + full;
+        QCOMPARE(w.said(),
+                 (QStringList{saveFailed, saveFailed, t.text(AnimationExport::FailedText) + CrLf + full}));
+        for (const QString& file : {show, board, gif})
+            QCOMPARE(readAll(file), QByteArray("old"));
+
+        // The backup says it once, not at every try.
+        w.t.prompter.clear();
+        QVERIFY(!w.backup().update());
+        w.doc().table(0).setLamps(1, {1, 1, 1, 1});
+        QVERIFY(!w.backup().update());
+        QCOMPARE(w.said(), QStringList{t.text(Comforts::BackupFailedText) + CrLf + full + CrLf + CrLf +
+                                       t.text(Comforts::BackupAdviceText)});
     }
 };
 

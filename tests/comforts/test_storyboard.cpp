@@ -1,9 +1,11 @@
+#include "tests/support/FileSizeLimit.h"
 #include "vehicle/VehicleConfig.h"
 #include "views/PictureBook.h"
 #include "views/RowPreview.h"
 #include "views/Storyboard.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,7 +86,7 @@ private slots:
         QTemporaryDir dir;
         PictureBook book;
         const Storyboard small(QStringLiteral("Small"), steps(2), options(), bases());
-        // Writing a PNG is checked through the window. Sixty steps need more than one A4 page.
+        // Sixty steps need more than one A4 page.
         const Storyboard large(QStringLiteral("Large"), steps(60), options(), bases());
         const QString pdf = dir.filePath(QStringLiteral("large.pdf"));
         QVERIFY(large.writePdf(pdf, book));
@@ -98,12 +100,20 @@ private slots:
         QVERIFY(pages.captured(1).toInt() >= 2);
 
         // An unwritable place is reported, and nothing is left behind.
-        QString problem;
         const QString nowhere = dir.filePath(QStringLiteral("missing/folder/x.png"));
-        QVERIFY(!small.writePng(nowhere, book, &problem));
-        QVERIFY(!problem.isEmpty());
+        QCOMPARE(small.writePng(nowhere, book).error, SafeSave::Error::CannotCreate);
         QVERIFY(!small.writePdf(dir.filePath(QStringLiteral("missing/folder/x.pdf")), book));
         QVERIFY(!QFile::exists(nowhere));
+
+        // A disk that fills up while the file is written fails the export and keeps the old file.
+        const QString png = dir.filePath(QStringLiteral("large.png"));
+        QVERIFY(large.writePng(png, book));
+        const qint64 size = QFileInfo(png).size();
+        {
+            const FileSizeLimit limit(size - 1);
+            QCOMPARE(large.writePng(png, book).error, SafeSave::Error::WriteFailed);
+        }
+        QCOMPARE(QFileInfo(png).size(), size);
     }
 };
 

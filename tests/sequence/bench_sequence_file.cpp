@@ -48,7 +48,7 @@ int main(int argc, char** argv)
     doc.setFileName(file);
     const int runs = 200;
 
-    measure("write 500 + 500 rows", runs, [&] { return SequenceFile::write(file, doc); });
+    measure("write 500 + 500 rows", runs, [&] { return SequenceFile::write(file, doc).ok(); });
     // The same bytes without the temporary file and the flush to disk that
     // make the save safe, to show what that safety costs.
     measure("  bytes alone, no sync or rename", runs, [&] {

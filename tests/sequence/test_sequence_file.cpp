@@ -1,11 +1,11 @@
 #include "sequence/SequenceFile.h"
 #include "tests/sequence/SequenceTestData.h"
+#include "tests/support/FileSizeLimit.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
 
 using TestData::fileFromPlain;
 using TestData::readAll;
@@ -194,23 +194,18 @@ private slots:
 
         // The disk fills up while the new file is written.
         TestData::fill(doc, 0, 500);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = rlim_t(old.size() + 100);
-        setrlimit(RLIMIT_FSIZE, &small);
-        const bool written = SequenceFile::write(name, doc);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        QVERIFY(!written);
+        {
+            const FileSizeLimit limit(old.size() + 100);
+            QCOMPARE(SequenceFile::write(name, doc).error, SafeSave::Error::WriteFailed);
+        }
         QCOMPARE(readAll(name), old);
 
         // The disk reports an error when the new file is synced.
-        const auto sync = SequenceFile::dataSync;
-        SequenceFile::dataSync = [](int) { return errno = EIO, -1; };
-        const bool synced = SequenceFile::write(name, doc);
-        SequenceFile::dataSync = sync;
-        QVERIFY(!synced);
+        const auto sync = SafeSave::dataSync;
+        SafeSave::dataSync = [](int) { return errno = EIO, -1; };
+        const SafeSave::Result synced = SequenceFile::write(name, doc);
+        SafeSave::dataSync = sync;
+        QCOMPARE(synced.error, SafeSave::Error::WriteFailed);
         QCOMPARE(readAll(name), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Tour.zfx")});
     }

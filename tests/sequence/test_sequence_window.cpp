@@ -184,7 +184,7 @@ private slots:
         w.menu(2);
         QCOMPARE(w.t.document.table(0).rows(), rows(2));
         QVERIFY(w.t.document.isUntitled());
-        QCOMPARE(w.t.prompter.shown.last().text, w.t.texts.text(FileCommands::SaveFailedText));
+        QVERIFY(w.t.prompter.shown.last().text.startsWith(w.t.texts.text(FileCommands::SaveFailedText)));
         QCOMPARE(w.t.prompter.fileAnswers.size(), 1); // the open dialog was not shown
 
         // Save As of a named document fails: name, rows and caption stay.
@@ -193,7 +193,7 @@ private slots:
         w.t.prompter.fileAnswers.clear();
         w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("fehlt/Neu.zfx")));
         w.menu(4);
-        QCOMPARE(w.t.prompter.shown.last().text, w.t.texts.text(FileCommands::SaveFailedText));
+        QVERIFY(w.t.prompter.shown.last().text.startsWith(w.t.texts.text(FileCommands::SaveFailedText)));
         QCOMPARE(w.t.document.table(0).rows(), rows(2));
         QCOMPARE(w.t.document.fileName(), file);
         QCOMPARE(w.window->windowTitle(), title);

@@ -153,6 +153,41 @@ private slots:
         QCOMPARE(zfxtool({QStringLiteral("frobnicate")}).exitCode, 2);
         QCOMPARE(animate(example, "2").exitCode, 2);
     }
+
+    // Every command reads its input no further than the reader accepts: a device
+    // or an endless pipe is refused as too large, not read until memory runs out.
+    void endlessInputIsRefused()
+    {
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(mkfifo(qPrintable(pipe), 0600), 0);
+        const QString out = dir.filePath(QStringLiteral("out"));
+        const QString in; // the input, put in for each run
+        const QList<QStringList> commands{
+            {QStringLiteral("dump"), in},
+            {QStringLiteral("pack"), in, out},
+            {QStringLiteral("image"), in},
+            {QStringLiteral("upload"), in, QStringLiteral("--port"), QStringLiteral("/dev/null")},
+            {QStringLiteral("animate"), in, out},
+        };
+        for (const QString& input : {QStringLiteral("/dev/zero"), pipe}) {
+            for (QStringList args : commands) {
+                args[1] = input;
+                // The pipe's writer never stops; it ends when the reader goes. (The shell
+                // opens the pipe, so that waiting for a reader does not hold this test.)
+                QProcess writer;
+                if (input == pipe)
+                    writer.start(QStringLiteral("sh"),
+                                 {QStringLiteral("-c"), QStringLiteral("exec cat /dev/zero > \"$0\""), pipe});
+                const Run run = zfxtool(args);
+                writer.kill();
+                writer.waitForFinished();
+                QVERIFY2(run.err.contains("too large"), run.err.constData());
+                verifyOneLineError(run);
+                QVERIFY(!QFile::exists(out));
+            }
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestZfxtool)

@@ -1,12 +1,15 @@
 #include "tests/sequence/SequenceTestData.h"
+#include "tests/support/FileSizeLimit.h"
 #include "vehicle/VehicleConfig.h"
 #include "views/PictureBook.h"
 #include "views/ShowAnimation.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <numeric>
+#include <sys/stat.h>
 
 extern "C" {
 #include <gif_lib.h>
@@ -152,10 +155,33 @@ private slots:
                  GifWriter::Result::Cancelled);
         QCOMPARE(readAll(file), QByteArray("old"));
 
-        QString problem;
-        QCOMPARE(animation.writeGif(dir.filePath(QStringLiteral("missing/show.gif")), book, {}, &problem),
+        SafeSave::Result failure;
+        QCOMPARE(animation.writeGif(dir.filePath(QStringLiteral("missing/show.gif")), book, {}, &failure),
                  GifWriter::Result::Failed);
-        QVERIFY(!problem.isEmpty());
+        QCOMPARE(failure.error, SafeSave::Error::CannotCreate);
+
+        // The disk fills up after more than the first buffer's worth: a file that ends
+        // short is never taken for a written one.
+        QList<SequenceRow> many;
+        for (std::uint8_t i = 1; i <= 24; ++i)
+            many.append({QStringLiteral("0,5"),
+                         QString(),
+                         {i, std::uint8_t(3 * i % 64), std::uint8_t(5 * i % 64), 0}});
+        const ShowAnimation large = animate(many);
+        const QString full = dir.filePath(QStringLiteral("full.gif"));
+        QCOMPARE(large.writeGif(full, book, {}), GifWriter::Result::Written);
+        const QByteArray written = readAll(full);
+        {
+            const FileSizeLimit limit(written.size() - 1);
+            QCOMPARE(large.writeGif(full, book, {}, &failure), GifWriter::Result::Failed);
+        }
+        QCOMPARE(readAll(full), written);
+        // A named pipe is not replaced by a file.
+        const QString pipe = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(mkfifo(qPrintable(pipe), 0600), 0);
+        QCOMPARE(animation.writeGif(pipe, book, {}, &failure), GifWriter::Result::Failed);
+        QCOMPARE(failure.error, SafeSave::Error::NotRegularFile);
+        QVERIFY(!QFileInfo(pipe).isFile());
     }
 };
 

@@ -6,6 +6,7 @@
 // outlined on the lit pictures, as "Bereiche anzeigen" does in the window.
 // --scale N draws everything N times larger, as on a high-density screen.
 
+#include "core/SafeSave.h"
 #include "vehicle/LampAreas.h"
 #include "vehicle/ModelLayout.h"
 #include "vehicle/VehicleCatalogue.h"
@@ -13,6 +14,8 @@
 #include "views/LampRules.h"
 #include "views/PictureBook.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -209,8 +212,19 @@ int main(int argc, char** argv)
         y += rowHeight;
     }
     p.end();
-    if (!sheet.save(out)) {
-        std::fprintf(stderr, "vantor-atlas: cannot write %s\n", qPrintable(out));
+    // In the format the name's ending says, as PNG without one.
+    const QString suffix = QFileInfo(out).suffix();
+    const QByteArray format = suffix.isEmpty() ? QByteArray("PNG") : suffix.toLatin1();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    const SafeSave::Result written =
+        buffer.open(QIODevice::WriteOnly) && sheet.save(&buffer, format.constData())
+            ? SafeSave::writeFile(out, bytes)
+            : SafeSave::Result{SafeSave::Error::ContentFailed,
+                               QStringLiteral("the sheet could not be encoded")};
+    if (!written) {
+        std::fprintf(stderr, "vantor-atlas: cannot write %s: %s\n", qPrintable(out),
+                     qPrintable(written.reason));
         return 1;
     }
     QTextStream(stdout) << "wrote " << out << " (" << rows.size() << " rows)\n";

@@ -62,9 +62,9 @@ int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err)
     }
 
     PictureBook pictures(QCoreApplication::applicationDirPath());
-    QString problem;
-    if (animation.writeGif(files.at(1), pictures, {}, &problem) != GifWriter::Result::Written) {
-        reportError(err, files.at(1) + QStringLiteral(": cannot be written: ") + problem);
+    SafeSave::Result failure;
+    if (animation.writeGif(files.at(1), pictures, {}, &failure) != GifWriter::Result::Written) {
+        reportError(err, files.at(1) + QStringLiteral(": cannot be written: ") + failure.reason);
         return Command::Failure;
     }
     out << files.at(1) << ": " << animation.frames().size() << " frames, "

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sequence/SequenceCodec.h"
 #include "sequence/SequenceContent.h"
 
 #include <QByteArray>
@@ -10,6 +11,11 @@
 //  "loop": "", "lamps": [2, 0, 0, 0]}, ...], [...]]}
 // sequences[0] is the unlock sequence, sequences[1] the lock sequence.
 namespace JsonForm {
+
+// The JSON of every file the sequence reader accepts is smaller: a character
+// of a field takes two bytes in the file and at most two in the JSON, and a
+// row at most about 50 bytes more, of at most 1000 rows.
+inline constexpr qint64 MaxSize = 2 * SequenceCodec::MaxFileSize;
 
 QByteArray write(const SequenceContent& content);
 // False with a one-line reason in problem when the text is not JSON of that shape.

@@ -1,10 +1,9 @@
 // zfxtool pack JSON FILE: a sequence file from JSON, written as Save writes it.
+#include "core/LimitedRead.h"
 #include "sequence/SequenceCodec.h"
 #include "sequence/SequenceFile.h"
 #include "tools/zfxtool/Command.h"
 #include "tools/zfxtool/JsonForm.h"
-
-#include <QFile>
 
 int runPack(const QStringList& args, QTextStream&, QTextStream& err)
 {
@@ -14,14 +13,17 @@ int runPack(const QStringList& args, QTextStream&, QTextStream& err)
     }
     const QString& jsonFile = args.at(0);
     const QString& target = args.at(1);
-    QFile in(jsonFile);
-    if (!in.open(QIODevice::ReadOnly)) {
-        reportError(err, jsonFile + QStringLiteral(": cannot be read: ") + in.errorString());
+    const LimitedRead in = LimitedRead::of(jsonFile, JsonForm::MaxSize);
+    if (in.status != LimitedRead::Status::Ok) {
+        reportError(err, jsonFile + QStringLiteral(": cannot be read: ") +
+                             (in.status == LimitedRead::Status::TooLarge
+                                  ? QStringLiteral("the file is too large for the JSON of a sequence file")
+                                  : in.problem));
         return Command::Failure;
     }
     SequenceContent content;
     QString problem;
-    if (!JsonForm::read(in.readAll(), content, problem)) {
+    if (!JsonForm::read(in.bytes, content, problem)) {
         reportError(err, jsonFile + QStringLiteral(": ") + problem);
         return Command::Failure;
     }
@@ -30,8 +32,9 @@ int runPack(const QStringList& args, QTextStream&, QTextStream& err)
         reportError(err, jsonFile + QStringLiteral(": ") + problem);
         return Command::Failure;
     }
-    if (!SequenceFile::writeContent(target, content, &problem)) {
-        reportError(err, target + QStringLiteral(": cannot be written: ") + problem);
+    const SafeSave::Result written = SequenceFile::writeContent(target, content);
+    if (!written) {
+        reportError(err, target + QStringLiteral(": cannot be written: ") + written.reason);
         return Command::Failure;
     }
     return Command::Success;
