@@ -30,27 +30,20 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value"); // NaN: no value (overflow)
         const double none = std::numeric_limits<double>::quiet_NaN();
-        QTest::newRow("plain") << "12" << 12.0;
         QTest::newRow("blanks around") << "  2.5 \t" << 2.5;
         QTest::newRow("blank inside ends it") << "1 5" << 1.0;
         QTest::newRow("second point ends it") << "1.2.3" << 1.2;
         QTest::newRow("comma ends it") << "1,5" << 1.0;
         QTest::newRow("point first") << ".5" << 0.5;
-        QTest::newRow("point last") << "5." << 5.0;
-        QTest::newRow("plus") << "+3" << 3.0;
         QTest::newRow("minus") << "-0.5" << -0.5;
         QTest::newRow("sign twice") << "--3" << 0.0;
-        QTest::newRow("sign alone") << "-" << 0.0;
         QTest::newRow("blank after the sign") << "- 3" << 0.0;
         QTest::newRow("exponent is not read") << "1e5" << 1.0;
-        QTest::newRow("letters after") << "7 x" << 7.0;
-        QTest::newRow("nothing") << "" << 0.0;
         QTest::newRow("no number") << "abc" << 0.0;
         QTest::newRow("other digits are no digits") << QStringLiteral("1\u0663") << 1.0;
         QTest::newRow("too small to tell from 0") << "0." + QString(400, QLatin1Char('0')) + "1" << 0.0;
         QTest::newRow("largest that fits") << "1" + QString(308, QLatin1Char('0')) << 1e308;
         QTest::newRow("overflow") << "1" + QString(309, QLatin1Char('0')) << none;
-        QTest::newRow("negative overflow") << "-1" + QString(309, QLatin1Char('0')) << none;
     }
     void numberReader()
     {

@@ -53,12 +53,9 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<qint64>("ms");
         QTest::newRow("comma") << "0,5" << qint64(500);
-        QTest::newRow("point") << "2.5" << qint64(2500);
-        QTest::newRow("blanks") << " 3 " << qint64(3000);
         QTest::newRow("second comma ends it") << "1,5,3" << qint64(1500);
         QTest::newRow("point then comma") << "1.5,3" << qint64(1500);
         QTest::newRow("negative") << "-1" << qint64(0);
-        QTest::newRow("no number") << "x" << qint64(0);
         QTest::newRow("too long to count") << "1" + QString(320, QLatin1Char('0')) << qint64(0);
     }
     void intervalsReadCommaOrPoint()
