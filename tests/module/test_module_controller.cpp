@@ -54,7 +54,9 @@ struct Window
     MainWindowUi& ui() { return window->ui(); }
     ModuleController& module() { return window->moduleController(); }
     VehicleOptions& options() { return window->parameterDialog().options(); }
-    bool waitIdle(int timeoutMs = 10000)
+    // Every wait for the module ends after this, and the test fails.
+    static constexpr int IdleTimeoutMs = 10000;
+    bool waitIdle(int timeoutMs = IdleTimeoutMs)
     {
         QDeadlineTimer deadline(timeoutMs);
         while (module().isBusy() && !deadline.hasExpired())
@@ -147,10 +149,12 @@ private slots:
         QVERIFY(w.window->connectDialog().isVisible());
         send->click(); // ignored while the upload runs
         int highest = 0;
-        while (w.module().isBusy()) {
+        const QDeadlineTimer deadline(Window::IdleTimeoutMs);
+        while (w.module().isBusy() && !deadline.hasExpired()) {
             highest = std::max(highest, w.ui().Send_Progress->value());
             QTest::qWait(5);
         }
+        QVERIFY(!w.module().isBusy());
         QVERIFY(!w.window->connectDialog().isVisible());
         QVERIFY(send->isEnabled() && w.ui().M_Type->isEnabled() && w.ui().Port[3]->isEnabled());
         QCOMPARE(w.ui().Send_Progress->value(), 0);
