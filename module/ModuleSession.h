@@ -43,8 +43,9 @@ struct ModuleOutcome
     // LinkLost: the address of the image that was being sent when the link went.
     int lostAt = 0;
     QString portError;
-    // PortNoPermission: the device and the group that owns it (empty when unknown).
+    // The device the operation was given.
     QString device;
+    // PortNoPermission: the group that owns the device (empty when unknown).
     QString deviceGroup;
 };
 

@@ -13,6 +13,9 @@
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 #endif
 
@@ -130,6 +133,30 @@ private slots:
 #endif
         QCOMPARE(identify(sim.device()).kind, ModuleOutcome::Kind::Identified);
     }
+
+#ifdef Q_OS_UNIX
+    // A device that is going away is missing, not in use, also while its node is still there
+    // and a program still holds the port it was.
+    void vanishingDeviceIsMissing()
+    {
+        // A pseudo-terminal stands for the adapter.
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        const QString device = QString::fromLocal8Bit(::ptsname(master));
+        QSerialPort holder(device);
+        QVERIFY(holder.open(QIODevice::ReadWrite));
+        ModuleSession session;
+        QCOMPARE(session.portProblem(device)->kind, ModuleOutcome::Kind::PortBusy);
+        // Unplugged: the node opens no more.
+        int locked = 1;
+        QVERIFY(::ioctl(master, TIOCSPTLCK, &locked) == 0);
+        QCOMPARE(session.portProblem(device)->kind, ModuleOutcome::Kind::PortNotAvailable);
+        QCOMPARE(identify(device).kind, ModuleOutcome::Kind::PortNotAvailable);
+        // And gone.
+        ::close(master);
+        QCOMPARE(identify(device).kind, ModuleOutcome::Kind::PortNotAvailable);
+    }
+#endif
 
     void framesAndEchoes()
     {
