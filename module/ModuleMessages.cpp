@@ -21,26 +21,39 @@ QString web()
 
 namespace ModuleMessages {
 
-ModuleMessage portNotAvailable(const LangText& t, int portNumber)
+QString portName(int portNumber, const QString& device)
 {
-    return {t.text(91) + QString::number(portNumber) + t.text(92), t.text(93), Prompter::Icon::Critical};
+    return portNumber > 0 ? PortNames::menuCaption(portNumber, device) : device;
 }
 
-ModuleMessage portBusy(const LangText& t, int portNumber)
+namespace {
+
+// "Die Schnittstelle Com 2  (/dev/ttyUSB0)", followed by what is wrong with it.
+QString thePort(const LangText& t, const QString& port)
 {
-    return {t.text(91) + QString::number(portNumber) + t.text(94) + kCrLf + t.text(95), t.text(93),
-            Prompter::Icon::Exclamation};
+    return t.text(340) + QLatin1Char(' ') + port;
 }
 
-ModuleMessage portNoPermission(const LangText& t, int portNumber, const QString& device,
+} // namespace
+
+ModuleMessage portNotAvailable(const LangText& t, const QString& port)
+{
+    return {thePort(t, port) + t.text(92), t.text(93), Prompter::Icon::Critical};
+}
+
+ModuleMessage portBusy(const LangText& t, const QString& port)
+{
+    return {thePort(t, port) + t.text(94) + kCrLf + t.text(95), t.text(93), Prompter::Icon::Exclamation};
+}
+
+ModuleMessage portNoPermission(const LangText& t, const QString& port, const QString& device,
                                const QString& ownerGroup)
 {
     QString where = device;
     if (!ownerGroup.isEmpty())
         where += QStringLiteral(", ") + ownerGroup;
-    return {t.text(91) + QString::number(portNumber) + t.text(217) + kCrLf + t.text(218) + QLatin1Char(' ') +
-                where,
-            t.text(93), Prompter::Icon::Exclamation};
+    return {thePort(t, port) + t.text(217) + kCrLf + t.text(218) + QLatin1Char(' ') + where, t.text(93),
+            Prompter::Icon::Exclamation};
 }
 
 ModuleMessage notConnected(const LangText& t)
@@ -101,14 +114,15 @@ ModuleMessage memoryShare(const LangText& t, int share)
 std::optional<ModuleMessage> forOutcome(const LangText& t, const ModuleOutcome& outcome, int portNumber)
 {
     using Kind = ModuleOutcome::Kind;
+    const QString port = portName(portNumber, outcome.device);
     switch (outcome.kind) {
     case Kind::PortNotAvailable:
     case Kind::PortFailed:
-        return portNotAvailable(t, portNumber);
+        return portNotAvailable(t, port);
     case Kind::PortBusy:
-        return portBusy(t, portNumber);
+        return portBusy(t, port);
     case Kind::PortNoPermission:
-        return portNoPermission(t, portNumber, outcome.device, outcome.deviceGroup);
+        return portNoPermission(t, port, outcome.device, outcome.deviceGroup);
     case Kind::NotConnected:
         return outcome.unrecognisedReply ? replyNotRecognised(t) : notConnected(t);
     case Kind::ModelMismatch:
@@ -148,7 +162,12 @@ QString menuEntry(const LangText& t)
 
 QString portName(const ModuleSearch::Port& port)
 {
-    return port.number > 0 ? PortNames::menuCaption(port.number, port.device) : port.device;
+    return ModuleMessages::portName(port.number, port.device);
+}
+
+ModuleMessage found(const LangText& t, const QString& port, const ModuleMessage& report)
+{
+    return {t.text(341) + QLatin1Char(' ') + port + kCrLf + kCrLf + report.text, report.title, report.icon};
 }
 
 QString trying(const LangText& t, const ModuleSearch::Port& port)

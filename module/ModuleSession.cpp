@@ -185,12 +185,31 @@ void ModuleSession::identify(const QString& device, bool developerMode)
     m_handshake.start(developerMode);
 }
 
+UploadImage ModuleSession::smallestImage(const ImageInput& show)
+{
+    ImageInput least = show;
+    least.functions.commingHomeAuf = false;
+    least.functions.commingHomeZu = false;
+    return UploadImage::build(least, UploadLimit);
+}
+
 void ModuleSession::upload(const QString& device, bool developerMode, const QString& vehicleCode,
-                           Prepare prepare)
+                           const ImageInput& show, Prepare prepare)
 {
     if (isBusy())
         return;
     m_operation = Operation::Upload;
+    const UploadImage smallest = smallestImage(show);
+    if (smallest.status == UploadImage::Status::TooLarge) {
+        // Said at once: asking the module, or finding none, changes nothing.
+        ++m_run;
+        m_outcome = ModuleOutcome();
+        m_outcome.device = device;
+        m_outcome.limit = UploadLimit;
+        m_outcome.image = smallest;
+        finish(ModuleOutcome::Kind::ImageTooLarge);
+        return;
+    }
     m_prepare = std::move(prepare);
     m_vehicleCode = vehicleCode;
     if (!openPort(device)) {

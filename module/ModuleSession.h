@@ -71,8 +71,12 @@ public:
     bool isBusy() const { return m_operation != Operation::None; }
 
     void identify(const QString& device, bool developerMode);
-    // vehicleCode: the chosen vehicle, checked against type 5 modules.
-    void upload(const QString& device, bool developerMode, const QString& vehicleCode, Prepare prepare);
+    // vehicleCode: the chosen vehicle, checked against type 5 modules. show:
+    // what the image is built from as the show stands before the module is
+    // asked; a show no module can take, whatever its edition, is refused
+    // before the port is opened (ImageTooLarge).
+    void upload(const QString& device, bool developerMode, const QString& vehicleCode, const ImageInput& show,
+                Prepare prepare);
     // Stops whatever runs and closes the port; finished() is not emitted.
     void cancel();
 
@@ -81,6 +85,11 @@ public:
 
     // The operation ended with the port closed on a fault: the module is not reachable now.
     static bool linkFailed(ModuleOutcome::Kind kind);
+
+    // The smallest image a module of any edition is sent for the show: the
+    // editions differ only in the light functions they carry out, and of
+    // those only the coming-home tails take room.
+    static UploadImage smallestImage(const ImageInput& show);
 
     // A type 5 module cannot take the shows of these vehicles.
     static bool unsuitedForTypeFive(const QString& moduleType, const QString& vehicleCode);

@@ -113,7 +113,10 @@ private slots:
 
         // A port that is not there: the choice is kept, and said to be missing.
         w.module().portClick(19);
-        QCOMPARE(w.messages(), QStringList{w.t.texts.text(91) + u"19"_s + w.t.texts.text(92)});
+        QCOMPARE(w.messages(),
+                 QStringList{
+                     u"Die Schnittstelle Com 19  (/dev/no-such-port) ist auf diesem Rechner nicht vorhanden. "
+                     "Bitte wählen Sie im Menü Verbindung eine andere Schnittstelle."_s});
         QVERIFY(w.ui().Port[19]->isChecked() && !w.ui().Port[20]->isChecked());
 
         // A port another program holds.
@@ -121,8 +124,8 @@ private slots:
         QSerialPort other(sim.device());
         QVERIFY(other.open(QIODevice::ReadWrite));
         w.module().portClick(20);
-        QCOMPARE(w.messages(), QStringList{w.t.texts.text(91) + u"20"_s + w.t.texts.text(94) + u"\r\n"_s +
-                                           w.t.texts.text(95)});
+        QCOMPARE(w.messages(), QStringList{w.t.texts.text(340) + u" Com 20  (%1)"_s.arg(sim.device()) +
+                                           w.t.texts.text(94) + u"\r\n"_s + w.t.texts.text(95)});
 
         // Opening the menu names each entry's device.
         emit w.ui().Connect->aboutToShow();
@@ -205,10 +208,12 @@ private slots:
         QTest::addColumn<QStringList>("fault");
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("text");
-        QTest::addColumn<int>("more"); // a second paragraph, or 0
-        QTest::newRow("no answer") << QStringList{u"--no-answer"_s} << 1 << 101 << 0;
-        QTest::newRow("nonsense") << QStringList{u"--nonsense"_s} << 1 << 216 << 0;
-        QTest::newRow("too large") << QStringList{} << 110 << 104 << 105;
+        QTest::addColumn<int>("more");   // a second paragraph, or 0
+        QTest::addColumn<int>("hellos"); // handshakes the module saw
+        QTest::newRow("no answer") << QStringList{u"--no-answer"_s} << 1 << 101 << 0 << 10;
+        QTest::newRow("nonsense") << QStringList{u"--nonsense"_s} << 1 << 216 << 0 << 2;
+        // Too large for any module: said before the module is asked, so also when there is none.
+        QTest::newRow("too large") << QStringList{u"--no-answer"_s} << 110 << 104 << 105 << 0;
     }
 
     void uploadWhenTheModuleIsAbsentOrConfused()
@@ -217,6 +222,7 @@ private slots:
         QFETCH(int, rows);
         QFETCH(int, text);
         QFETCH(int, more);
+        QFETCH(int, hellos);
         SimProcess sim(fault);
         Window w(sim.device());
         for (int i = 0; i < rows; ++i)
@@ -226,6 +232,7 @@ private slots:
         const QString message =
             w.t.texts.text(text) + (more ? u"\r\n\r\n"_s + w.t.texts.text(more) : QString());
         QCOMPARE(w.messages(), QStringList{message});
+        QCOMPARE(sim.count(u"hello"_s), hellos);
         QCOMPARE(sim.count(u"frame"_s), 0);
         QVERIFY(w.ui().cmdDaten->isEnabled());
         if (!more) {
@@ -371,8 +378,10 @@ private slots:
         QVERIFY(w.ui().Port[2]->isChecked() && !w.ui().Port[1]->isChecked());
         QCOMPARE(w.t.settings.get(u"Quandor_E6x"_s, u"Lampen_Port"_s), u"2"_s);
         QCOMPARE(w.ui().labInfo->text(), u"Quandor Vantor Ver. 2.4 / Typ 6.2"_s);
+        // The message names the port the module was found on.
         QCOMPARE(w.messages(),
-                 QStringList{Identification::report(w.t.texts, u"6.2"_s, u"2.4"_s, QString()).text});
+                 QStringList{u"Das Modul wurde gefunden an Com 2  (%1)\r\n\r\n"_s.arg(premium.device()) +
+                             Identification::report(w.t.texts, u"6.2"_s, u"2.4"_s, QString()).text});
 
         // Two answer: the user picks the second.
         w.t.settings.save(u"Ports"_s, u"Com3"_s, comfort.device());

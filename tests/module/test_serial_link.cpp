@@ -53,7 +53,7 @@ ModuleOutcome upload(const QString& device, const ImageInput& input, const QStri
 {
     ModuleSession session;
     return run(session, [&] {
-        session.upload(device, false, vehicleCode, [input](const HandshakeReply&) { return input; });
+        session.upload(device, false, vehicleCode, input, [input](const HandshakeReply&) { return input; });
     });
 }
 
@@ -192,7 +192,8 @@ private slots:
         QList<int> progress;
         connect(&session, &ModuleSession::progress, this, [&progress](int a, int) { progress.append(a); });
         const ModuleOutcome outcome = run(session, [&] {
-            session.upload(sim.device(), false, u"112"_s, [input](const HandshakeReply&) { return input; });
+            session.upload(sim.device(), false, u"112"_s, input,
+                           [input](const HandshakeReply&) { return input; });
         });
         QCOMPARE(outcome.kind, ModuleOutcome::Kind::Sent);
         QCOMPARE(outcome.limit, 510);
@@ -234,7 +235,8 @@ private slots:
         connect(&session, &ModuleSession::progress, this, [&progress](int a, int) { progress.append(a); });
         const ImageInput input = smallShow();
         const ModuleOutcome outcome = run(session, [&] {
-            session.upload(sim.device(), false, u"112"_s, [input](const HandshakeReply&) { return input; });
+            session.upload(sim.device(), false, u"112"_s, input,
+                           [input](const HandshakeReply&) { return input; });
         });
         QCOMPARE(int(outcome.kind), kind);
         QCOMPARE(progress.count(address), 6);
@@ -249,7 +251,7 @@ private slots:
         bool prepared = false;
         ModuleSession session;
         ModuleOutcome outcome = run(session, [&] {
-            session.upload(sim.device(), false, u"311"_s, [&prepared](const HandshakeReply&) {
+            session.upload(sim.device(), false, u"311"_s, smallShow(), [&prepared](const HandshakeReply&) {
                 prepared = true;
                 return smallShow();
             });
@@ -261,9 +263,34 @@ private slots:
         QCOMPARE(upload(sim.device(), smallShow(), u"312"_s).kind, ModuleOutcome::Kind::Sent);
     }
 
+    // A show that no edition can take is refused before the module is asked, also when there
+    // is none; one that only the coming-home tails make too large depends on the edition.
+    void tooLargeForEveryEdition()
+    {
+        const auto rows = [](int count) {
+            ImageInput in; // 9 header bytes and 6 bytes a row
+            for (int i = 0; i < count; ++i)
+                in.sequences[0].append(row(i % 2 ? "0,1" : "0,2", {1, 1, 1, 1}));
+            return in;
+        };
+        SimProcess silent({u"--no-answer"_s});
+        const ImageInput big = rows(84); // 513 bytes
+        QCOMPARE(upload(silent.device(), big).kind, ModuleOutcome::Kind::ImageTooLarge);
+        QCOMPARE(upload(u"/dev/no-such-port"_s, big).kind, ModuleOutcome::Kind::ImageTooLarge);
+        QCOMPARE(silent.count(u"hello"_s), 0);
+
+        ImageInput tailed = rows(83); // 507 bytes, and 4 more with the greeting light
+        tailed.functions.commingHomeAuf = true;
+        tailed.greetingIndex = 3;
+        QCOMPARE(upload(silent.device(), tailed).kind, ModuleOutcome::Kind::NotConnected);
+        SimProcess sim({});
+        QCOMPARE(upload(sim.device(), tailed).kind, ModuleOutcome::Kind::ImageTooLarge);
+        QCOMPARE(sim.count(u"hello"_s), 1);
+        QCOMPARE(sim.count(u"frame"_s), 0);
+    }
+
     void nothingSentForBadImages()
     {
-        // Too large: test_module_controller, through this same path.
         SimProcess sim({});
         ImageInput headerOnly;
         headerOnly.sequences[0] = {row("0", {0, 0, 0, 0})};
