@@ -170,10 +170,11 @@ void ModuleController::cmdDatenClick()
     m_session.upload(portDevice(m_ctx.module.portNumber), m_ctx.developerMode, m_ctx.document.vehicleCode(),
                      imageInput(), [this](const HandshakeReply&) {
                          // The module's edition decides which light functions it takes.
+                         QList<VehicleOptions::Option> lacking;
                          if (ParameterDialog* d = parameterDialog())
-                             d->Modul_Typ_Freigeben();
+                             lacking = ImageSource::adaptToEdition(d->options());
                          m_ctx.module.memoryLimit = ModuleSession::UploadLimit;
-                         return imageInput();
+                         return UploadPlan(imageInput(), lacking);
                      });
 }
 

@@ -1,5 +1,6 @@
 #include "module/ModuleMessages.h"
 
+#include "core/CaptionTable.h"
 #include "core/Config.h"
 #include "core/LangText.h"
 #include "core/TextNumber.h"
@@ -98,11 +99,34 @@ ModuleMessage linkLost(const LangText& t, int address, int length)
             t.text(109), Prompter::Icon::Exclamation};
 }
 
-ModuleMessage sent(const LangText& t, int share)
+QString optionCaption(const LangText& t, VehicleOptions::Option option)
 {
-    return {t.text(110) + kCrLf + kCrLf + t.text(106) + QLatin1Char(' ') + QString::number(share) +
-                QStringLiteral(" %"),
-            web(), Prompter::Icon::Information};
+    const QString control = VehicleOptions::controlName(option);
+    for (const CaptionEntry& entry : captionTable()) {
+        if (entry.window == QLatin1String("ParameterDialog") && entry.control == control)
+            return entry.compose(t);
+    }
+    return control;
+}
+
+QString notCarriedOut(const LangText& t, const QList<VehicleOptions::Option>& options)
+{
+    if (options.isEmpty())
+        return QString();
+    QStringList captions;
+    for (VehicleOptions::Option o : options)
+        captions.append(optionCaption(t, o));
+    // Captions may hold commas of their own.
+    return t.text(342) + QLatin1Char(' ') + captions.join(QStringLiteral("; "));
+}
+
+ModuleMessage sent(const LangText& t, int share, const QList<VehicleOptions::Option>& notCarriedOut)
+{
+    QString text = t.text(110) + kCrLf + kCrLf + t.text(106) + QLatin1Char(' ') + QString::number(share) +
+                   QStringLiteral(" %");
+    if (const QString lacking = ModuleMessages::notCarriedOut(t, notCarriedOut); !lacking.isEmpty())
+        text += kCrLf + kCrLf + lacking;
+    return {text, web(), Prompter::Icon::Information};
 }
 
 ModuleMessage memoryShare(const LangText& t, int share)
@@ -138,7 +162,7 @@ std::optional<ModuleMessage> forOutcome(const LangText& t, const ModuleOutcome& 
     case Kind::NoAnswer:
         return noAnswer(t);
     case Kind::Sent:
-        return sent(t, ::memoryShare(outcome.image.length, outcome.limit));
+        return sent(t, ::memoryShare(outcome.image.length, outcome.limit), outcome.notCarriedOut);
     case Kind::Identified:
     case Kind::HeaderOnly:
         return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "core/Prompter.h"
 #include "module/ModuleSearch.h"
+#include "vehicle/VehicleOptions.h"
 
 #include <QString>
 #include <QStringList>
@@ -43,7 +44,13 @@ ModuleMessage wrongEcho(const LangText& t);
 ModuleMessage noAnswer(const LangText& t);
 // The port failed while byte address of length was being sent.
 ModuleMessage linkLost(const LangText& t, int address, int length);
-ModuleMessage sent(const LangText& t, int share);
+// The caption of an option in the vehicle window, from the language texts.
+QString optionCaption(const LangText& t, VehicleOptions::Option option);
+// The line naming the ticked options the module's edition does not carry
+// out; empty when there are none.
+QString notCarriedOut(const LangText& t, const QList<VehicleOptions::Option>& options);
+// notCarriedOut: the ticked options left out for the module's edition, named after the share.
+ModuleMessage sent(const LangText& t, int share, const QList<VehicleOptions::Option>& notCarriedOut = {});
 ModuleMessage memoryShare(const LangText& t, int share);
 
 // The message that ends an operation, if any (an identification's own

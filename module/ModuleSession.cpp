@@ -239,11 +239,12 @@ void ModuleSession::handshakeDone(Handshake::Result result)
         finish(ModuleOutcome::Kind::ModelMismatch);
         return;
     }
-    const ImageInput input = m_prepare ? m_prepare(reply) : ImageInput();
+    const UploadPlan plan = m_prepare ? m_prepare(reply) : UploadPlan();
     if (m_operation != Operation::Upload)
         return; // cancelled while preparing
+    m_outcome.notCarriedOut = plan.notCarriedOut;
     m_outcome.limit = UploadLimit;
-    m_outcome.image = UploadImage::build(input, UploadLimit);
+    m_outcome.image = UploadImage::build(plan.input, UploadLimit);
     switch (m_outcome.image.status) {
     case UploadImage::Status::TooLarge:
         finish(ModuleOutcome::Kind::ImageTooLarge);

@@ -4,7 +4,9 @@
 #include "module/HandshakeReply.h"
 #include "module/ImageTransfer.h"
 #include "module/UploadImage.h"
+#include "vehicle/VehicleOptions.h"
 
+#include <QList>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -42,11 +44,28 @@ struct ModuleOutcome
     int limit = 0;
     // LinkLost: the address of the image that was being sent when the link went.
     int lostAt = 0;
+    // Upload outcomes after the handshake: the ticked options the module's
+    // edition does not carry out (left out of the image).
+    QList<VehicleOptions::Option> notCarriedOut;
     QString portError;
     // The device the operation was given.
     QString device;
     // PortNoPermission: the group that owns the device (empty when unknown).
     QString deviceGroup;
+};
+
+// What an upload builds its image from, made once the module has answered.
+struct UploadPlan
+{
+    // Converts, so that a preparation may return the input alone.
+    UploadPlan(ImageInput in = {}, QList<VehicleOptions::Option> lacking = {})
+        : input(std::move(in)), notCarriedOut(std::move(lacking))
+    {
+    }
+
+    ImageInput input;
+    // The ticked options the module's edition does not carry out.
+    QList<VehicleOptions::Option> notCarriedOut;
 };
 
 // Talks to the module over one serial port, one operation at a time: opens
@@ -63,7 +82,7 @@ public:
 
     // Called once the module has answered, before the image is built; it
     // returns what to build (the options may depend on the module's type).
-    using Prepare = std::function<ImageInput(const HandshakeReply&)>;
+    using Prepare = std::function<UploadPlan(const HandshakeReply&)>;
 
     explicit ModuleSession(QObject* parent = nullptr);
     ~ModuleSession() override;

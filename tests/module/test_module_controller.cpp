@@ -175,13 +175,19 @@ private slots:
         QCOMPARE(sim.count(u"hello"_s), 1);
         QCOMPARE(sim.count(u"frame"_s), image.length);
 
-        // A type 6.1 module takes no mirror folding: the option goes before the image is built.
+        // A type 6.1 module takes no mirror folding: the option goes before the image is built,
+        // and the success message says so.
         SimProcess comfort({u"--type"_s, u"6.1"_s, u"--image"_s, file});
         w.plugIn(comfort);
         QVERIFY(w.send());
         QVERIFY(!w.options().isChecked(Option::chkSpiegel_Lang));
         QVERIFY(comfort.waitFor(u"end of transfer"_s));
         QVERIFY(comfort.log().contains(u"frame 6 01"_s));
+        const int share = memoryShare(UploadImage::build(w.input(), 510).length, 510);
+        QCOMPARE(w.messages(),
+                 QStringList{ModuleMessages::sent(w.t.texts, share, {Option::chkSpiegel_Lang}).text});
+        QVERIFY(w.messages().first().endsWith(w.t.texts.text(342) +
+                                              u" FFB 1x lang betätigt, Spiegel ein und ausklappen"_s));
     }
 
     // Nothing to send, and nothing said: with the unlock sequence empty the module is not even
@@ -208,12 +214,12 @@ private slots:
         QTest::addColumn<QStringList>("fault");
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("text");
-        QTest::addColumn<int>("more");   // a second paragraph, or 0
-        QTest::addColumn<int>("hellos"); // handshakes the module saw
-        QTest::newRow("no answer") << QStringList{u"--no-answer"_s} << 1 << 101 << 0 << 10;
-        QTest::newRow("nonsense") << QStringList{u"--nonsense"_s} << 1 << 216 << 0 << 2;
+        QTest::addColumn<int>("more"); // a second paragraph, or 0
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("no answer") << QStringList{u"--no-answer"_s} << 1 << 101 << 0 << true;
+        QTest::newRow("nonsense") << QStringList{u"--nonsense"_s} << 1 << 216 << 0 << true;
         // Too large for any module: said before the module is asked, so also when there is none.
-        QTest::newRow("too large") << QStringList{u"--no-answer"_s} << 110 << 104 << 105 << 0;
+        QTest::newRow("too large") << QStringList{u"--no-answer"_s} << 110 << 104 << 105 << false;
     }
 
     void uploadWhenTheModuleIsAbsentOrConfused()
@@ -222,7 +228,7 @@ private slots:
         QFETCH(int, rows);
         QFETCH(int, text);
         QFETCH(int, more);
-        QFETCH(int, hellos);
+        QFETCH(bool, asked);
         SimProcess sim(fault);
         Window w(sim.device());
         for (int i = 0; i < rows; ++i)
@@ -232,7 +238,10 @@ private slots:
         const QString message =
             w.t.texts.text(text) + (more ? u"\r\n\r\n"_s + w.t.texts.text(more) : QString());
         QCOMPARE(w.messages(), QStringList{message});
-        QCOMPARE(sim.count(u"hello"_s), hellos);
+        if (asked)
+            QVERIFY(sim.waitFor(u"hello"_s));
+        else
+            QCOMPARE(sim.count(u"hello"_s), 0);
         QCOMPARE(sim.count(u"frame"_s), 0);
         QVERIFY(w.ui().cmdDaten->isEnabled());
         if (!more) {
