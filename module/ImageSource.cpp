@@ -35,4 +35,20 @@ ImageInput input(const SequenceDocument& document, const VehicleOptions& options
     return in;
 }
 
+QList<VehicleOptions::Option> adaptToEdition(VehicleOptions& options)
+{
+    QList<VehicleOptions::Option> ticked;
+    for (VehicleOptions::Option o : VehicleOptions::AllOptions) {
+        if (options.isChecked(o))
+            ticked.append(o);
+    }
+    options.Modul_Typ_Freigeben();
+    QList<VehicleOptions::Option> cleared;
+    for (VehicleOptions::Option o : std::as_const(ticked)) {
+        if (!options.isChecked(o))
+            cleared.append(o);
+    }
+    return cleared;
+}
+
 } // namespace ImageSource

@@ -4,6 +4,19 @@ namespace {
 const QByteArray kEndOfTransfer = QByteArray("\x00\x01", 2);
 } // namespace
 
+bool RetryCount::failedAt(int address)
+{
+    if (address != m_address) {
+        m_address = address;
+        m_retries = 0;
+        return false;
+    }
+    if (m_retries == MaxRetries)
+        return true;
+    ++m_retries;
+    return false;
+}
+
 ImageTransfer::ImageTransfer(QSerialPort& port, QObject* parent) : QObject(parent), m_exchange(port)
 {
     connect(&m_exchange, &SerialExchange::finished, this, &ImageTransfer::answered);
@@ -27,8 +40,7 @@ void ImageTransfer::start(const QByteArray& image)
 {
     m_image = image;
     m_address = 1;
-    m_lastFailedAddress = 0;
-    m_retries = 0;
+    m_retry = RetryCount();
     m_ending = false;
     m_result = Result::Sent;
     sendCurrent();
@@ -63,16 +75,11 @@ void ImageTransfer::answered(const QByteArray& reply)
         sendCurrent();
         return;
     }
-    if (m_address != m_lastFailedAddress) {
-        m_lastFailedAddress = m_address;
-        m_retries = 0;
-    } else if (m_retries == MaxRetries) {
+    if (m_retry.failedAt(m_address)) {
         m_result = reply.isEmpty() ? Result::NoAnswer : Result::WrongEcho;
         m_ending = true;
         m_exchange.start(kEndOfTransfer);
         return;
-    } else {
-        ++m_retries;
     }
     sendCurrent();
 }

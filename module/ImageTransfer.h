@@ -7,6 +7,23 @@
 
 class QSerialPort;
 
+// When to give up on an address: failed exchanges are counted at one address;
+// a failure at another address than the previous failure starts the count
+// again, and the sixth failure at one address ends the transfer.
+class RetryCount
+{
+public:
+    // A further failure at an address whose counter has reached this stops the transfer.
+    static constexpr int MaxRetries = 4;
+
+    // One failed exchange at address; true when the transfer must stop.
+    bool failedAt(int address);
+
+private:
+    int m_address = 0; // of the previous failure; 0 before the first
+    int m_retries = 0;
+};
+
 // Sends an image byte by byte: each byte in a frame of three (address high,
 // address low, byte), which the module echoes with one more character.
 // A byte that is not echoed is sent again; the transfer stops after six
@@ -21,9 +38,6 @@ public:
         WrongEcho, // six answers at one address were not the echo of its frame
         NoAnswer,  // six exchanges at one address brought no answer (the last failure decides)
     };
-    // A further failure at an address whose counter has reached this stops the transfer.
-    static constexpr int MaxRetries = 4;
-
     explicit ImageTransfer(QSerialPort& port, QObject* parent = nullptr);
 
     // image holds the bytes of addresses 1 to image.size().
@@ -50,8 +64,7 @@ private:
     QByteArray m_image;
     QByteArray m_frame;
     int m_address = 0;
-    int m_lastFailedAddress = 0;
-    int m_retries = 0;
+    RetryCount m_retry;
     bool m_ending = false;
     Result m_result = Result::Sent;
 };

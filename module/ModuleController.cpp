@@ -168,12 +168,13 @@ void ModuleController::cmdDatenClick()
     setBusy(true);
     m_connectDialog.show();
     m_session.upload(portDevice(m_ctx.module.portNumber), m_ctx.developerMode, m_ctx.document.vehicleCode(),
-                     [this](const HandshakeReply&) {
+                     imageInput(), [this](const HandshakeReply&) {
                          // The module's edition decides which light functions it takes.
+                         QList<VehicleOptions::Option> lacking;
                          if (ParameterDialog* d = parameterDialog())
-                             d->Modul_Typ_Freigeben();
+                             lacking = ImageSource::adaptToEdition(d->options());
                          m_ctx.module.memoryLimit = ModuleSession::UploadLimit;
-                         return imageInput();
+                         return UploadPlan(imageInput(), lacking);
                      });
 }
 
@@ -264,7 +265,7 @@ void ModuleController::linkGone()
     m_ui.labInfo->setText(m_ctx.texts.text(103));
 }
 
-void ModuleController::showIdentification(const HandshakeReply& reply)
+void ModuleController::showIdentification(const HandshakeReply& reply, const QString& foundOn)
 {
     if (ModuleSession::unsuitedForTypeFive(reply.moduleType, m_ctx.document.vehicleCode()))
         show(ModuleMessages::modelMismatch(m_ctx.texts));
@@ -281,7 +282,9 @@ void ModuleController::showIdentification(const HandshakeReply& reply)
         show(Identification::lciUpgrade(m_ctx.texts, reply.moduleType, reply.moduleVersion));
         dialog->options().setChecked(VehicleOptions::Option::E6x_LCI_Modul, false);
     }
-    show(Identification::report(m_ctx.texts, reply.moduleType, reply.moduleVersion, compile));
+    const ModuleMessage report =
+        Identification::report(m_ctx.texts, reply.moduleType, reply.moduleVersion, compile);
+    show(foundOn.isEmpty() ? report : SearchMessages::found(m_ctx.texts, foundOn, report));
 }
 
 void ModuleController::show(const ModuleMessage& message)
@@ -369,5 +372,5 @@ void ModuleController::choose(const ModuleSearch::Try& found)
         selectPort(number);
     else
         show(SearchMessages::noNumber(m_ctx.texts, device));
-    showIdentification(reply);
+    showIdentification(reply, ModuleMessages::portName(number, device));
 }

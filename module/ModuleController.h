@@ -95,7 +95,8 @@ private:
     void connected(const HandshakeReply& reply);
     void progress(int address, int length);
     void finished(const ModuleOutcome& outcome);
-    void showIdentification(const HandshakeReply& reply);
+    // foundOn: the port the search found the module on, named at the head of the report.
+    void showIdentification(const HandshakeReply& reply, const QString& foundOn = QString());
     void linkGone();
     void selectPort(int index);
     void applyReply(const HandshakeReply& reply);

@@ -1,5 +1,6 @@
 #include "module/ModuleMessages.h"
 
+#include "core/CaptionTable.h"
 #include "core/Config.h"
 #include "core/LangText.h"
 #include "core/TextNumber.h"
@@ -21,26 +22,39 @@ QString web()
 
 namespace ModuleMessages {
 
-ModuleMessage portNotAvailable(const LangText& t, int portNumber)
+QString portName(int portNumber, const QString& device)
 {
-    return {t.text(91) + QString::number(portNumber) + t.text(92), t.text(93), Prompter::Icon::Critical};
+    return portNumber > 0 ? PortNames::menuCaption(portNumber, device) : device;
 }
 
-ModuleMessage portBusy(const LangText& t, int portNumber)
+namespace {
+
+// "Die Schnittstelle Com 2  (/dev/ttyUSB0)", followed by what is wrong with it.
+QString thePort(const LangText& t, const QString& port)
 {
-    return {t.text(91) + QString::number(portNumber) + t.text(94) + kCrLf + t.text(95), t.text(93),
-            Prompter::Icon::Exclamation};
+    return t.text(340) + QLatin1Char(' ') + port;
 }
 
-ModuleMessage portNoPermission(const LangText& t, int portNumber, const QString& device,
+} // namespace
+
+ModuleMessage portNotAvailable(const LangText& t, const QString& port)
+{
+    return {thePort(t, port) + t.text(92), t.text(93), Prompter::Icon::Critical};
+}
+
+ModuleMessage portBusy(const LangText& t, const QString& port)
+{
+    return {thePort(t, port) + t.text(94) + kCrLf + t.text(95), t.text(93), Prompter::Icon::Exclamation};
+}
+
+ModuleMessage portNoPermission(const LangText& t, const QString& port, const QString& device,
                                const QString& ownerGroup)
 {
     QString where = device;
     if (!ownerGroup.isEmpty())
         where += QStringLiteral(", ") + ownerGroup;
-    return {t.text(91) + QString::number(portNumber) + t.text(217) + kCrLf + t.text(218) + QLatin1Char(' ') +
-                where,
-            t.text(93), Prompter::Icon::Exclamation};
+    return {thePort(t, port) + t.text(217) + kCrLf + t.text(218) + QLatin1Char(' ') + where, t.text(93),
+            Prompter::Icon::Exclamation};
 }
 
 ModuleMessage notConnected(const LangText& t)
@@ -85,11 +99,34 @@ ModuleMessage linkLost(const LangText& t, int address, int length)
             t.text(109), Prompter::Icon::Exclamation};
 }
 
-ModuleMessage sent(const LangText& t, int share)
+QString optionCaption(const LangText& t, VehicleOptions::Option option)
 {
-    return {t.text(110) + kCrLf + kCrLf + t.text(106) + QLatin1Char(' ') + QString::number(share) +
-                QStringLiteral(" %"),
-            web(), Prompter::Icon::Information};
+    const QString control = VehicleOptions::controlName(option);
+    for (const CaptionEntry& entry : captionTable()) {
+        if (entry.window == QLatin1String("ParameterDialog") && entry.control == control)
+            return entry.compose(t);
+    }
+    return control;
+}
+
+QString notCarriedOut(const LangText& t, const QList<VehicleOptions::Option>& options)
+{
+    if (options.isEmpty())
+        return QString();
+    QStringList captions;
+    for (VehicleOptions::Option o : options)
+        captions.append(optionCaption(t, o));
+    // Captions may hold commas of their own.
+    return t.text(342) + QLatin1Char(' ') + captions.join(QStringLiteral("; "));
+}
+
+ModuleMessage sent(const LangText& t, int share, const QList<VehicleOptions::Option>& notCarriedOut)
+{
+    QString text = t.text(110) + kCrLf + kCrLf + t.text(106) + QLatin1Char(' ') + QString::number(share) +
+                   QStringLiteral(" %");
+    if (const QString lacking = ModuleMessages::notCarriedOut(t, notCarriedOut); !lacking.isEmpty())
+        text += kCrLf + kCrLf + lacking;
+    return {text, web(), Prompter::Icon::Information};
 }
 
 ModuleMessage memoryShare(const LangText& t, int share)
@@ -101,14 +138,15 @@ ModuleMessage memoryShare(const LangText& t, int share)
 std::optional<ModuleMessage> forOutcome(const LangText& t, const ModuleOutcome& outcome, int portNumber)
 {
     using Kind = ModuleOutcome::Kind;
+    const QString port = portName(portNumber, outcome.device);
     switch (outcome.kind) {
     case Kind::PortNotAvailable:
     case Kind::PortFailed:
-        return portNotAvailable(t, portNumber);
+        return portNotAvailable(t, port);
     case Kind::PortBusy:
-        return portBusy(t, portNumber);
+        return portBusy(t, port);
     case Kind::PortNoPermission:
-        return portNoPermission(t, portNumber, outcome.device, outcome.deviceGroup);
+        return portNoPermission(t, port, outcome.device, outcome.deviceGroup);
     case Kind::NotConnected:
         return outcome.unrecognisedReply ? replyNotRecognised(t) : notConnected(t);
     case Kind::ModelMismatch:
@@ -124,7 +162,7 @@ std::optional<ModuleMessage> forOutcome(const LangText& t, const ModuleOutcome& 
     case Kind::NoAnswer:
         return noAnswer(t);
     case Kind::Sent:
-        return sent(t, ::memoryShare(outcome.image.length, outcome.limit));
+        return sent(t, ::memoryShare(outcome.image.length, outcome.limit), outcome.notCarriedOut);
     case Kind::Identified:
     case Kind::HeaderOnly:
         return std::nullopt;
@@ -148,7 +186,12 @@ QString menuEntry(const LangText& t)
 
 QString portName(const ModuleSearch::Port& port)
 {
-    return port.number > 0 ? PortNames::menuCaption(port.number, port.device) : port.device;
+    return ModuleMessages::portName(port.number, port.device);
+}
+
+ModuleMessage found(const LangText& t, const QString& port, const ModuleMessage& report)
+{
+    return {t.text(341) + QLatin1Char(' ') + port + kCrLf + kCrLf + report.text, report.title, report.icon};
 }
 
 QString trying(const LangText& t, const ModuleSearch::Port& port)

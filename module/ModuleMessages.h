@@ -2,6 +2,7 @@
 
 #include "core/Prompter.h"
 #include "module/ModuleSearch.h"
+#include "vehicle/VehicleOptions.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,10 +24,15 @@ struct ModuleMessage
 // requirement, composed from the language texts.
 namespace ModuleMessages {
 
-ModuleMessage portNotAvailable(const LangText& t, int portNumber);
-ModuleMessage portBusy(const LangText& t, int portNumber);
+// The port as the Connection menu names it, "Com 2  (/dev/ttyUSB0)"; the
+// device alone when no number reaches it, "Com 2" when it stands for no device.
+QString portName(int portNumber, const QString& device);
+
+// port: the port's name (portName).
+ModuleMessage portNotAvailable(const LangText& t, const QString& port);
+ModuleMessage portBusy(const LangText& t, const QString& port);
 // ownerGroup: the group that owns the device, left out when empty.
-ModuleMessage portNoPermission(const LangText& t, int portNumber, const QString& device,
+ModuleMessage portNoPermission(const LangText& t, const QString& port, const QString& device,
                                const QString& ownerGroup);
 ModuleMessage notConnected(const LangText& t);
 // Something answered the handshake, but not as the module does.
@@ -38,11 +44,18 @@ ModuleMessage wrongEcho(const LangText& t);
 ModuleMessage noAnswer(const LangText& t);
 // The port failed while byte address of length was being sent.
 ModuleMessage linkLost(const LangText& t, int address, int length);
-ModuleMessage sent(const LangText& t, int share);
+// The caption of an option in the vehicle window, from the language texts.
+QString optionCaption(const LangText& t, VehicleOptions::Option option);
+// The line naming the ticked options the module's edition does not carry
+// out; empty when there are none.
+QString notCarriedOut(const LangText& t, const QList<VehicleOptions::Option>& options);
+// notCarriedOut: the ticked options left out for the module's edition, named after the share.
+ModuleMessage sent(const LangText& t, int share, const QList<VehicleOptions::Option>& notCarriedOut = {});
 ModuleMessage memoryShare(const LangText& t, int share);
 
 // The message that ends an operation, if any (an identification's own
-// report and a header-only document have none here).
+// report and a header-only document have none here). portNumber: the "Com n"
+// the device was reached under, 0 for none.
 std::optional<ModuleMessage> forOutcome(const LangText& t, const ModuleOutcome& outcome, int portNumber);
 
 } // namespace ModuleMessages
@@ -58,6 +71,9 @@ QString menuEntry(const LangText& t);
 QString trying(const LangText& t, const ModuleSearch::Port& port);
 // "Com 2  (/dev/ttyUSB0)", or the device alone when it has no number.
 QString portName(const ModuleSearch::Port& port);
+// The module answered on the port (its name): the identification's report,
+// headed by the port.
+ModuleMessage found(const LangText& t, const QString& port, const ModuleMessage& report);
 // One port's result: "Com 2  (/dev/ttyUSB0): keine Antwort".
 QString line(const LangText& t, const ModuleSearch::Try& result);
 // The question when several ports answer, and its choices (one per port).

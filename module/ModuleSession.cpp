@@ -9,32 +9,82 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 #endif
 
 namespace {
 
-// Qt reports a port held by another program and a device this user may not
-// open alike, as a permission error; the device's own rights tell them apart.
-ModuleOutcome::Kind permissionProblem(const QString& device, QString& ownerGroup)
+// What the device says when it is opened directly, at the moment the port failed.
+enum class DeviceState
+{
+    Missing, // no node, or a node that no longer leads to a device
+    Refused, // this user may not open it
+    Held,    // another program has it open exclusively
+    Opens,   // it opens: only Qt's lock file of another program stood in the way
+    Unknown, // anything else, or no way to ask
+};
+
+// Qt reports a port another program holds (its lock file, or the device
+// opened exclusively), a device this user may not open and a device that is
+// going away alike. The device itself tells them apart: a node left behind
+// by an adapter being unplugged answers ENXIO, ENODEV or EIO.
+DeviceState askDevice(const QString& device, QString& ownerGroup)
 {
 #ifdef Q_OS_UNIX
     const QByteArray path = QFile::encodeName(device);
     struct stat info = {};
     if (::stat(path.constData(), &info) != 0)
-        return ModuleOutcome::Kind::PortNotAvailable;
-    // The effective ids are the ones open() is checked against.
-    if (::faccessat(AT_FDCWD, path.constData(), R_OK | W_OK, AT_EACCESS) != 0 &&
-        (errno == EACCES || errno == EPERM)) {
-        if (const struct group* g = ::getgrgid(info.st_gid))
-            ownerGroup = QString::fromLocal8Bit(g->gr_name);
-        return ModuleOutcome::Kind::PortNoPermission;
+        return DeviceState::Missing;
+    // Not blocking on a line without carrier, and never our controlling terminal.
+    const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        switch (errno) {
+        case EACCES:
+        case EPERM:
+            if (const struct group* g = ::getgrgid(info.st_gid))
+                ownerGroup = QString::fromLocal8Bit(g->gr_name);
+            return DeviceState::Refused;
+        case EBUSY:
+            return DeviceState::Held;
+        case ENOENT:
+        case ENOTDIR:
+        case ENODEV:
+        case ENXIO:
+        case EIO:
+            return DeviceState::Missing;
+        default:
+            return DeviceState::Unknown;
+        }
     }
+    // A terminal that has lost its line still opens, but answers EIO.
+    struct termios settings = {};
+    const bool hungUp = ::isatty(fd) && ::tcgetattr(fd, &settings) != 0 && errno == EIO;
+    ::close(fd);
+    return hungUp ? DeviceState::Missing : DeviceState::Opens;
 #else
     Q_UNUSED(device);
     Q_UNUSED(ownerGroup);
+    return DeviceState::Unknown;
 #endif
-    return ModuleOutcome::Kind::PortBusy;
+}
+
+// Why the port did not open, from Qt's error and what the device says now.
+ModuleOutcome::Kind openFailure(QSerialPort::SerialPortError error, DeviceState state)
+{
+    using Kind = ModuleOutcome::Kind;
+    switch (state) {
+    case DeviceState::Missing:
+        return Kind::PortNotAvailable;
+    case DeviceState::Refused:
+        return Kind::PortNoPermission;
+    case DeviceState::Held:
+        return Kind::PortBusy;
+    case DeviceState::Opens:
+    case DeviceState::Unknown:
+        break;
+    }
+    return error == QSerialPort::PermissionError ? Kind::PortBusy : Kind::PortFailed;
 }
 
 } // namespace
@@ -65,6 +115,7 @@ bool ModuleSession::openPort(const QString& device)
     ++m_run;
     m_stage = Stage::Handshake;
     m_outcome = ModuleOutcome();
+    m_outcome.device = device;
     if (m_port.isOpen())
         m_port.close();
     if (device.isEmpty()) {
@@ -76,19 +127,12 @@ bool ModuleSession::openPort(const QString& device)
     m_port.setDataBits(QSerialPort::Data8);
     if (m_port.open(QIODevice::ReadWrite))
         return true;
-    switch (m_port.error()) {
-    case QSerialPort::DeviceNotFoundError:
-        m_outcome.kind = ModuleOutcome::Kind::PortNotAvailable;
-        break;
-    case QSerialPort::PermissionError:
-        m_outcome.kind = permissionProblem(device, m_outcome.deviceGroup);
-        m_outcome.device = device;
-        break;
-    default:
-        m_outcome.kind = ModuleOutcome::Kind::PortFailed;
-        break;
-    }
+    const QSerialPort::SerialPortError error = m_port.error();
     m_outcome.portError = m_port.errorString();
+    if (error == QSerialPort::DeviceNotFoundError)
+        m_outcome.kind = ModuleOutcome::Kind::PortNotAvailable;
+    else
+        m_outcome.kind = openFailure(error, askDevice(device, m_outcome.deviceGroup));
     m_port.close();
     return false;
 }
@@ -141,12 +185,31 @@ void ModuleSession::identify(const QString& device, bool developerMode)
     m_handshake.start(developerMode);
 }
 
+UploadImage ModuleSession::smallestImage(const ImageInput& show)
+{
+    ImageInput least = show;
+    least.functions.commingHomeAuf = false;
+    least.functions.commingHomeZu = false;
+    return UploadImage::build(least, UploadLimit);
+}
+
 void ModuleSession::upload(const QString& device, bool developerMode, const QString& vehicleCode,
-                           Prepare prepare)
+                           const ImageInput& show, Prepare prepare)
 {
     if (isBusy())
         return;
     m_operation = Operation::Upload;
+    const UploadImage smallest = smallestImage(show);
+    if (smallest.status == UploadImage::Status::TooLarge) {
+        // Said at once: asking the module, or finding none, changes nothing.
+        ++m_run;
+        m_outcome = ModuleOutcome();
+        m_outcome.device = device;
+        m_outcome.limit = UploadLimit;
+        m_outcome.image = smallest;
+        finish(ModuleOutcome::Kind::ImageTooLarge);
+        return;
+    }
     m_prepare = std::move(prepare);
     m_vehicleCode = vehicleCode;
     if (!openPort(device)) {
@@ -176,11 +239,12 @@ void ModuleSession::handshakeDone(Handshake::Result result)
         finish(ModuleOutcome::Kind::ModelMismatch);
         return;
     }
-    const ImageInput input = m_prepare ? m_prepare(reply) : ImageInput();
+    const UploadPlan plan = m_prepare ? m_prepare(reply) : UploadPlan();
     if (m_operation != Operation::Upload)
         return; // cancelled while preparing
+    m_outcome.notCarriedOut = plan.notCarriedOut;
     m_outcome.limit = UploadLimit;
-    m_outcome.image = UploadImage::build(input, UploadLimit);
+    m_outcome.image = UploadImage::build(plan.input, UploadLimit);
     switch (m_outcome.image.status) {
     case UploadImage::Status::TooLarge:
         finish(ModuleOutcome::Kind::ImageTooLarge);

@@ -4,7 +4,9 @@
 #include "module/HandshakeReply.h"
 #include "module/ImageTransfer.h"
 #include "module/UploadImage.h"
+#include "vehicle/VehicleOptions.h"
 
+#include <QList>
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
@@ -42,10 +44,28 @@ struct ModuleOutcome
     int limit = 0;
     // LinkLost: the address of the image that was being sent when the link went.
     int lostAt = 0;
+    // Upload outcomes after the handshake: the ticked options the module's
+    // edition does not carry out (left out of the image).
+    QList<VehicleOptions::Option> notCarriedOut;
     QString portError;
-    // PortNoPermission: the device and the group that owns it (empty when unknown).
+    // The device the operation was given.
     QString device;
+    // PortNoPermission: the group that owns the device (empty when unknown).
     QString deviceGroup;
+};
+
+// What an upload builds its image from, made once the module has answered.
+struct UploadPlan
+{
+    // Converts, so that a preparation may return the input alone.
+    UploadPlan(ImageInput in = {}, QList<VehicleOptions::Option> lacking = {})
+        : input(std::move(in)), notCarriedOut(std::move(lacking))
+    {
+    }
+
+    ImageInput input;
+    // The ticked options the module's edition does not carry out.
+    QList<VehicleOptions::Option> notCarriedOut;
 };
 
 // Talks to the module over one serial port, one operation at a time: opens
@@ -62,7 +82,7 @@ public:
 
     // Called once the module has answered, before the image is built; it
     // returns what to build (the options may depend on the module's type).
-    using Prepare = std::function<ImageInput(const HandshakeReply&)>;
+    using Prepare = std::function<UploadPlan(const HandshakeReply&)>;
 
     explicit ModuleSession(QObject* parent = nullptr);
     ~ModuleSession() override;
@@ -70,8 +90,12 @@ public:
     bool isBusy() const { return m_operation != Operation::None; }
 
     void identify(const QString& device, bool developerMode);
-    // vehicleCode: the chosen vehicle, checked against type 5 modules.
-    void upload(const QString& device, bool developerMode, const QString& vehicleCode, Prepare prepare);
+    // vehicleCode: the chosen vehicle, checked against type 5 modules. show:
+    // what the image is built from as the show stands before the module is
+    // asked; a show no module can take, whatever its edition, is refused
+    // before the port is opened (ImageTooLarge).
+    void upload(const QString& device, bool developerMode, const QString& vehicleCode, const ImageInput& show,
+                Prepare prepare);
     // Stops whatever runs and closes the port; finished() is not emitted.
     void cancel();
 
@@ -80,6 +104,11 @@ public:
 
     // The operation ended with the port closed on a fault: the module is not reachable now.
     static bool linkFailed(ModuleOutcome::Kind kind);
+
+    // The smallest image a module of any edition is sent for the show: the
+    // editions differ only in the light functions they carry out, and of
+    // those only the coming-home tails take room.
+    static UploadImage smallestImage(const ImageInput& show);
 
     // A type 5 module cannot take the shows of these vehicles.
     static bool unsuitedForTypeFive(const QString& moduleType, const QString& vehicleCode);

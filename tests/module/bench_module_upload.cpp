@@ -69,7 +69,7 @@ int main(int argc, char** argv)
 
     const double cpuBefore = cpuSeconds();
     clock.start();
-    session.upload(sim.device(), false, QStringLiteral("312"),
+    session.upload(sim.device(), false, QStringLiteral("312"), input,
                    [&input](const HandshakeReply&) { return input; });
     finished.wait(120000);
     const double wall = double(clock.nsecsElapsed()) / 1e9;

@@ -54,7 +54,9 @@ struct Window
     MainWindowUi& ui() { return window->ui(); }
     ModuleController& module() { return window->moduleController(); }
     VehicleOptions& options() { return window->parameterDialog().options(); }
-    bool waitIdle(int timeoutMs = 10000)
+    // Every wait for the module ends after this, and the test fails.
+    static constexpr int IdleTimeoutMs = 10000;
+    bool waitIdle(int timeoutMs = IdleTimeoutMs)
     {
         QDeadlineTimer deadline(timeoutMs);
         while (module().isBusy() && !deadline.hasExpired())
@@ -111,7 +113,10 @@ private slots:
 
         // A port that is not there: the choice is kept, and said to be missing.
         w.module().portClick(19);
-        QCOMPARE(w.messages(), QStringList{w.t.texts.text(91) + u"19"_s + w.t.texts.text(92)});
+        QCOMPARE(w.messages(),
+                 QStringList{
+                     u"Die Schnittstelle Com 19  (/dev/no-such-port) ist auf diesem Rechner nicht vorhanden. "
+                     "Bitte wählen Sie im Menü Verbindung eine andere Schnittstelle."_s});
         QVERIFY(w.ui().Port[19]->isChecked() && !w.ui().Port[20]->isChecked());
 
         // A port another program holds.
@@ -119,8 +124,8 @@ private slots:
         QSerialPort other(sim.device());
         QVERIFY(other.open(QIODevice::ReadWrite));
         w.module().portClick(20);
-        QCOMPARE(w.messages(), QStringList{w.t.texts.text(91) + u"20"_s + w.t.texts.text(94) + u"\r\n"_s +
-                                           w.t.texts.text(95)});
+        QCOMPARE(w.messages(), QStringList{w.t.texts.text(340) + u" Com 20  (%1)"_s.arg(sim.device()) +
+                                           w.t.texts.text(94) + u"\r\n"_s + w.t.texts.text(95)});
 
         // Opening the menu names each entry's device.
         emit w.ui().Connect->aboutToShow();
@@ -147,10 +152,12 @@ private slots:
         QVERIFY(w.window->connectDialog().isVisible());
         send->click(); // ignored while the upload runs
         int highest = 0;
-        while (w.module().isBusy()) {
+        const QDeadlineTimer deadline(Window::IdleTimeoutMs);
+        while (w.module().isBusy() && !deadline.hasExpired()) {
             highest = std::max(highest, w.ui().Send_Progress->value());
             QTest::qWait(5);
         }
+        QVERIFY(!w.module().isBusy());
         QVERIFY(!w.window->connectDialog().isVisible());
         QVERIFY(send->isEnabled() && w.ui().M_Type->isEnabled() && w.ui().Port[3]->isEnabled());
         QCOMPARE(w.ui().Send_Progress->value(), 0);
@@ -168,13 +175,19 @@ private slots:
         QCOMPARE(sim.count(u"hello"_s), 1);
         QCOMPARE(sim.count(u"frame"_s), image.length);
 
-        // A type 6.1 module takes no mirror folding: the option goes before the image is built.
+        // A type 6.1 module takes no mirror folding: the option goes before the image is built,
+        // and the success message says so.
         SimProcess comfort({u"--type"_s, u"6.1"_s, u"--image"_s, file});
         w.plugIn(comfort);
         QVERIFY(w.send());
         QVERIFY(!w.options().isChecked(Option::chkSpiegel_Lang));
         QVERIFY(comfort.waitFor(u"end of transfer"_s));
         QVERIFY(comfort.log().contains(u"frame 6 01"_s));
+        const int share = memoryShare(UploadImage::build(w.input(), 510).length, 510);
+        QCOMPARE(w.messages(),
+                 QStringList{ModuleMessages::sent(w.t.texts, share, {Option::chkSpiegel_Lang}).text});
+        QVERIFY(w.messages().first().endsWith(w.t.texts.text(342) +
+                                              u" FFB 1x lang betätigt, Spiegel ein und ausklappen"_s));
     }
 
     // Nothing to send, and nothing said: with the unlock sequence empty the module is not even
@@ -202,9 +215,11 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("text");
         QTest::addColumn<int>("more"); // a second paragraph, or 0
-        QTest::newRow("no answer") << QStringList{u"--no-answer"_s} << 1 << 101 << 0;
-        QTest::newRow("nonsense") << QStringList{u"--nonsense"_s} << 1 << 216 << 0;
-        QTest::newRow("too large") << QStringList{} << 110 << 104 << 105;
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("no answer") << QStringList{u"--no-answer"_s} << 1 << 101 << 0 << true;
+        QTest::newRow("nonsense") << QStringList{u"--nonsense"_s} << 1 << 216 << 0 << true;
+        // Too large for any module: said before the module is asked, so also when there is none.
+        QTest::newRow("too large") << QStringList{u"--no-answer"_s} << 110 << 104 << 105 << false;
     }
 
     void uploadWhenTheModuleIsAbsentOrConfused()
@@ -213,6 +228,7 @@ private slots:
         QFETCH(int, rows);
         QFETCH(int, text);
         QFETCH(int, more);
+        QFETCH(bool, asked);
         SimProcess sim(fault);
         Window w(sim.device());
         for (int i = 0; i < rows; ++i)
@@ -222,6 +238,10 @@ private slots:
         const QString message =
             w.t.texts.text(text) + (more ? u"\r\n\r\n"_s + w.t.texts.text(more) : QString());
         QCOMPARE(w.messages(), QStringList{message});
+        if (asked)
+            QVERIFY(sim.waitFor(u"hello"_s));
+        else
+            QCOMPARE(sim.count(u"hello"_s), 0);
         QCOMPARE(sim.count(u"frame"_s), 0);
         QVERIFY(w.ui().cmdDaten->isEnabled());
         if (!more) {
@@ -367,8 +387,10 @@ private slots:
         QVERIFY(w.ui().Port[2]->isChecked() && !w.ui().Port[1]->isChecked());
         QCOMPARE(w.t.settings.get(u"Quandor_E6x"_s, u"Lampen_Port"_s), u"2"_s);
         QCOMPARE(w.ui().labInfo->text(), u"Quandor Vantor Ver. 2.4 / Typ 6.2"_s);
+        // The message names the port the module was found on.
         QCOMPARE(w.messages(),
-                 QStringList{Identification::report(w.t.texts, u"6.2"_s, u"2.4"_s, QString()).text});
+                 QStringList{u"Das Modul wurde gefunden an Com 2  (%1)\r\n\r\n"_s.arg(premium.device()) +
+                             Identification::report(w.t.texts, u"6.2"_s, u"2.4"_s, QString()).text});
 
         // Two answer: the user picks the second.
         w.t.settings.save(u"Ports"_s, u"Com3"_s, comfort.device());

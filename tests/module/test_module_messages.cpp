@@ -127,9 +127,11 @@ private slots:
             {K::ModelMismatch, t.text(196)},
             {K::NotConnected, t.text(216)},
             {K::LinkLost, u" 6 "_s + t.text(214) + u" 40."_s},
-            {K::PortNoPermission, u"7"_s + t.text(217) + kCrLf + t.text(218) + u" /dev/ttyS0, dialout"_s},
-            {K::PortNotAvailable, t.text(91) + u"7"_s + t.text(92)},
-            {K::PortBusy, t.text(91) + u"7"_s + t.text(94)},
+            // The port is named as the Connection menu names it.
+            {K::PortNoPermission, t.text(340) + u" Com 7  (/dev/ttyS0)"_s + t.text(217) + kCrLf +
+                                      t.text(218) + u" /dev/ttyS0, dialout"_s},
+            {K::PortNotAvailable, t.text(340) + u" Com 7  (/dev/ttyS0)"_s + t.text(92)},
+            {K::PortBusy, t.text(340) + u" Com 7  (/dev/ttyS0)"_s + t.text(94)},
         };
         o.unrecognisedReply = true;
         for (const auto& [kind, part] : failures) {

@@ -6,11 +6,16 @@
 #include "tests/module/SimProcess.h"
 
 #include <QFile>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 #endif
 
@@ -48,7 +53,7 @@ ModuleOutcome upload(const QString& device, const ImageInput& input, const QStri
 {
     ModuleSession session;
     return run(session, [&] {
-        session.upload(device, false, vehicleCode, [input](const HandshakeReply&) { return input; });
+        session.upload(device, false, vehicleCode, input, [input](const HandshakeReply&) { return input; });
     });
 }
 
@@ -129,6 +134,30 @@ private slots:
         QCOMPARE(identify(sim.device()).kind, ModuleOutcome::Kind::Identified);
     }
 
+#ifdef Q_OS_UNIX
+    // A device that is going away is missing, not in use, also while its node is still there
+    // and a program still holds the port it was.
+    void vanishingDeviceIsMissing()
+    {
+        // A pseudo-terminal stands for the adapter.
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        const QString device = QString::fromLocal8Bit(::ptsname(master));
+        QSerialPort holder(device);
+        QVERIFY(holder.open(QIODevice::ReadWrite));
+        ModuleSession session;
+        QCOMPARE(session.portProblem(device)->kind, ModuleOutcome::Kind::PortBusy);
+        // Unplugged: the node opens no more.
+        int locked = 1;
+        QVERIFY(::ioctl(master, TIOCSPTLCK, &locked) == 0);
+        QCOMPARE(session.portProblem(device)->kind, ModuleOutcome::Kind::PortNotAvailable);
+        QCOMPARE(identify(device).kind, ModuleOutcome::Kind::PortNotAvailable);
+        // And gone.
+        ::close(master);
+        QCOMPARE(identify(device).kind, ModuleOutcome::Kind::PortNotAvailable);
+    }
+#endif
+
     void framesAndEchoes()
     {
         const QByteArray frame = ImageTransfer::frame(300, char(0xC2));
@@ -140,64 +169,80 @@ private slots:
         QVERIFY(!ImageTransfer::isEcho(QByteArray("\x01\x2C\xC3K", 4), frame));
     }
 
+    // Five failures at one address are retried; the count starts again at another address.
+    void retryCount()
+    {
+        RetryCount count;
+        for (int address : {3, 3, 3, 3, 3, 4, 4, 4, 4, 4})
+            QVERIFY(!count.failedAt(address));
+        QVERIFY(count.failedAt(4));
+    }
+
+    // Faults on the wire are retried until the byte is through, whenever the
+    // echoes arrive: the late ones at address 3 reach the program while it
+    // sends the frame again, or only during the next address's exchange.
     void retryRule()
     {
-        // Five failures at one address are retried; the counter starts again at
-        // the next address. The module keeps the image it was sent.
         QTemporaryDir dir;
         const QString file = dir.filePath(u"image.txt"_s);
-        SimProcess sim({u"--wrong-echo"_s, u"3:5"_s, u"--wrong-echo"_s, u"4:5"_s, u"--silent-at"_s, u"6:1"_s,
-                        u"--image"_s, file});
+        SimProcess sim({u"--wrong-echo"_s, u"3:2"_s, u"--late-echo"_s, u"3:6"_s, u"--wrong-echo"_s, u"4:2"_s,
+                        u"--silent-at"_s, u"6:1"_s, u"--image"_s, file});
         const ImageInput input = smallShow();
         ModuleSession session;
         QList<int> progress;
         connect(&session, &ModuleSession::progress, this, [&progress](int a, int) { progress.append(a); });
         const ModuleOutcome outcome = run(session, [&] {
-            session.upload(sim.device(), false, u"112"_s, [input](const HandshakeReply&) { return input; });
+            session.upload(sim.device(), false, u"112"_s, input,
+                           [input](const HandshakeReply&) { return input; });
         });
         QCOMPARE(outcome.kind, ModuleOutcome::Kind::Sent);
         QCOMPARE(outcome.limit, 510);
         QCOMPARE(outcome.image.bytes, UploadImage::build(input, 510).bytes);
         QVERIFY(sim.waitFor(u"end of transfer"_s));
         QCOMPARE(sim.log().last(), u"end of transfer, %1 bytes kept"_s.arg(outcome.image.length));
-        QCOMPARE(sim.count(u"frame 3 00, wrong echo"_s), 5);
-        QCOMPARE(sim.count(u"frame 4 "_s), 6);
-        // One exchange at address 6 brought nothing: five writes of the frame.
-        QCOMPARE(sim.count(u"frame 6 "_s), 1 + 1);
         QCOMPARE(readFile(file), hexLines(outcome.image.bytes));
-        // The progress bar follows every exchange.
-        QCOMPARE(progress.count(3), 6);
+        // Every fault was met before the byte went through.
+        QCOMPARE(sim.count(u"frame 3 00, wrong echo"_s), 2);
+        QCOMPARE(sim.count(u"frame 4 11, wrong echo"_s), 2);
+        QCOMPARE(sim.count(u"frame 6 00, not answered"_s), 1);
+        // The progress bar follows every exchange, address by address.
+        QVERIFY(progress.count(3) >= 2);
+        QVERIFY(std::is_sorted(progress.cbegin(), progress.cend()));
+        QCOMPARE(QSet<int>(progress.cbegin(), progress.cend()).size(), outcome.image.length);
         QCOMPARE(progress.last(), outcome.image.length);
     }
 
+    // Six failed exchanges at one address stop the transfer: the byte is never through.
     void sixFailuresStop_data()
     {
         QTest::addColumn<QStringList>("fault");
         QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("failure");
-        QTest::addColumn<int>("failures");
-        QTest::addColumn<QString>("next");
-        QTest::newRow("wrong echo") << QStringList{u"--wrong-echo"_s, u"3:6"_s}
-                                    << int(ModuleOutcome::Kind::WrongEcho) << u"frame 3 00, wrong echo"_s << 6
-                                    << u"frame 4"_s;
-        // Six exchanges of five writes each.
+        QTest::addColumn<int>("address");
+        QTest::newRow("wrong echo") << QStringList{u"--wrong-echo"_s, u"3"_s}
+                                    << int(ModuleOutcome::Kind::WrongEcho) << 3;
         QTest::newRow("no answer") << QStringList{u"--silent-at"_s, u"2"_s}
-                                   << int(ModuleOutcome::Kind::NoAnswer) << u"frame 2 0E, not answered"_s
-                                   << 30 << u"frame 3"_s;
+                                   << int(ModuleOutcome::Kind::NoAnswer) << 2;
     }
 
     void sixFailuresStop()
     {
         QFETCH(QStringList, fault);
         QFETCH(int, kind);
-        QFETCH(QString, failure);
-        QFETCH(int, failures);
-        QFETCH(QString, next);
+        QFETCH(int, address);
         SimProcess sim(fault);
-        QCOMPARE(int(upload(sim.device(), smallShow()).kind), kind);
+        ModuleSession session;
+        QList<int> progress;
+        connect(&session, &ModuleSession::progress, this, [&progress](int a, int) { progress.append(a); });
+        const ImageInput input = smallShow();
+        const ModuleOutcome outcome = run(session, [&] {
+            session.upload(sim.device(), false, u"112"_s, input,
+                           [input](const HandshakeReply&) { return input; });
+        });
+        QCOMPARE(int(outcome.kind), kind);
+        QCOMPARE(progress.count(address), 6);
+        QCOMPARE(progress.last(), address);
         QVERIFY(sim.waitFor(u"end of transfer"_s));
-        QCOMPARE(sim.count(failure), failures);
-        QCOMPARE(sim.count(next), 0);
+        QCOMPARE(sim.count(u"frame %1 "_s.arg(address + 1)), 0);
     }
 
     void typeFiveModelIsRefused()
@@ -206,7 +251,7 @@ private slots:
         bool prepared = false;
         ModuleSession session;
         ModuleOutcome outcome = run(session, [&] {
-            session.upload(sim.device(), false, u"311"_s, [&prepared](const HandshakeReply&) {
+            session.upload(sim.device(), false, u"311"_s, smallShow(), [&prepared](const HandshakeReply&) {
                 prepared = true;
                 return smallShow();
             });
@@ -218,9 +263,34 @@ private slots:
         QCOMPARE(upload(sim.device(), smallShow(), u"312"_s).kind, ModuleOutcome::Kind::Sent);
     }
 
+    // A show that no edition can take is refused before the module is asked, also when there
+    // is none; one that only the coming-home tails make too large depends on the edition.
+    void tooLargeForEveryEdition()
+    {
+        const auto rows = [](int count) {
+            ImageInput in; // 9 header bytes and 6 bytes a row
+            for (int i = 0; i < count; ++i)
+                in.sequences[0].append(row(i % 2 ? "0,1" : "0,2", {1, 1, 1, 1}));
+            return in;
+        };
+        SimProcess silent({u"--no-answer"_s});
+        const ImageInput big = rows(84); // 513 bytes
+        QCOMPARE(upload(silent.device(), big).kind, ModuleOutcome::Kind::ImageTooLarge);
+        QCOMPARE(upload(u"/dev/no-such-port"_s, big).kind, ModuleOutcome::Kind::ImageTooLarge);
+        QCOMPARE(silent.count(u"hello"_s), 0);
+
+        ImageInput tailed = rows(83); // 507 bytes, and 4 more with the greeting light
+        tailed.functions.commingHomeAuf = true;
+        tailed.greetingIndex = 3;
+        QCOMPARE(upload(silent.device(), tailed).kind, ModuleOutcome::Kind::NotConnected);
+        SimProcess sim({});
+        QCOMPARE(upload(sim.device(), tailed).kind, ModuleOutcome::Kind::ImageTooLarge);
+        QVERIFY(sim.waitFor(u"hello"_s));
+        QCOMPARE(sim.count(u"frame"_s), 0);
+    }
+
     void nothingSentForBadImages()
     {
-        // Too large: test_module_controller, through this same path.
         SimProcess sim({});
         ImageInput headerOnly;
         headerOnly.sequences[0] = {row("0", {0, 0, 0, 0})};

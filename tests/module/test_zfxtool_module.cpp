@@ -107,6 +107,39 @@ private slots:
         QVERIFY2(r.out.startsWith(u"00 0F 00 10 01 99 02 00 00 C2 05 02 C0 64 80\n"_s), qPrintable(r.out));
     }
 
+    // With a module type, image prints what such a module is sent, as the upload sends it; and
+    // both say which ticked options the module's edition does not carry out.
+    void imageForAModuleType()
+    {
+        // Cornering light and mirror folding on a long press: byte 6 is 1 + 128.
+        const QString file =
+            show(u"a.zfx"_s, u"312"_s, u"12100000001000000000"_s, {row("0,5", {2, 0, 0, 0})});
+        const QString mirror = u"Remote key 1x long press, Mirror folding"_s;
+        Run r = zfxtool({u"image"_s, file});
+        QVERIFY(r.out.startsWith(u"00 0C 00 0D 14 81 00"_s));
+        QCOMPARE(zfxtool({u"image"_s, file, u"--module-type"_s, u"6.2"_s}).out, r.out);
+
+        const QString kept = m_dir->filePath(u"kept.txt"_s);
+        SimProcess comfort({u"--type"_s, u"6.1"_s, u"--image"_s, kept});
+        r = zfxtool({u"image"_s, file, u"--module-type"_s, u"6.1"_s});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.startsWith(u"00 0C 00 0D 14 01 00"_s), qPrintable(r.out));
+        QVERIFY(r.err.endsWith(mirror + u"\n"_s));
+        const Run sent = zfxtool({u"upload"_s, file, u"--port"_s, comfort.device()});
+        QCOMPARE(sent.status, 0);
+        QVERIFY(sent.out.endsWith(mirror + u"\n"_s));
+        QVERIFY(comfort.waitFor(u"end of transfer"_s));
+        QCOMPARE(readFile(kept), r.out.left(r.out.lastIndexOf(u"length: "_s)));
+
+        // A type 5 module takes no show of a 5er Limousine; a type is a digit, a point, a digit.
+        r = zfxtool({u"image"_s,
+                     show(u"b.zfx"_s, u"311"_s, u"12100000000000000000"_s, {row("0,5", {2, 0, 0, 0})}),
+                     u"--module-type"_s, u"5.0"_s});
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.err.contains(u"does not fit the selected vehicle"_s));
+        QCOMPARE(zfxtool({u"image"_s, file, u"--module-type"_s, u"61"_s}).status, 2);
+    }
+
     void imageOverTheLimit()
     {
         QList<SequenceRow> rows;

@@ -118,6 +118,8 @@ SimulatedModule::Bytes SimulatedModule::frame(std::uint8_t high, std::uint8_t lo
         event(text);
         return {};
     }
+    const bool late = takeFault(m_options.lateEcho, address);
+    m_late = m_late || late;
     Bytes echo = received;
     if (takeFault(m_options.wrongEcho, address)) {
         echo[2] = std::uint8_t(value ^ 0xFF);
@@ -135,7 +137,7 @@ SimulatedModule::Bytes SimulatedModule::frame(std::uint8_t high, std::uint8_t lo
         m_framesSinceEnd = true;
         std::snprintf(text, sizeof text, "frame %d %02X", address, value);
     }
-    event(text);
+    event(std::string(text) + (late ? ", late" : ""));
     echo.push_back(Acknowledge);
     return echo;
 }
@@ -157,6 +159,13 @@ SimulatedModule::Bytes SimulatedModule::endOfTransfer()
 SimulatedModule::Bytes SimulatedModule::image() const
 {
     return Bytes(m_image.begin() + 1, m_image.begin() + 1 + m_highest);
+}
+
+bool SimulatedModule::takeLate()
+{
+    const bool late = m_late;
+    m_late = false;
+    return late;
 }
 
 bool SimulatedModule::takeCompletedTransfer()

@@ -31,6 +31,7 @@ public:
         // Faults at one address: remaining count, -1 for always.
         std::map<int, int> wrongEcho;
         std::map<int, int> silentAt;
+        std::map<int, int> lateEcho;
     };
 
     static constexpr int Capacity = 1015;
@@ -40,6 +41,9 @@ public:
 
     // Bytes arrived. Returns the answers to the messages they completed.
     Bytes receive(const Bytes& bytes);
+    // True once after receive() when one of its answers is to come late
+    // (--late-echo): the whole answer is held back.
+    bool takeLate();
     // No byte has arrived for a while: ends a waiting message (the end of
     // transfer, or a fragment that is thrown away).
     Bytes pause();
@@ -68,5 +72,6 @@ private:
     bool m_framesSinceEnd = false;
     bool m_completed = false;
     bool m_busyAnswered = false;
+    bool m_late = false;
     std::vector<std::string> m_events;
 };

@@ -33,6 +33,9 @@ using Bytes = SimulatedModule::Bytes;
 constexpr auto kCharacterTime = std::chrono::microseconds(10'000'000 / 9600);
 // A message whose bytes stop coming for this long is complete.
 constexpr auto kMessageGap = std::chrono::milliseconds(8);
+// How long a late echo is held back: longer than the program's wait of 50 ms
+// for an answer, so it arrives while the program sends the frame again.
+constexpr auto kLateEcho = std::chrono::milliseconds(80);
 
 volatile std::sig_atomic_t g_stop = 0;
 
@@ -61,6 +64,7 @@ const char* const kUsage =
     "  --nonsense          answer the handshake with a reply that is nonsense\n"
     "  --wrong-echo A[:N]  echo the frame for address A wrongly (N times; default always)\n"
     "  --silent-at A[:N]   leave the frame for address A unanswered (N times; default always)\n"
+    "  --late-echo A[:N]   echo the frame for address A 80 ms late (N times; default always)\n"
     "  --pace              answer at the speed of a 9600-baud line\n"
     "  --image FILE        after each transfer write the kept image to FILE, as hex\n"
     "                      bytes, 16 to a line\n"
@@ -168,6 +172,8 @@ Settings parseArguments(int argc, char** argv)
             addFault(s.module.wrongEcho, value());
         } else if (arg == "--silent-at") {
             addFault(s.module.silentAt, value());
+        } else if (arg == "--late-echo") {
+            addFault(s.module.lateEcho, value());
         } else if (arg == "--pace") {
             s.pace = true;
         } else if (arg == "--image") {
@@ -193,20 +199,23 @@ class Wire
 public:
     Wire(int master, bool pace) : m_master(master), m_pace(pace) {}
 
-    // Answer bytes to a message of messageLength bytes that has just arrived.
-    void send(const Bytes& bytes, std::size_t messageLength)
+    // Answer bytes to a message of messageLength bytes that has just arrived,
+    // held back by delay. The line keeps its order: what follows a held-back
+    // answer waits for it.
+    void send(const Bytes& bytes, std::size_t messageLength, Clock::duration delay = {})
     {
         if (bytes.empty())
             return;
-        if (!m_pace) {
+        if (!m_pace && delay == Clock::duration() && m_queue.empty()) {
             write(bytes);
             return;
         }
         // The message itself took its time on the line before the module saw it.
-        auto t = std::max(Clock::now() + kCharacterTime * long(messageLength),
+        const auto character = m_pace ? kCharacterTime : Clock::duration();
+        auto t = std::max(Clock::now() + delay + character * long(messageLength),
                           m_queue.empty() ? Clock::time_point() : m_queue.back().due);
         for (std::uint8_t b : bytes) {
-            t += kCharacterTime;
+            t += character;
             m_queue.push_back({t, b});
         }
     }
@@ -326,7 +335,8 @@ void serve(Terminal& t, short revents, const Settings& settings, bool named)
         const ssize_t n = ::read(t.master, buffer, sizeof buffer);
         if (n > 0) {
             t.lastByte = Clock::now();
-            t.wire.send(t.module.receive(Bytes(buffer, buffer + n)), std::size_t(n));
+            const Bytes answer = t.module.receive(Bytes(buffer, buffer + n));
+            t.wire.send(answer, std::size_t(n), t.module.takeLate() ? kLateEcho : Clock::duration());
         }
     } else if (revents & (POLLHUP | POLLERR)) {
         ::usleep(10'000); // the other end is away; do not spin

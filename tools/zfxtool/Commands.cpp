@@ -5,7 +5,10 @@ const QList<Command>& commands()
     static const QList<Command> table{
         {"dump", "FILE", "print a sequence file as JSON", &runDump},
         {"pack", "JSON FILE", "write a sequence file from JSON, as the editor saves it", &runPack},
-        {"image", "FILE [--limit N]", "print the bytes the editor would send to the module", &runImage},
+        {"image", "FILE [--limit N] [--module-type T.E]",
+         "print the bytes the editor would send to the module; with a type, the bytes a module of that type "
+         "is sent",
+         &runImage},
         {"upload", "FILE --port DEVICE", "send a show to the module (a serial port or pseudo-terminal)",
          &runUpload},
         {"animate", "FILE OUT.gif [--sequence 0|1]",

@@ -60,11 +60,11 @@ ImageInput ModuleShow::input() const
     return ImageSource::input(m_document, m_options, m_ctx.vehicle.codedVehicleNumber);
 }
 
-void ModuleShow::adaptTo(const HandshakeReply& reply)
+QList<VehicleOptions::Option> ModuleShow::adaptTo(const HandshakeReply& reply)
 {
     m_ctx.module.moduleType = reply.moduleType;
     m_ctx.module.moduleVersion = reply.moduleVersion;
-    m_options.Modul_Typ_Freigeben();
+    return ImageSource::adaptToEdition(m_options);
 }
 
 bool ModuleShow::greetingLight() const

@@ -28,8 +28,9 @@ public:
     bool load(const QString& fileName, QTextStream& err);
 
     ImageInput input() const;
-    // The options a module of this type takes (as before every upload).
-    void adaptTo(const HandshakeReply& reply);
+    // The options a module of this type takes (as before every upload); returns
+    // the ticked ones its edition does not carry out.
+    QList<VehicleOptions::Option> adaptTo(const HandshakeReply& reply);
 
     const LangText& texts() const { return m_texts; }
     const SequenceDocument& document() const { return m_document; }

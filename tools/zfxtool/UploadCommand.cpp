@@ -54,10 +54,10 @@ int runUpload(const QStringList& args, QTextStream& out, QTextStream& err)
     });
     bool finished = false;
     QObject::connect(&session, &ModuleSession::finished, [&finished] { finished = true; });
-    session.upload(device, show.developerMode(), show.document().vehicleCode(),
+    session.upload(device, show.developerMode(), show.document().vehicleCode(), show.input(),
                    [&show](const HandshakeReply& reply) {
-                       show.adaptTo(reply);
-                       return show.input();
+                       const QList<VehicleOptions::Option> lacking = show.adaptTo(reply);
+                       return UploadPlan(show.input(), lacking);
                    });
     if (!finished)
         loop.exec();
