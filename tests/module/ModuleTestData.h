@@ -1,9 +1,9 @@
 #pragma once
 
 #include "sequence/SequenceRow.h"
+#include "tests/support/TestFiles.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -40,6 +40,5 @@ inline QString hexLines(const QByteArray& image)
 
 inline QString readFile(const QString& name)
 {
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+    return QString::fromLatin1(TestData::readAll(name));
 }

@@ -2,9 +2,9 @@
 
 #include "sequence/SequenceCodec.h"
 #include "sequence/SequenceDocument.h"
+#include "tests/support/TestFiles.h"
 
 #include <QByteArray>
-#include <QFile>
 
 // Rows and files for the sequence tests.
 namespace TestData {
@@ -23,18 +23,6 @@ inline QList<int> span(int from, int to)
     for (int j = from; j <= to; ++j)
         out.append(j);
     return out;
-}
-
-inline QByteArray readAll(const QString& name)
-{
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline bool writeAll(const QString& name, const QByteArray& bytes)
-{
-    QFile f(name);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 inline QList<SequenceRow> rows(int count)

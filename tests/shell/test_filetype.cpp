@@ -1,4 +1,5 @@
 #include "shell/FileTypeRegistration.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,20 +26,10 @@ bool installed(const char* program)
     return !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 } // namespace
+
+using TestData::readAll;
+using TestData::writeAll;
 
 class TestFileType : public QObject
 {
@@ -78,8 +69,8 @@ private slots:
         m_programFolder = m_home.filePath(QStringLiteral("Mein Ordner $HOME `id` \"x\" \\b"));
         QVERIFY(QDir().mkpath(m_programFolder));
         m_programFile = m_programFolder + QStringLiteral("/vantor");
-        writeFile(m_programFile,
-                  "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done > \"$0.args\"\n");
+        QVERIFY(writeAll(m_programFile,
+                         "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done > \"$0.args\"\n"));
         QFile(m_programFile).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         const QDir bin(QCoreApplication::applicationDirPath());
         for (const char* icon : {"Daten.ico", "Vantor.png"})
@@ -105,7 +96,7 @@ private slots:
         QVERIFY(QFile::exists(dataHome() + QStringLiteral("/icons/hicolor/128x128/apps/vantor-e6x.png")));
 
         const QString sequence = m_home.filePath(QStringLiteral("Meine Sequenz.zfx"));
-        writeFile(sequence, "Vantor sequence\r\n");
+        QVERIFY(writeAll(sequence, "Vantor sequence\r\n"));
         QCOMPARE(
             run(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("filetype"), sequence}),
             QStringLiteral("application/x-vantor-e6x"));
@@ -116,7 +107,7 @@ private slots:
         // With the entry installed system-wide (the package), the first start adds no second one.
         const QString system = m_home.filePath(QStringLiteral("system"));
         QVERIFY(QDir().mkpath(system + QStringLiteral("/applications")) && QFile::remove(desktopFile()));
-        writeFile(system + QStringLiteral("/applications/vantor-e6x.desktop"), "[Desktop Entry]\n");
+        QVERIFY(writeAll(system + QStringLiteral("/applications/vantor-e6x.desktop"), "[Desktop Entry]\n"));
         qputenv("XDG_DATA_DIRS", system.toUtf8());
         registerFileType(sequenceFileRegistration(m_programFolder, m_programFile));
         qunsetenv("XDG_DATA_DIRS");
@@ -137,14 +128,14 @@ private slots:
             QSKIP("gio is not installed; the Exec line is not launched");
         // A file name with blanks and a "$" arrives as one argument, unchanged.
         const QString sequence = m_home.filePath(QStringLiteral("Lauf $1 am Abend.zfx"));
-        writeFile(sequence, "x");
+        QVERIFY(writeAll(sequence, "x"));
         QProcess launch;
         launch.start(QStringLiteral("gio"), {QStringLiteral("launch"), desktopFile(), sequence});
         QVERIFY(launch.waitForFinished(30000));
         QCOMPARE(launch.exitCode(), 0);
         const QString args = m_programFile + QStringLiteral(".args");
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(args) && !readFile(args).isEmpty(), 10000);
-        QCOMPARE(QString::fromUtf8(readFile(args)), QLatin1Char('[') + sequence + QStringLiteral("]\n"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(args) && !readAll(args).isEmpty(), 10000);
+        QCOMPARE(QString::fromUtf8(readAll(args)), QLatin1Char('[') + sequence + QStringLiteral("]\n"));
     }
 
     // A second start while one runs is ignored; with no tools on the path and a data folder
@@ -162,7 +153,7 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         const QByteArray data = qgetenv("XDG_DATA_HOME");
         const QString blocker = m_home.filePath(QStringLiteral("blocker"));
-        writeFile(blocker, "a file, not a folder");
+        QVERIFY(writeAll(blocker, "a file, not a folder"));
         qputenv("PATH", m_home.filePath(QStringLiteral("nothing-here")).toUtf8());
         qputenv("XDG_DATA_HOME", (blocker + QStringLiteral("/share")).toUtf8());
         registrar.start(sequenceFileRegistration(m_programFolder, m_programFile));

@@ -8,6 +8,7 @@
 #include "shell/PropertiesDialog.h"
 #include "shell/ShellActions.h"
 #include "tests/support/TestContext.h"
+#include "tests/support/TestFiles.h"
 
 #include <QAction>
 #include <QDirIterator>
@@ -32,9 +33,7 @@ QMap<QString, QByteArray> snapshot(const QString& root)
     QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        files.insert(QDir(root).relativeFilePath(path), file.readAll());
+        files.insert(QDir(root).relativeFilePath(path), TestData::readAll(path));
     }
     return files;
 }
@@ -193,9 +192,9 @@ private slots:
         // Every picture a page shows lies beside it, every link inside a page has its anchor.
         const QDir bin(binFolder());
         for (const char* name : {"Help_D.html", "Help_E.html", "Hilfe Bootloader.html"}) {
-            QFile page(bin.filePath(QString::fromLatin1(name)));
-            QVERIFY2(page.open(QIODevice::ReadOnly), name);
-            const QString html = QString::fromUtf8(page.readAll());
+            const QString html =
+                QString::fromUtf8(TestData::readAll(bin.filePath(QString::fromLatin1(name))));
+            QVERIFY2(!html.isEmpty(), name);
             static const QRegularExpression image(QStringLiteral("<img src=\"([^\"]+)\""));
             for (auto it = image.globalMatch(html); it.hasNext();) {
                 const QString src = it.next().captured(1);
@@ -233,13 +232,10 @@ private slots:
         QTemporaryDir folder;
         t.ctx.programFolder = folder.path();
         const QString updater = folder.filePath(QStringLiteral("Bootloader"));
-        if (!content.isEmpty()) {
-            QFile script(updater);
-            QVERIFY(script.open(QIODevice::WriteOnly));
-            script.write(content);
-            if (content.startsWith("#!"))
-                script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
+        if (!content.isEmpty())
+            QVERIFY(TestData::writeAll(updater, content));
+        if (content.startsWith("#!"))
+            QFile::setPermissions(updater, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         ShellMenu menu;
         ShellActions actions(t.ctx, menu.ui);
         menu.update.trigger();
@@ -248,8 +244,7 @@ private slots:
             // Started in the program folder, and still running: the click did not wait.
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.filePath(QStringLiteral("started"))), 10000);
             QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("ended"))));
-            QFile go(folder.filePath(QStringLiteral("go")));
-            QVERIFY(go.open(QIODevice::WriteOnly));
+            QVERIFY(TestData::writeAll(folder.filePath(QStringLiteral("go")), {}));
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.filePath(QStringLiteral("ended"))), 10000);
             return;
         }

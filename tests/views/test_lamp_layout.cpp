@@ -1,3 +1,4 @@
+#include "tests/support/TestFiles.h"
 #include "vehicle/LampAreas.h"
 #include "vehicle/ModelLayout.h"
 #include "views/HitTest.h"
@@ -189,10 +190,7 @@ private slots:
         QImage photo(195, 269, QImage::Format_RGB32);
         photo.fill(QColor(10, 200, 30));
         QVERIFY(photo.save(dir.filePath(QStringLiteral("pictures/1234.png"))));
-        QFile broken(dir.filePath(QStringLiteral("pictures/1235.png")));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("not a picture");
-        broken.close();
+        QVERIFY(TestData::writeAll(dir.filePath(QStringLiteral("pictures/1235.png")), "not a picture"));
 
         PictureBook book(dir.path());
         QCOMPARE(book.picture(1234).toImage().pixel(100, 100), QColor(10, 200, 30).rgb());
