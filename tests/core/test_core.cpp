@@ -1,9 +1,9 @@
 #include "core/LangText.h"
 #include "core/SettingsStore.h"
 #include "core/TextNumber.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -97,53 +97,39 @@ private slots:
     void languageNamesEndAtTheFirstDot()
     {
         QTemporaryDir dir;
-        for (const char* name : {"Deutsch.old.zfl", "English.zfl", "notes.txt", "Readme.zfl.bak"}) {
-            QFile f(dir.filePath(QString::fromLatin1(name)));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
+        for (const char* name : {"Deutsch.old.zfl", "English.zfl", "notes.txt", "Readme.zfl.bak"})
+            QVERIFY(TestData::writeAll(dir.filePath(QString::fromLatin1(name)), {}));
         QCOMPARE(scanLanguageNames(dir.path()),
                  (QStringList{QStringLiteral("Deutsch"), QStringLiteral("English")}));
         QCOMPARE(scanLanguageNames(dir.path(), 1), QStringList{QStringLiteral("Deutsch")});
     }
 
-    void sectionSpellingsReachTheSameValues()
+    // Sections are found whatever their case, in files written by hand too, and kept as one.
+    void sectionsWithoutRegardToCase()
     {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("s.ini"));
+        QVERIFY(
+            TestData::writeAll(file, "[quandor_e6x]\nEntwickerstatus=Wahr\nSlider=abc\nLampen_Port= 5 \n"));
         {
             SettingsStore store(file);
+            QCOMPARE(store.get(QStringLiteral("Quandor_E6X"), QStringLiteral("Entwickerstatus")),
+                     QStringLiteral("Wahr"));
+            QCOMPARE(store.number(QStringLiteral("Quandor_E6X"), QStringLiteral("Lampen_Port")), 5);
+            // Not a number, or no key: absent.
+            QCOMPARE(store.number(QStringLiteral("Quandor_E6x"), QStringLiteral("Slider")), std::nullopt);
+            QCOMPARE(store.get(QStringLiteral("Language")), QString());
             store.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"), QStringLiteral("312"));
-            store.save(QStringLiteral("Quandor_E6x"), QStringLiteral("Parameter"), QStringLiteral("1"));
-            QCOMPARE(store.get(QStringLiteral("Quandor_E6x"), QStringLiteral("Fahrzeug_Type")),
-                     QStringLiteral("312"));
-            QCOMPARE(store.get(QStringLiteral("QUANDOR_E6X"), QStringLiteral("Parameter")),
+            store.save(QStringLiteral("QUANDOR_E6x"), QStringLiteral("Parameter"), QStringLiteral("1"));
+            QCOMPARE(store.get(QStringLiteral("Quandor_E6x"), QStringLiteral("Parameter")),
                      QStringLiteral("1"));
+            // A value with a comma stays one value.
+            store.save(QStringLiteral("Language"), QStringLiteral("Deutsch, Schweiz"));
+            QCOMPARE(store.get(QStringLiteral("Language")), QStringLiteral("Deutsch, Schweiz"));
         }
-        // One section in the file, whichever spelling wrote first.
-        QFile ini(file);
-        QVERIFY(ini.open(QIODevice::ReadOnly));
-        const QByteArray content = ini.readAll();
-        QCOMPARE(content.count("[Quandor_E6"), 1);
-    }
-
-    void handWrittenFileInOtherCaseIsFound()
-    {
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("s.ini"));
-        QFile ini(file);
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[quandor_e6x]\nEntwickerstatus=Wahr\nSlider=abc\nLampen_Port= 5 \n");
-        ini.close();
-        SettingsStore store(file);
-        QCOMPARE(store.get(QStringLiteral("Quandor_E6X"), QStringLiteral("Entwickerstatus")),
-                 QStringLiteral("Wahr"));
-        // Not a number, or no key: absent.
-        QCOMPARE(store.number(QStringLiteral("Quandor_E6x"), QStringLiteral("Slider")), std::nullopt);
-        QCOMPARE(store.get(QStringLiteral("Language")), QString());
-        // A value with a comma stays one value.
-        store.save(QStringLiteral("Language"), QStringLiteral("Deutsch, Schweiz"));
-        QCOMPARE(store.get(QStringLiteral("Language")), QStringLiteral("Deutsch, Schweiz"));
-        QCOMPARE(store.number(QStringLiteral("Quandor_E6X"), QStringLiteral("Lampen_Port")), 5);
+        QCOMPARE(TestData::readAll(file).toLower().count("[quandor_e6x]"), 1);
+        QCOMPARE(SettingsStore(file).get(QStringLiteral("quandor_e6x"), QStringLiteral("Fahrzeug_Type")),
+                 QStringLiteral("312"));
     }
 };
 
