@@ -114,18 +114,10 @@ private slots:
         // A port that is not there: the choice is kept, and said to be missing.
         w.module().portClick(19);
         QCOMPARE(w.messages(),
-                 QStringList{
-                     u"Die Schnittstelle Com 19  (/dev/no-such-port) ist auf diesem Rechner nicht vorhanden. "
-                     "Bitte wählen Sie im Menü Verbindung eine andere Schnittstelle."_s});
+                 QStringList{w.t.texts.text(340) + u" Com 19  (/dev/no-such-port)"_s + w.t.texts.text(92)});
         QVERIFY(w.ui().Port[19]->isChecked() && !w.ui().Port[20]->isChecked());
-
-        // A port another program holds.
-        w.t.prompter.clear();
-        QSerialPort other(sim.device());
-        QVERIFY(other.open(QIODevice::ReadWrite));
-        w.module().portClick(20);
-        QCOMPARE(w.messages(), QStringList{w.t.texts.text(340) + u" Com 20  (%1)"_s.arg(sim.device()) +
-                                           w.t.texts.text(94) + u"\r\n"_s + w.t.texts.text(95)});
+        // (A port in use or not allowed: test_serial_link tells them apart, test_module_messages
+        // words them.)
 
         // Opening the menu names each entry's device.
         emit w.ui().Connect->aboutToShow();
@@ -171,9 +163,6 @@ private slots:
                  QStringList{ModuleMessages::sent(w.t.texts, memoryShare(image.length, 510)).text});
         QVERIFY(sim.waitFor(u"end of transfer"_s));
         QCOMPARE(readFile(file), hexLines(image.bytes));
-        // The hello, every byte once, the end of transfer.
-        QCOMPARE(sim.count(u"hello"_s), 1);
-        QCOMPARE(sim.count(u"frame"_s), image.length);
 
         // A type 6.1 module takes no mirror folding: the option goes before the image is built,
         // and the success message says so.
@@ -190,8 +179,8 @@ private slots:
                                               u" FFB 1x lang betätigt, Spiegel ein und ausklappen"_s));
     }
 
-    // Nothing to send, and nothing said: with the unlock sequence empty the module is not even
-    // asked; with a single dark row of no length it is asked, but nothing is sent.
+    // With the unlock sequence empty and no greeting light there is nothing to send: the module
+    // is not even asked, and nothing is said. (A single dark row of no length: test_serial_link.)
     void uploadNeedsSomethingToSend()
     {
         SimProcess sim({});
@@ -200,73 +189,35 @@ private slots:
         w.ui().cmdDaten->click();
         QVERIFY(!w.module().isBusy() && !w.window->connectDialog().isVisible());
         QVERIFY(w.messages().isEmpty());
-
-        w.t.document.table(1).clear();
-        w.t.document.table(0).appendRow(row("0", {0, 0, 0, 0}));
-        QVERIFY(w.send());
-        QVERIFY(!w.window->connectDialog().isVisible() && w.messages().isEmpty());
-        QCOMPARE(sim.count(u"hello"_s), 1); // the second command's only
-        QCOMPARE(sim.count(u"frame"_s), 0);
     }
 
+    // (A show too large for every edition is refused before the module is asked: test_serial_link.)
     void uploadWhenTheModuleIsAbsentOrConfused_data()
     {
         QTest::addColumn<QStringList>("fault");
-        QTest::addColumn<int>("rows");
         QTest::addColumn<int>("text");
-        QTest::addColumn<int>("more"); // a second paragraph, or 0
-        QTest::addColumn<bool>("asked");
-        QTest::newRow("no answer") << QStringList{u"--no-answer"_s} << 1 << 101 << 0 << true;
-        QTest::newRow("nonsense") << QStringList{u"--nonsense"_s} << 1 << 216 << 0 << true;
-        // Too large for any module: said before the module is asked, so also when there is none.
-        QTest::newRow("too large") << QStringList{u"--no-answer"_s} << 110 << 104 << 105 << false;
+        QTest::newRow("no answer") << QStringList{u"--no-answer"_s} << 101;
+        QTest::newRow("nonsense") << QStringList{u"--nonsense"_s} << 216;
     }
 
     void uploadWhenTheModuleIsAbsentOrConfused()
     {
         QFETCH(QStringList, fault);
-        QFETCH(int, rows);
         QFETCH(int, text);
-        QFETCH(int, more);
-        QFETCH(bool, asked);
         SimProcess sim(fault);
         Window w(sim.device());
-        for (int i = 0; i < rows; ++i)
-            w.t.document.table(0).appendRow(row(i % 2 ? "0,1" : "0,2", {1, 1, 1, 1}));
+        w.t.document.table(0).appendRow(row("0,2", {1, 1, 1, 1}));
         QVERIFY(w.send());
         QVERIFY(!w.window->connectDialog().isVisible());
-        const QString message =
-            w.t.texts.text(text) + (more ? u"\r\n\r\n"_s + w.t.texts.text(more) : QString());
-        QCOMPARE(w.messages(), QStringList{message});
-        if (asked)
-            QVERIFY(sim.waitFor(u"hello"_s));
-        else
-            QCOMPARE(sim.count(u"hello"_s), 0);
+        QCOMPARE(w.messages(), QStringList{w.t.texts.text(text)});
+        QVERIFY(sim.waitFor(u"hello"_s));
         QCOMPARE(sim.count(u"frame"_s), 0);
         QVERIFY(w.ui().cmdDaten->isEnabled());
-        if (!more) {
-            QCOMPARE(w.ui().labInfo->text(), w.t.texts.text(103));
-            QVERIFY(!w.t.ctx.module.connected);
-        }
+        QCOMPARE(w.ui().labInfo->text(), w.t.texts.text(103));
+        QVERIFY(!w.t.ctx.module.connected);
         // The port was closed.
         QSerialPort other(sim.device());
         QVERIFY(other.open(QIODevice::ReadWrite));
-    }
-
-    void modelWarningForTypeFive()
-    {
-        SimProcess sim({u"--type"_s, u"5.0"_s});
-        Window w(sim.device(), u"311"_s);
-        w.t.document.table(0).appendRow(row("0,5", {2, 0, 0, 0}));
-        QVERIFY(w.send());
-        QCOMPARE(w.messages(), QStringList{w.t.texts.text(196)});
-
-        // The identification warns too, then goes on; the type 5 memory is larger.
-        QVERIFY(w.identify());
-        QCOMPARE(w.messages().size(), 2);
-        QCOMPARE(w.messages().at(0), w.t.texts.text(196));
-        QVERIFY(w.messages().at(1).contains(u" Vantor - Basis"_s));
-        QCOMPARE(w.t.ctx.module.memoryLimit, 1010);
     }
 
     void lostLinkDuringUpload()
@@ -333,16 +284,20 @@ private slots:
         QCOMPARE(w.t.ctx.module.memoryLimit, 510);
     }
 
-    // A 5er without facelift with the LCI rear-light module ticked, and a firmware too old for it
-    // (which versions are too old is tested with the options).
-    void identificationSwitchesLciOffForOldFirmware()
+    // A type 5 module in a 5er without facelift, with the LCI rear-light module ticked and a
+    // firmware too old for it (which versions are too old is tested with the options): the
+    // identification warns of both, unticks the LCI module and goes on. (The upload the type
+    // refuses: test_serial_link; its message: test_module_messages.)
+    void identificationWarnsOfTypeFiveAndOldFirmware()
     {
-        SimProcess sim({u"--version"_s, u"2.2"_s});
+        SimProcess sim({u"--type"_s, u"5.0"_s, u"--version"_s, u"2.2"_s});
         Window w(sim.device(), u"311"_s, u"12100000000001000000"_s);
         QVERIFY(w.options().isChecked(Option::E6x_LCI_Modul));
         QVERIFY(w.identify());
-        QCOMPARE(w.messages().size(), 2);
-        QCOMPARE(w.messages().at(0), Identification::lciUpgrade(w.t.texts, u"6.1"_s, u"2.2"_s).text);
+        QCOMPARE(w.messages().size(), 3);
+        QCOMPARE(w.messages().at(0), w.t.texts.text(196));
+        QCOMPARE(w.messages().at(1), Identification::lciUpgrade(w.t.texts, u"5.0"_s, u"2.2"_s).text);
+        QVERIFY(w.messages().at(2).contains(u" Vantor - Basis"_s));
         QVERIFY(!w.options().isChecked(Option::E6x_LCI_Modul));
         QCOMPARE(w.t.document.parameterString().at(13), u'0');
     }
@@ -357,11 +312,6 @@ private slots:
             u"\r\nSoftware Compiler Datum: 15.03.2009\r\nCodiert für das Modell: BMW 5er Limousine LM2 LCI"_s));
         QCOMPARE(w.t.ctx.module.compileDate, u"15.03.2009"_s);
         QCOMPARE(w.t.ctx.module.codedVehicle, 20);
-
-        SimProcess beyond({u"--extended"_s, u"--vehicle"_s, u"77"_s});
-        w.plugIn(beyond);
-        QVERIFY(w.identify());
-        QVERIFY(w.messages().at(0).endsWith(u"Codiert für das Modell: 77"_s));
     }
 
     void findModule()

@@ -100,9 +100,10 @@ private slots:
 
     void compileInformation()
     {
-        // A free slot of the name table shows nothing (a number beyond it: test_module_controller).
+        // A free slot of the name table shows nothing, a number beyond it the number.
         QCOMPARE(Identification::compileInfo(u"1.7.2008"_s, 22, QString()),
                  u"Software Compiler Datum: 1.7.2008\r\nCodiert für das Modell: "_s);
+        QVERIFY(Identification::compileInfo(u"1.7.2008"_s, 77, QString()).endsWith(u"Modell: 77"_s));
     }
 
     void uploadMessages()
@@ -120,7 +121,7 @@ private slots:
         o.device = u"/dev/ttyS0"_s;
         o.deviceGroup = u"dialout"_s;
         const std::pair<K, QString> failures[] = {
-            {K::ImageTooLarge, t.text(105)},
+            {K::ImageTooLarge, t.text(104) + kCrLf + kCrLf + t.text(105)},
             {K::WrongEcho, t.text(108)},
             {K::NoAnswer, t.text(111)},
             {K::ImageInvalid, t.text(107)},
