@@ -34,7 +34,6 @@ private slots:
         QTest::addColumn<QList<SequenceRow>>("open");
         QTest::addColumn<QList<SequenceRow>>("close");
         QTest::newRow("empty") << QList<SequenceRow>{} << QList<SequenceRow>{};
-        QTest::newRow("rows without loops") << TestData::rows(4) << TestData::rows(1);
         QList<SequenceRow> loops = TestData::rows(6);
         loops[1].loopMarker = loops[2].loopMarker = QStringLiteral("S  1 / 3 x");
         // Two-digit repeat counts and loop numbers make markers longer than 10 characters.
