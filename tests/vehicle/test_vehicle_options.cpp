@@ -324,9 +324,8 @@ private slots:
                 QCOMPARE(f.o.isEnabled(o), row.comfort);
             QCOMPARE(f.o.isEnabled(Option::chkSpiegel_Kurz), row.mirrors);
             QCOMPARE(f.o.isEnabled(Option::chkSpiegel_Lang), row.mirrors);
-            QCOMPARE(f.o.isChecked(Option::chkSpiegel_Kurz), row.mirrors);
-            // Edition 0 clears every light function; the lists and "Soft ein" follow the boxes.
-            QCOMPARE(f.o.isChecked(Option::chkCommingHome_Auf), row.comfort);
+            // Edition 0 clears every light function (the places below); the lists and "Soft ein"
+            // follow the boxes.
             QCOMPARE(f.o.isEnabled(List::combBegruessung), row.comfort);
             QCOMPARE(f.o.isEnabled(List::combVerabschiedung), row.comfort);
             QCOMPARE(f.o.isEnabled(Option::chkSoft_Ein), row.comfort);

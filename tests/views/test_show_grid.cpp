@@ -164,8 +164,6 @@ private slots:
         QTest::addColumn<Bytes>("after");
         QTest::newRow("click: centre brake light, both rear views")
             << "211" << Bytes{} << "3:Rückleuchte_M" << 0 << Bytes{0, 0, 16, 16};
-        QTest::newRow("click: side repeaters, both front views")
-            << "311" << Bytes{} << "2:Seitenblinker_L" << 0 << Bytes{32, 32, 0, 0};
         QTest::newRow("drag paints") << "211" << Bytes{} << "1:Blinker_R" << 2 << Bytes{1, 0, 0, 0};
         QTest::newRow("drag from a lit cell clears, other lamps stay")
             << "211" << Bytes{3, 0, 0, 4} << "1:Blinker_R" << 2 << Bytes{2, 0, 0, 4};
