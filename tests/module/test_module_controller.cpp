@@ -142,7 +142,6 @@ private slots:
         QVERIFY(!w.ui().M_Type->isEnabled() && !w.ui().FindModule->isEnabled() &&
                 !w.ui().Port[3]->isEnabled());
         QVERIFY(w.window->connectDialog().isVisible());
-        send->click(); // ignored while the upload runs
         int highest = 0;
         const QDeadlineTimer deadline(Window::IdleTimeoutMs);
         while (w.module().isBusy() && !deadline.hasExpired()) {

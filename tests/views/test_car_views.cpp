@@ -264,7 +264,6 @@ private slots:
         f.ui.cmdBereiche->click();
         QCOMPARE(f.lichtAusCalls, 1);
         QCOMPARE(f.modellauswahlCalls, 1);
-        QCOMPARE(f.t.ctx.lampState, (LampBytes{0, 0, 0, 0}));
         for (int v = 1; v <= 4; ++v)
             QCOMPARE(f.view(v)->areaBoxes().size(), 6);
         f.ui.Bereich->trigger();
