@@ -162,7 +162,9 @@ private slots:
     }
 #endif
 
-    void framesAndEchoes()
+    // A frame, its echo, and five failures at one address retried; the count starts again at
+    // another address.
+    void framesEchoesAndRetries()
     {
         const QByteArray frame = ImageTransfer::frame(300, char(0xC2));
         QCOMPARE(frame, QByteArray("\x01\x2C\xC2", 3));
@@ -171,11 +173,6 @@ private slots:
         QVERIFY(!ImageTransfer::isEcho(frame, frame));
         QVERIFY(!ImageTransfer::isEcho(frame + "KK", frame));
         QVERIFY(!ImageTransfer::isEcho(QByteArray("\x01\x2C\xC3K", 4), frame));
-    }
-
-    // Five failures at one address are retried; the count starts again at another address.
-    void retryCount()
-    {
         RetryCount count;
         for (int address : {3, 3, 3, 3, 3, 4, 4, 4, 4, 4})
             QVERIFY(!count.failedAt(address));

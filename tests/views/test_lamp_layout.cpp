@@ -30,6 +30,7 @@ class TestLampLayout : public QObject
 {
     Q_OBJECT
 private slots:
+    // The blocks number the whole book without a gap, and an id never leaves its block.
     void blocksCoverTheBook()
     {
         int next = 101;
@@ -41,10 +42,6 @@ private slots:
         }
         QCOMPARE(next, 3493);
         QCOMPARE(pictureBlockOf(3492)->firstId, 3429);
-    }
-
-    void pictureIdsStayInTheirBlock()
-    {
         // The 1er Coupé's front has 16 pictures: the fog lamp bit is left out.
         QCOMPARE(PictureBook::pictureId(421, 16 + 3), 424);
         // Bits above the rear lamps (a file may hold any byte).
