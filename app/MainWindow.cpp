@@ -5,6 +5,7 @@
 #include "app/Comforts.h"
 #include "app/ShowGauge.h"
 #include "app/VehicleChangeCheck.h"
+#include "app/WindowState.h"
 #include "core/AppContext.h"
 #include "core/CaptionTable.h"
 #include "core/Config.h"
@@ -25,6 +26,7 @@
 #include "ui/Captions.h"
 #include "vehicle/ParameterDialog.h"
 #include "views/CarViewsController.h"
+#include "views/CarViewsPanel.h"
 #include "views/PatternDialog.h"
 #include "views/grid/ShowGridModel.h"
 #include "views/grid/ShowGridSelection.h"
@@ -61,8 +63,7 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
 {
     m_ui.setup(this);
     setWindowTitle(QString::fromLatin1(Config::WindowTitlePrefix));
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_windowState = new WindowState(*this, m_ui, m_ctx.settings, this);
 
     // The dialogs live as long as the window; they are hidden between uses.
     m_parameterDialog = new ParameterDialog(m_ctx, *this, this);
@@ -474,10 +475,8 @@ void MainWindow::modellauswahl()
     const ModelLayout layout = m_parameterDialog->modelLayout();
     layout.applyTo(m_ctx.vehicle);
     m_gridModel->refreshVehicle();
-    if (layout.plates) {
-        m_ui.picNummernschild_V->setGeometry(layout.plates->front);
-        m_ui.picNummernschild_H->setGeometry(layout.plates->rear);
-    }
+    if (layout.plates)
+        m_ui.carViews->setPlates(layout.plates->front, layout.plates->rear);
     refreshCaption();
 }
 
@@ -510,11 +509,6 @@ void MainWindow::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (m_oneTimeStepsPending || m_startupFileFailed || m_comforts->restorePending())
         QTimer::singleShot(0, this, &MainWindow::runOneTimeSteps);
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
 }
 
 void MainWindow::runOneTimeSteps()
@@ -571,6 +565,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_playback->stop();
     m_module->closePort();
     m_ctx.settings.save(kSection, QStringLiteral("Slider"), QString::number(m_ui.sliderZeitein->value()));
+    m_windowState->save();
     m_parameterDialog->hide();
     m_infoDialog->hide();
     m_propertiesDialog->hide();

@@ -22,6 +22,7 @@ class PropertiesDialog;
 class SequenceEditor;
 class ShowGridModel;
 class ShowGridSelection;
+class WindowState;
 
 // The editor's main window. It owns the controls and the dialogs and hands
 // each group of controls to the part of the program that works them.
@@ -53,6 +54,7 @@ public:
     ShowGridModel& showGrid() { return *m_gridModel; }
     AnimationExport& animationExport() { return *m_animationExport; }
     ShowGaugeFeed& gaugeFeed() { return *m_gaugeFeed; }
+    WindowState& windowState() { return *m_windowState; }
     bool isFirstRun() const { return m_firstRun; }
 
     // The language menu and texts.
@@ -77,7 +79,6 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -114,6 +115,7 @@ private:
     ShowGridSelection* m_gridSelection = nullptr;
     AnimationExport* m_animationExport = nullptr;
     ShowGaugeFeed* m_gaugeFeed = nullptr;
+    WindowState* m_windowState = nullptr;
 
     QString m_commandLine;
     QStringList m_loadSteps;

@@ -5,9 +5,11 @@
 #include "vehicle/VehicleConfig.h"
 
 #include "views/CarViewWidget.h"
+#include "views/CarViewsPanel.h"
 #include "views/grid/ShowGridView.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -19,34 +21,21 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSlider>
+#include <QSplitter>
 #include <QTimer>
 #include <QTreeView>
 
 namespace {
 
-// Geometry of the fixed layout, in pixels of the window's client area.
-constexpr int ViewLeft1 = 11;  // left column of car views
-constexpr int ViewLeft2 = 206; // right column of car views
-constexpr int ViewTopFront = 8;
-constexpr int ViewTopRear = 285;
-constexpr int TableLeft = 412;
+// Widths the captions of the German and English texts need at least; the
+// layouts give more where a caption asks for it.
 constexpr int TableWidth = 196;
-constexpr int Gap = 8;
-constexpr int RemoteHeight = 56;
-constexpr int TableHeight = 334; // the step tables with the gauge under them
-constexpr int GaugeHeight = 40;
-constexpr int SideLeft = 618;
 constexpr int SideWidth = 186;
 constexpr int ButtonHeight = 26;
-constexpr int ButtonPitch = 30;
-constexpr int FrameTitle = 24;
-// The show grid right of the command frames, as high as views and status line.
-constexpr int GridLeft = SideLeft + SideWidth + Gap;
-constexpr int GridWidth = 520;
-constexpr int ClientWidth = GridLeft + GridWidth + 10;
-constexpr int StatusTop = 562;
-constexpr int ClientHeight = StatusTop + 24;
+constexpr int GaugeHeight = 40;
+constexpr int GridMinimumWidth = 300;
 
 QString idx(const char* name, int i)
 {
@@ -60,19 +49,25 @@ template <typename W> W* make(QWidget* parent, const QString& name)
     return widget;
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int y)
+QPushButton* button(QGroupBox* frame, const QString& name, const QString& caption)
 {
-    auto* b = make<QPushButton>(parent, name);
+    auto* b = make<QPushButton>(frame, name);
     b->setText(caption);
-    b->setGeometry(8, y, SideWidth - 16, ButtonHeight);
+    b->setMinimumHeight(ButtonHeight);
+    frame->layout()->addWidget(b);
     return b;
 }
 
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, int top, int height)
+// A command frame of the right-hand column: its buttons one under the other.
+QGroupBox* frame(QWidget* parent, QBoxLayout* column, const QString& name, const QString& caption)
 {
     auto* f = make<QGroupBox>(parent, name);
     f->setTitle(caption);
-    f->setGeometry(SideLeft, top, SideWidth, height);
+    auto* layout = new QVBoxLayout(f);
+    layout->setContentsMargins(8, 4, 8, 8);
+    layout->setSpacing(4);
+    f->setMinimumWidth(SideWidth);
+    column->addWidget(f);
     return f;
 }
 
@@ -90,55 +85,76 @@ void MainWindowUi::setup(QMainWindow* window)
     window->setObjectName(QStringLiteral("MainWindow"));
     central = make<QWidget>(window, QStringLiteral("centralWidget"));
     window->setCentralWidget(central);
-    central->setFixedSize(ClientWidth, ClientHeight);
+    auto* centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    // On a screen too small for the window (a small screen at a large scale
+    // factor) the window scrolls instead of leaving controls off-screen.
+    scroll = make<QScrollArea>(central, QStringLiteral("windowScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    centralLayout->addWidget(scroll);
+    content = make<QWidget>(scroll, QStringLiteral("windowContent"));
+    scroll->setWidget(content);
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(8, 8, 8, 4);
+    contentLayout->setSpacing(6);
+
+    // The editing columns left, the show grid right; the user moves the
+    // border between them, extra width goes to the grid.
+    split = make<QSplitter>(content, QStringLiteral("windowSplit"));
+    split->setOrientation(Qt::Horizontal);
+    split->setChildrenCollapsible(false);
+    contentLayout->addWidget(split, 1);
+    editor = make<QWidget>(split, QStringLiteral("editorColumns"));
+    auto* columns = new QHBoxLayout(editor);
+    columns->setContentsMargins(0, 0, 4, 0);
+    columns->setSpacing(8);
 
     // Car views: front pair above, rear pair below; the halves meet in the middle.
-    imaVR = new CarViewWidget(1, central);
-    imaVL = new CarViewWidget(2, central);
-    imaHL = new CarViewWidget(3, central);
-    imaHR = new CarViewWidget(4, central);
+    carViews = make<CarViewsPanel>(editor, QStringLiteral("carViews"));
+    columns->addWidget(carViews, 1);
+    imaVR = carViews->view(1);
+    imaVL = carViews->view(2);
+    imaHL = carViews->view(3);
+    imaHR = carViews->view(4);
     imaVR->setObjectName(QStringLiteral("imaVR"));
     imaVL->setObjectName(QStringLiteral("imaVL"));
     imaHL->setObjectName(QStringLiteral("imaHL"));
     imaHR->setObjectName(QStringLiteral("imaHR"));
-    imaVR->move(ViewLeft1, ViewTopFront);
-    imaVL->move(ViewLeft2, ViewTopFront);
-    imaHL->move(ViewLeft1, ViewTopRear);
-    imaHR->move(ViewLeft2, ViewTopRear);
     views = {nullptr, imaVR, imaVL, imaHL, imaHR};
 
     // Licence plates lie over the junction of each pair; their place follows the vehicle.
-    picNummernschild_V = make<QLabel>(central, QStringLiteral("picNummernschild_V"));
-    picNummernschild_V->setGeometry(161, 203, 90, 18);
-    picNummernschild_H = make<QLabel>(central, QStringLiteral("picNummernschild_H"));
-    picNummernschild_H->setGeometry(167, 469, 85, 18);
-    for (QLabel* plate : {picNummernschild_V, picNummernschild_H}) {
-        plate->setAlignment(Qt::AlignCenter);
-        plate->setStyleSheet(QStringLiteral(
-            "background: #f4f4f0; color: #202020; border: 1px solid #303030; border-radius: 2px;"
-            "font: bold 9px 'DejaVu Sans';"));
-        plate->setText(QStringLiteral("VANTOR"));
-    }
+    picNummernschild_V = carViews->frontPlate();
+    picNummernschild_H = carViews->rearPlate();
+    picNummernschild_V->setObjectName(QStringLiteral("picNummernschild_V"));
+    picNummernschild_H->setObjectName(QStringLiteral("picNummernschild_H"));
     labNummernschild_V = make<QLabel>(picNummernschild_V, QStringLiteral("labNummernschild_V"));
     labNummernschild_V->hide();
 
-    // Which table is shown and edited: the unlock or the lock sequence.
-    Frame4 = make<QGroupBox>(central, QStringLiteral("Frame4"));
+    // The middle column: which sequence is edited, its steps, the gauge and the step entry.
+    auto* middle = new QVBoxLayout;
+    middle->setSpacing(8);
+    columns->addLayout(middle, 0);
+    Frame4 = make<QGroupBox>(editor, QStringLiteral("Frame4"));
     Frame4->setTitle(QStringLiteral(" Fernbedienung"));
-    Frame4->setGeometry(TableLeft, ViewTopFront, TableWidth, RemoteHeight);
+    Frame4->setMinimumWidth(TableWidth);
+    auto* remote = new QHBoxLayout(Frame4);
+    remote->setContentsMargins(10, 4, 8, 6);
     for (int k = 0; k < 2; ++k) {
         auto* option = make<QRadioButton>(Frame4, idx("optAuf_Zu", k));
         option->setText(k == 0 ? QStringLiteral("Öffnen") : QStringLiteral("Schliessen"));
-        option->setGeometry(10 + k * (TableWidth / 2 - 4), 24, TableWidth / 2 - 12, 22);
+        remote->addWidget(option, 1);
         optAuf_Zu[std::size_t(k)] = option;
     }
     optAuf_Zu[0]->setChecked(true);
+    middle->addWidget(Frame4);
 
-    // Step tables: the visible one belongs to the active sequence.
-    const int tableTop = ViewTopFront + RemoteHeight + Gap;
+    // Step tables: the visible one belongs to the active sequence; they take the extra height.
+    auto* tables = new QVBoxLayout;
+    tables->setSpacing(4);
     for (int k = 0; k < 2; ++k) {
-        auto* table = make<QTreeView>(central, idx("List1", k));
-        table->setGeometry(TableLeft, tableTop, TableWidth, TableHeight - GaugeHeight - 4);
+        auto* table = make<QTreeView>(editor, idx("List1", k));
+        table->setMinimumSize(TableWidth, 120);
         table->setRootIsDecorated(false);
         table->setUniformRowHeights(true);
         table->setAllColumnsShowFocus(true);
@@ -147,117 +163,131 @@ void MainWindowUi::setup(QMainWindow* window)
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table->setContextMenuPolicy(Qt::CustomContextMenu);
         table->setVisible(k == 0);
+        tables->addWidget(table, 1);
         List1[std::size_t(k)] = table;
     }
-
-    showGauge = new ShowGauge(central);
-    showGauge->setGeometry(TableLeft, tableTop + TableHeight - GaugeHeight, TableWidth, GaugeHeight);
+    showGauge = new ShowGauge(editor);
+    showGauge->setFixedHeight(GaugeHeight);
+    showGauge->setMinimumWidth(TableWidth);
+    tables->addWidget(showGauge);
+    middle->addLayout(tables, 1);
 
     // Step entry: interval slider, append, automatic advance, position read-outs.
-    stepFrame = make<QGroupBox>(central, QStringLiteral("stepFrame"));
-    const int stepTop = tableTop + TableHeight + Gap;
-    stepFrame->setGeometry(TableLeft, stepTop, TableWidth, StatusTop - Gap - stepTop);
+    stepFrame = make<QGroupBox>(editor, QStringLiteral("stepFrame"));
+    stepFrame->setMinimumWidth(TableWidth);
+    auto* step = new QVBoxLayout(stepFrame);
+    step->setContentsMargins(8, 8, 8, 6);
+    step->setSpacing(4);
     sliderZeitein = make<QSlider>(stepFrame, QStringLiteral("sliderZeitein"));
     sliderZeitein->setOrientation(Qt::Horizontal);
     sliderZeitein->setRange(Interval::MinTenths, Interval::MaxTenths);
     sliderZeitein->setSingleStep(1);
     sliderZeitein->setPageStep(5);
-    sliderZeitein->setGeometry(8, 10, TableWidth - 16, 22);
+    step->addWidget(sliderZeitein);
     labZeitein = make<QLabel>(stepFrame, QStringLiteral("labZeitein"));
     labZeitein->setText(QStringLiteral("0,1 Sec ein/aus"));
-    labZeitein->setGeometry(8, 34, TableWidth - 16, 18);
     labZeitein->setAlignment(Qt::AlignCenter);
+    step->addWidget(labZeitein);
     cmdWeiter = make<QPushButton>(stepFrame, QStringLiteral("cmdWeiter"));
     cmdWeiter->setText(QStringLiteral("Speichern und weiter"));
     cmdWeiter->setToolTip(QStringLiteral("( Space Taste )"));
-    cmdWeiter->setGeometry(8, 56, TableWidth - 16, ButtonHeight);
+    cmdWeiter->setMinimumHeight(ButtonHeight);
+    step->addWidget(cmdWeiter);
+    auto* checks = new QHBoxLayout;
     chkAutomatichWeiter = make<QCheckBox>(stepFrame, QStringLiteral("chkAutomatichWeiter"));
     chkAutomatichWeiter->setText(QStringLiteral("Autom."));
     chkAutomatichWeiter->setToolTip(QStringLiteral("Autoamtisch weiter mit linker Maustaste"));
-    chkAutomatichWeiter->setGeometry(8, 88, 72, 20);
+    checks->addWidget(chkAutomatichWeiter);
     chkSymmetrisch = make<QCheckBox>(stepFrame, QStringLiteral("chkSymmetrisch"));
     chkSymmetrisch->setText(QStringLiteral("Symmetrisch"));
     chkSymmetrisch->setToolTip(
         QStringLiteral("Ein Klick auf eine Lampe schaltet sie auf beiden Seiten des Fahrzeugs"));
-    chkSymmetrisch->setGeometry(82, 88, TableWidth - 90, 20);
+    checks->addWidget(chkSymmetrisch, 1);
+    step->addLayout(checks);
+    auto* position = new QHBoxLayout;
     labPos = make<QLabel>(stepFrame, QStringLiteral("labPos"));
     labPos->setText(QStringLiteral("Position 0"));
-    labPos->setGeometry(8, 112, 90, 18);
+    position->addWidget(labPos, 1);
     labX = make<QLabel>(stepFrame, QStringLiteral("labX"));
-    labX->setGeometry(100, 112, 42, 18);
     labX->setVisible(false);
+    position->addWidget(labX);
     labY = make<QLabel>(stepFrame, QStringLiteral("labY"));
-    labY->setGeometry(144, 112, 44, 18);
     labY->setVisible(false);
+    position->addWidget(labY);
+    step->addLayout(position);
+    middle->addWidget(stepFrame);
 
-    // Command frames down the right-hand side.
-    int top = ViewTopFront;
-    auto frameHeight = [](int buttons) { return FrameTitle + buttons * ButtonPitch + 4; };
-    Frame1 = frame(central, QStringLiteral("Frame1"), QStringLiteral(" Simulation "), top, frameHeight(3));
-    cmdLichtaus =
-        button(Frame1, QStringLiteral("cmdLichtaus"), QStringLiteral("Alle Lampen &aus"), FrameTitle);
-    cmdSilulation = button(Frame1, QStringLiteral("cmdSilulation"), QStringLiteral("Simula&tion |>"),
-                           FrameTitle + ButtonPitch);
+    // Command frames down the right-hand side, at the top.
+    auto* side = new QVBoxLayout;
+    side->setSpacing(8);
+    columns->addLayout(side, 0);
+    Frame1 = frame(editor, side, QStringLiteral("Frame1"), QStringLiteral(" Simulation "));
+    cmdLichtaus = button(Frame1, QStringLiteral("cmdLichtaus"), QStringLiteral("Alle Lampen &aus"));
+    cmdSilulation = button(Frame1, QStringLiteral("cmdSilulation"), QStringLiteral("Simula&tion |>"));
     cmdSilulation->setToolTip(QStringLiteral("Starte von vorne"));
-    cmdSimWeiter = button(Frame1, QStringLiteral("cmdSimWeiter"), QStringLiteral("Simulation >>"),
-                          FrameTitle + 2 * ButtonPitch);
+    cmdSimWeiter = button(Frame1, QStringLiteral("cmdSimWeiter"), QStringLiteral("Simulation >>"));
     cmdSimWeiter->setToolTip(QStringLiteral("Start von Aktueller Position"));
-    top += frameHeight(3) + Gap;
 
-    Frame2 = frame(central, QStringLiteral("Frame2"), QStringLiteral(" Bearbeiten "), top, frameHeight(3));
-    cmdAendern = button(Frame2, QStringLiteral("cmdÄndern"), QStringLiteral("&Ändern"), FrameTitle);
+    Frame2 = frame(editor, side, QStringLiteral("Frame2"), QStringLiteral(" Bearbeiten "));
+    cmdAendern = button(Frame2, QStringLiteral("cmdÄndern"), QStringLiteral("&Ändern"));
     cmdAendern->setToolTip(QStringLiteral("Werte in der Tabelle überschreiben"));
-    cmdLoeschen = button(Frame2, QStringLiteral("cmdLöschen"), QStringLiteral("Zeile(n) &löschen"),
-                         FrameTitle + ButtonPitch);
-    cmdEinfuegen = button(Frame2, QStringLiteral("cmdEinfügen"), QStringLiteral("Zeile &einfügen"),
-                          FrameTitle + 2 * ButtonPitch);
-    top += frameHeight(3) + Gap;
+    cmdLoeschen = button(Frame2, QStringLiteral("cmdLöschen"), QStringLiteral("Zeile(n) &löschen"));
+    cmdEinfuegen = button(Frame2, QStringLiteral("cmdEinfügen"), QStringLiteral("Zeile &einfügen"));
 
-    Frame3 = frame(central, QStringLiteral("Frame3"), QStringLiteral(" Schleife"), top, frameHeight(2));
-    cmdSchleife =
-        button(Frame3, QStringLiteral("cmdSchleife"), QStringLiteral("Schleife erstellen"), FrameTitle);
+    Frame3 = frame(editor, side, QStringLiteral("Frame3"), QStringLiteral(" Schleife"));
+    cmdSchleife = button(Frame3, QStringLiteral("cmdSchleife"), QStringLiteral("Schleife erstellen"));
     cmdSchleife->setToolTip(QStringLiteral("Erstellt eine Schleife auf die makierten Zeilen"));
-    cmdSchleife_L = button(Frame3, QStringLiteral("cmdSchleife_L"), QStringLiteral("Schleife löschen"),
-                           FrameTitle + ButtonPitch);
+    cmdSchleife_L = button(Frame3, QStringLiteral("cmdSchleife_L"), QStringLiteral("Schleife löschen"));
     cmdSchleife_L->setToolTip(QStringLiteral("Löscht eine Schleife"));
-    top += frameHeight(2) + Gap;
 
-    Frame5 = frame(central, QStringLiteral("Frame5"), QStringLiteral(" Daten "), top, frameHeight(2) + 20);
+    Frame5 = frame(editor, side, QStringLiteral("Frame5"), QStringLiteral(" Daten "));
     cmdSpeicherbedarf =
-        button(Frame5, QStringLiteral("cmdSpeicherbedarf"), QStringLiteral("Speicher&bedarf"), FrameTitle);
-    cmdDaten =
-        button(Frame5, QStringLiteral("cmdDaten"), QStringLiteral("Daten &senden"), FrameTitle + ButtonPitch);
+        button(Frame5, QStringLiteral("cmdSpeicherbedarf"), QStringLiteral("Speicher&bedarf"));
+    cmdDaten = button(Frame5, QStringLiteral("cmdDaten"), QStringLiteral("Daten &senden"));
     Send_Progress = make<QProgressBar>(Frame5, QStringLiteral("Send_Progress"));
-    Send_Progress->setGeometry(8, FrameTitle + 2 * ButtonPitch + 2, SideWidth - 16, 14);
+    Send_Progress->setFixedHeight(14);
     Send_Progress->setTextVisible(false);
     Send_Progress->setRange(0, 100);
     Send_Progress->setValue(0);
-    top += frameHeight(2) + 20 + Gap;
+    Frame5->layout()->addWidget(Send_Progress);
 
-    Frame6 = frame(central, QStringLiteral("Frame6"), QStringLiteral(" Programm"), top, frameHeight(1));
-    cmdExit = button(Frame6, QStringLiteral("cmdExit"), QStringLiteral("Beenden"), FrameTitle);
+    Frame6 = frame(editor, side, QStringLiteral("Frame6"), QStringLiteral(" Programm"));
+    cmdExit = button(Frame6, QStringLiteral("cmdExit"), QStringLiteral("Beenden"));
+    side->addStretch(1);
 
     // The active sequence as lamps over steps.
-    Frame7 = make<QGroupBox>(central, QStringLiteral("Frame7"));
+    Frame7 = make<QGroupBox>(split, QStringLiteral("Frame7"));
     Frame7->setTitle(QStringLiteral(" Ablaufraster"));
-    Frame7->setGeometry(GridLeft, ViewTopFront, GridWidth, StatusTop + 20 - ViewTopFront);
+    Frame7->setMinimumWidth(GridMinimumWidth);
+    auto* gridLayout = new QVBoxLayout(Frame7);
+    gridLayout->setContentsMargins(8, 4, 8, 8);
     ShowGrid = new ShowGridView(Frame7);
     ShowGrid->setAccessibleName(QStringLiteral("Ablaufraster"));
-    ShowGrid->setGeometry(8, FrameTitle, GridWidth - 16, Frame7->height() - FrameTitle - 8);
+    gridLayout->addWidget(ShowGrid);
+    split->addWidget(editor);
+    split->addWidget(Frame7);
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(1, 1);
 
     // Status line.
-    labInfo = make<QLabel>(central, QStringLiteral("labInfo"));
+    auto* status = new QHBoxLayout;
+    status->setSpacing(8);
+    contentLayout->addLayout(status);
+    labInfo = make<QLabel>(content, QStringLiteral("labInfo"));
     labInfo->setText(QStringLiteral(" Nicht verbunden mit Modul"));
-    labInfo->setGeometry(ViewLeft1, StatusTop, 2 * MainWindowUi::ViewWidth, 20);
     labInfo->setFrameShape(QFrame::StyledPanel);
-    labPort = make<QLabel>(central, QStringLiteral("labPort"));
+    labInfo->setMinimumWidth(CarViewsGeometry::blockSize().width());
+    status->addWidget(labInfo, 2);
+    labPort = make<QLabel>(content, QStringLiteral("labPort"));
     labPort->setText(QStringLiteral(" Port:"));
-    labPort->setGeometry(TableLeft, StatusTop, TableWidth, 20);
     labPort->setFrameShape(QFrame::StyledPanel);
-    cmdBereiche = make<QPushButton>(central, QStringLiteral("cmdBereiche"));
+    labPort->setMinimumWidth(TableWidth);
+    status->addWidget(labPort, 1);
+    cmdBereiche = make<QPushButton>(content, QStringLiteral("cmdBereiche"));
     cmdBereiche->setText(QStringLiteral("Bereiche anzeigen"));
-    cmdBereiche->setGeometry(SideLeft, StatusTop - 2, SideWidth, 24);
     cmdBereiche->setVisible(false);
+    status->addWidget(cmdBereiche);
+    status->addStretch(2);
 
     // Menu bar.
     QMenuBar* bar = window->menuBar();

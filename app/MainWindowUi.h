@@ -5,7 +5,6 @@
 #include "sequence/SequenceEditor.h"
 #include "shell/ShellActions.h"
 #include "views/CarViewsController.h"
-#include "views/PictureBook.h"
 #include "views/playback/PlaybackController.h"
 
 #include <QList>
@@ -20,24 +19,31 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
+class QSplitter;
 class QSlider;
 class QTimer;
 class QTreeView;
 class QWidget;
 class CarViewWidget;
+class CarViewsPanel;
 class ShowGridView;
 class ShowGauge;
 
 // Every control of the main window, created with its object name and its
-// German design-time caption at its fixed place. The parts of the program
-// bind to these controls; the main window only owns them.
+// German design-time caption, in the layouts that place it. The parts of the
+// program bind to these controls; the main window only owns them.
 struct MainWindowUi
 {
-    // Size of one car view in pixels.
-    static constexpr int ViewWidth = PictureBook::Width;
-    static constexpr int ViewHeight = PictureBook::Height;
-
     QWidget* central = nullptr;
+    // Inside the central widget: the scroll area that holds everything when
+    // the screen is too small, its content, and the splitter between the
+    // editing columns (cars, tables, commands) and the show grid.
+    QScrollArea* scroll = nullptr;
+    QWidget* content = nullptr;
+    QSplitter* split = nullptr;
+    QWidget* editor = nullptr;
+    CarViewsPanel* carViews = nullptr;
 
     // Car views by view number: views[1] imaVR, [2] imaVL, [3] imaHL, [4] imaHR; [0] unused.
     std::array<CarViewWidget*, 5> views{};

@@ -4,6 +4,7 @@
 #include "app/LanguageDialog.h"
 #include "app/MainWindow.h"
 #include "app/StartScreen.h"
+#include "app/WindowState.h"
 #include "core/AppContext.h"
 #include "core/LangText.h"
 #include "core/SettingsStore.h"
@@ -72,16 +73,10 @@ void Startup::loadMainWindow()
             m_startScreen->close();
             m_startScreen->deleteLater();
         }
-        // Placed by the program, centred on the screen: the messages that open
-        // over it as soon as it shows are centred on where it really is, not
-        // on where a window manager has yet to put it.
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            m_mainWindow->adjustSize();
-            const QRect room = screen->availableGeometry();
-            QRect frame(QPoint(), m_mainWindow->size());
-            frame.moveCenter(room.center());
-            m_mainWindow->move(qMax(frame.left(), room.left()), qMax(frame.top(), room.top()));
-        }
+        // Placed by the program (where it was last time, or centred on the
+        // screen): the messages that open over it as soon as it shows are
+        // centred on where it really is, not on where a window manager has yet to put it.
+        m_mainWindow->windowState().restore();
         m_mainWindow->show();
         emit mainWindowShown();
     });

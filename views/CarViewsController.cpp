@@ -12,6 +12,7 @@
 #include "views/HitTest.h"
 #include "views/PictureBook.h"
 #include "views/RowPreview.h"
+#include "views/grid/ShowGridModel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -34,6 +35,10 @@ CarViewsController::CarViewsController(AppContext& ctx, const Controls& controls
                 [this, v](int button, double x, double y) { pointerEvent(button, x, y, v); });
         connect(view, &CarViewWidget::pointerMoved, this,
                 [this, v](double x, double y) { pointerEvent(0, x, y, v); });
+        connect(view, &CarViewWidget::pictureSizeWanted, this, [this] {
+            if (!m_resizeTimer.isActive())
+                m_resizeTimer.start();
+        });
     }
     if (m_ui.cmdBereiche)
         connect(m_ui.cmdBereiche, &QPushButton::clicked, this, &CarViewsController::showAreas);
@@ -51,6 +56,12 @@ CarViewsController::CarViewsController(AppContext& ctx, const Controls& controls
     m_advanceTimer.setInterval(AdvanceDelayMs);
     connect(&m_advanceTimer, &QTimer::timeout, this, &CarViewsController::advance);
 
+    // While the window is being resized the views scale what they show; the
+    // pictures are drawn for the new size once it holds still.
+    m_resizeTimer.setSingleShot(true);
+    m_resizeTimer.setInterval(ResizeRedrawDelayMs);
+    connect(&m_resizeTimer, &QTimer::timeout, this, &CarViewsController::redrawForSize);
+
     m_prefetchTimer.setInterval(0);
     connect(&m_prefetchTimer, &QTimer::timeout, this, &CarViewsController::prefetchSome);
 }
@@ -66,6 +77,11 @@ LampOptions CarViewsController::options() const
 
 void CarViewsController::applyTexts()
 {
+    // A view is called by its name, as the show grid's row groups call it.
+    for (int v = 1; v <= 4; ++v) {
+        if (CarViewWidget* view = m_ui.views[std::size_t(v)])
+            view->setAccessibleName(m_ctx.texts.text(ShowGridModel::ViewNameText + v - 1));
+    }
     if (!m_ui.chkSymmetrisch)
         return;
     m_ui.chkSymmetrisch->setText(m_ctx.texts.text(SymmetricText));
@@ -82,12 +98,36 @@ bool CarViewsController::loadView(int view, int mask)
     CarViewWidget* widget = m_ui.views[std::size_t(view)];
     if (!widget)
         return false;
-    m_pictures->setDevicePixelRatio(widget->devicePixelRatioF());
+    usePixelSize(widget->pixelSize());
     const int id = PictureBook::pictureId(baseOfView(view), mask);
     const QPixmap picture = id ? m_pictures->picture(id) : QPixmap();
     widget->setPicture(picture);
     m_shownIds[std::size_t(view - 1)] = picture.isNull() ? 0 : id;
     return !picture.isNull();
+}
+
+void CarViewsController::usePixelSize(QSize size)
+{
+    if (size.isEmpty() || size == m_pictures->pixelSize())
+        return;
+    m_pictures->setPixelSize(size);
+    // What was drawn ahead is gone with the old size: draw it again.
+    m_prefetchBases = {};
+    prefetchStart();
+}
+
+void CarViewsController::redrawForSize()
+{
+    // The four views are always of one size; the pictures on show are drawn
+    // for it and keep their outline and area boxes.
+    for (int v = 1; v <= 4; ++v) {
+        CarViewWidget* widget = m_ui.views[std::size_t(v)];
+        const int id = m_shownIds[std::size_t(v - 1)];
+        if (!widget || !id)
+            continue;
+        usePixelSize(widget->pixelSize());
+        widget->replacePicture(m_pictures->picture(id));
+    }
 }
 
 void CarViewsController::lichtAus()

@@ -30,6 +30,8 @@ class CarViewsController : public QObject
     Q_OBJECT
 public:
     static constexpr int AdvanceDelayMs = 200;
+    // How long the views' size must hold still before the pictures are drawn for it.
+    static constexpr int ResizeRedrawDelayMs = 120;
 
     // The main window's controls this part binds to.
     struct Controls
@@ -91,6 +93,9 @@ private:
     int baseOfView(int view) const;
     // Shows picture base + mask on a view; false when the picture does not exist.
     bool loadView(int view, int mask);
+    // Pictures are drawn for views of `size` device pixels from now on.
+    void usePixelSize(QSize size);
+    void redrawForSize();
     void toggle(int lamp, int view, int button, int area);
     bool outlineEnabled();
     void applyOutline(const HoverOutline::Step& step);
@@ -108,6 +113,7 @@ private:
     HoverOutline::Target m_shown;
     QPointer<QCheckBox> m_outlineSwitch;
     QTimer m_advanceTimer;
+    QTimer m_resizeTimer;
     // Pictures of the current vehicle still to be drawn while the window is idle.
     QTimer m_prefetchTimer;
     std::vector<int> m_prefetch;

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLinearGradient>
+#include <QTransform>
+#include <algorithm>
 #include <cmath>
 
 // The look of one block drawn with all lamps dark, and its lamps, so that a
@@ -14,12 +16,16 @@
 class PictureBook::Canvas
 {
 public:
-    Canvas(const PictureBlock& block, qreal ratio) : m_block(block)
+    // Drawn to fill `pixels` exactly, so that a view shows it unscaled.
+    Canvas(const PictureBlock& block, QSize pixels) : m_block(block)
     {
-        m_base = QImage(int(std::lround(Width * ratio)), int(std::lround(Height * ratio)),
-                        QImage::Format_RGB32); // opaque: shown without a conversion
+        m_base = QImage(pixels, QImage::Format_RGB32); // opaque: shown without a conversion
+        const qreal ratio = qreal(pixels.width()) / Width;
         m_base.setDevicePixelRatio(ratio);
+        // Across and down may differ by a fraction of a pixel.
+        m_stretch = QTransform::fromScale(1.0, qreal(pixels.height()) / Height / ratio);
         QPainter p(&m_base);
+        p.setTransform(m_stretch, true);
         p.setRenderHint(QPainter::Antialiasing);
         QLinearGradient sky(0, 0, 0, Height);
         sky.setColorAt(0.0, QColor(246, 247, 249));
@@ -38,6 +44,7 @@ public:
     {
         QImage image = m_base.copy();
         QPainter p(&image);
+        p.setTransform(m_stretch, true);
         p.setRenderHint(QPainter::Antialiasing);
         for (const car::LampPart& lamp : m_lamps) {
             if (mask & (1 << lamp.bit))
@@ -51,6 +58,7 @@ private:
     QImage m_base;
     std::vector<car::LampPart> m_lamps;
     QTransform m_lampTransform;
+    QTransform m_stretch;
 };
 
 PictureBook::PictureBook(const QString& programFolder) : m_folder(programFolder)
@@ -62,11 +70,23 @@ PictureBook::PictureBook(const QString& programFolder) : m_folder(programFolder)
 
 PictureBook::~PictureBook() = default;
 
+QSize PictureBook::sizeAt(qreal ratio)
+{
+    return {std::max(1, int(std::lround(Width * ratio))), std::max(1, int(std::lround(Height * ratio)))};
+}
+
 void PictureBook::setDevicePixelRatio(qreal ratio)
 {
-    if (!(ratio > 0) || qFuzzyCompare(ratio, m_ratio))
+    if (ratio > 0)
+        setPixelSize(sizeAt(ratio));
+}
+
+void PictureBook::setPixelSize(QSize size)
+{
+    if (size.isEmpty() || size == m_size)
         return;
-    m_ratio = ratio;
+    m_size = size;
+    m_ratio = qreal(size.width()) / Width;
     m_canvases.clear();
     m_pictures.clear();
 }
@@ -88,7 +108,7 @@ PictureBook::Canvas& PictureBook::canvasOf(const PictureBlock& block)
 {
     auto& canvas = m_canvases[block.firstId];
     if (!canvas)
-        canvas = std::make_unique<Canvas>(block, m_ratio);
+        canvas = std::make_unique<Canvas>(block, m_size);
     return *canvas;
 }
 
@@ -104,17 +124,15 @@ QImage PictureBook::fromFile(int id) const
     QImage image = reader.read();
     if (image.isNull())
         return {}; // an unreadable file: the drawn picture stands in
-    const QSize size(int(std::lround(Width * m_ratio)), int(std::lround(Height * m_ratio)));
-    if (image.size() != size)
-        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.size() != m_size)
+        image = image.scaled(m_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     image.setDevicePixelRatio(m_ratio);
     return image;
 }
 
 int PictureBook::pictureCost() const
 {
-    return int(
-        std::max<qint64>(1, qint64(std::lround(Width * m_ratio)) * std::lround(Height * m_ratio) * 4 / 1024));
+    return int(std::max<qint64>(1, qint64(m_size.width()) * m_size.height() * 4 / 1024));
 }
 
 QPixmap PictureBook::picture(int id)
@@ -139,5 +157,5 @@ QImage PictureBook::draw(int id, qreal ratio)
     const PictureBlock* block = pictureBlockOf(id);
     if (!block)
         return {};
-    return Canvas(*block, ratio).picture(id - block->firstId);
+    return Canvas(*block, sizeAt(ratio)).picture(id - block->firstId);
 }

@@ -3,6 +3,7 @@
 #include <QCache>
 #include <QImage>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 #include <memory>
 #include <unordered_map>
@@ -28,6 +29,12 @@ public:
     // high-density screens). Changing it drops what was kept.
     void setDevicePixelRatio(qreal ratio);
     qreal devicePixelRatio() const { return m_ratio; }
+    // Pictures are made this many device pixels wide and high (a view larger
+    // than the picture's own size draws it unscaled). Changing it drops what was kept.
+    void setPixelSize(QSize size);
+    QSize pixelSize() const { return m_size; }
+    // A picture's size in device pixels at `ratio`.
+    static QSize sizeAt(qreal ratio);
 
     // The id a view shows for `mask` when its pictures start at `base`: lamps
     // the view's block has no pictures for are left out. 0 when `base` is not
@@ -55,6 +62,7 @@ private:
 
     QString m_folder;
     qreal m_ratio = 1.0;
+    QSize m_size{Width, Height};
     std::unordered_map<int, std::unique_ptr<Canvas>> m_canvases; // by the block's first id
     QCache<int, QPixmap> m_pictures;
     int m_made = 0;

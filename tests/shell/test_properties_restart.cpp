@@ -4,6 +4,7 @@
 #include "vehicle/LampAreas.h"
 #include "vehicle/ModelLayout.h"
 #include "vehicle/ParameterDialog.h"
+#include "views/CarViewsPanel.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -27,7 +28,8 @@ private slots:
         MainWindowUi& ui = window.ui();
         QCOMPARE(t.ctx.vehicle.codedVehicleNumber, 8);
         QCOMPARE(ui.picNummernschild_H->geometry(),
-                 modelLayout(QStringLiteral("220"), true, false, false).plates->rear);
+                 ui.carViews->geometry().plateRect(
+                     modelLayout(QStringLiteral("220"), true, false, false).plates->rear));
         QVERIFY(window.windowTitle().endsWith(
             QStringLiteral("Fahrzeugauswahl:  BMW 3er / Touring / Modell ab 4.2007")));
 

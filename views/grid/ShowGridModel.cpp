@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int TextFrontRight = 260; // 261 front left, 262 rear left, 263 rear right
 constexpr int TextOn = 264;
 constexpr int TextOff = 265;
 constexpr int TextStep = 266;
@@ -265,7 +264,7 @@ QVariant ShowGridModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     const GridLamp& lamp = m_lamps[std::size_t(section)];
     const auto name = [&] { return QString(m_ctx.texts.text(lamp.textNumber) + lamp.suffix); };
-    const auto group = [&] { return m_ctx.texts.text(TextFrontRight + lamp.view - 1); };
+    const auto group = [&] { return m_ctx.texts.text(ViewNameText + lamp.view - 1); };
     switch (role) {
     case Qt::DisplayRole:
         return name();

@@ -32,6 +32,9 @@ public:
         PlayCursorRole,             // bool: playback shows this step
     };
 
+    // The names of the views: 260 front right, 261 front left, 262 rear left, 263 rear right.
+    static constexpr int ViewNameText = 260;
+
     // Column widths in pixels: the step's duration, within these bounds.
     static constexpr int MinColumnWidth = 22;
     static constexpr int MaxColumnWidth = 160;

@@ -2,11 +2,15 @@
 
 #include "views/grid/ShowGridModel.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -24,7 +28,9 @@ const QColor MarkedHeading(196, 218, 244);
 const QColor GroupBandFill(76, 88, 102);
 const QColor SoftInk(84, 90, 98);
 
-constexpr int RowHeight = 19;
+constexpr int RowHeight = ShowGridView::RowHeight;
+// A step is never narrower than this, however far the grid is zoomed out.
+constexpr int NarrowestColumn = 6;
 
 QFont pixelFont(const QFont& base, int pixels, bool bold)
 {
@@ -62,9 +68,78 @@ ShowGridView::ShowGridView(QWidget* parent) : QTableView(parent)
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setMinimumSectionSize(ShowGridModel::MinColumnWidth);
     horizontalHeader()->setDefaultSectionSize(ShowGridModel::MinColumnWidth);
+    horizontalHeader()->setMinimumSectionSize(NarrowestColumn);
     QPalette board = viewport()->palette();
     board.setColor(QPalette::Base, Board);
     viewport()->setPalette(board);
+
+    // The zoom keys answer anywhere in the window, as the wheel does over the grid.
+    auto key = [this](const char* name, QList<QKeySequence> keys, auto slot) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+    };
+    key("GridZoomIn", {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &ShowGridView::zoomIn);
+    key("GridZoomOut", {QKeySequence::ZoomOut}, &ShowGridView::zoomOut);
+    key("GridZoomFit", {QKeySequence(Qt::CTRL | Qt::Key_0)}, &ShowGridView::zoomToFit);
+}
+
+void ShowGridView::setZoom(double zoom)
+{
+    zoom = qBound(MinZoom, zoom, MaxZoom);
+    if (!(zoom > 0) || qFuzzyCompare(zoom, m_zoom))
+        return;
+    // The step at the left edge stays where it is.
+    const int anchor = columnAt(0);
+    m_zoom = zoom;
+    if (m_grid)
+        applyWidths(0, m_grid->columnCount() - 1);
+    if (anchor >= 0)
+        horizontalScrollBar()->setValue(horizontalHeader()->sectionPosition(anchor));
+    emit zoomChanged(m_zoom);
+}
+
+void ShowGridView::zoomToFit()
+{
+    if (!m_grid || m_grid->columnCount() == 0)
+        return;
+    qint64 total = 0;
+    for (int c = 0; c < m_grid->columnCount(); ++c)
+        total += m_grid->columnWidth(c);
+    if (total > 0)
+        setZoom(double(viewport()->width()) / double(total));
+}
+
+void ShowGridView::wheelEvent(QWheelEvent* event)
+{
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int steps = event->angleDelta().y() / 120;
+        if (steps != 0)
+            setZoom(m_zoom * std::pow(ZoomStep, steps));
+        event->accept();
+        return;
+    }
+    QTableView::wheelEvent(event);
+}
+
+void ShowGridView::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    fitRows();
+}
+
+void ShowGridView::fitRows()
+{
+    // Taller rows while there is room; past the comfortable height the rest stays empty.
+    const int rows = model() ? model()->rowCount() : 0;
+    if (rows <= 0)
+        return;
+    const int height = qBound(RowHeight, viewport()->height() / rows, MaxRowHeight);
+    if (verticalHeader()->defaultSectionSize() != height)
+        verticalHeader()->setDefaultSectionSize(height);
 }
 
 void ShowGridView::setGrid(ShowGridModel* model, QItemSelectionModel* selection)
@@ -81,8 +156,12 @@ void ShowGridView::setGrid(ShowGridModel* model, QItemSelectionModel* selection)
     if (!model)
         return;
     auto redrawHeadings = [this] { horizontalHeader()->viewport()->update(); };
-    connect(model, &QAbstractItemModel::modelReset, this,
-            [this] { applyWidths(0, m_grid->columnCount() - 1); });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        applyWidths(0, m_grid->columnCount() - 1);
+        fitRows();
+    });
+    connect(model, &QAbstractItemModel::rowsInserted, this, &ShowGridView::fitRows);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &ShowGridView::fitRows);
     connect(model, &QAbstractItemModel::columnsInserted, this,
             [this](const QModelIndex&, int first, int last) { applyWidths(first, last); });
     connect(model, &QAbstractItemModel::headerDataChanged, this,
@@ -104,6 +183,7 @@ void ShowGridView::setGrid(ShowGridModel* model, QItemSelectionModel* selection)
     });
     connect(model, &ShowGridModel::lockChanged, this, &ShowGridView::lockHeader);
     applyWidths(0, model->columnCount() - 1);
+    fitRows();
     lockHeader();
 }
 
@@ -114,7 +194,7 @@ void ShowGridView::applyWidths(int first, int last)
     QHeaderView* header = horizontalHeader();
     last = qMin(last, m_grid->columnCount() - 1);
     for (int c = qMax(0, first); c <= last; ++c) {
-        const int width = m_grid->columnWidth(c);
+        const int width = std::max(NarrowestColumn, int(std::lround(m_grid->columnWidth(c) * m_zoom)));
         if (header->sectionSize(c) != width)
             header->resizeSection(c, width);
     }

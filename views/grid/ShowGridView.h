@@ -23,17 +23,40 @@ public:
     // Scrolls sideways until column c is in view.
     void showColumn(int column);
 
+    // The time axis stretched by `zoom` (steps are as wide as their duration
+    // times the zoom); kept within MinZoom and MaxZoom.
+    static constexpr double MinZoom = 0.25;
+    static constexpr double MaxZoom = 4.0;
+    static constexpr double ZoomStep = 1.25;
+    double zoom() const { return m_zoom; }
+    void setZoom(double zoom);
+    void zoomIn() { setZoom(m_zoom * ZoomStep); }
+    void zoomOut() { setZoom(m_zoom / ZoomStep); }
+    // The zoom at which the whole sequence fills the grid's width.
+    void zoomToFit();
+
+    // Rows grow with the room the grid has, up to this height.
+    static constexpr int RowHeight = 19;
+    static constexpr int MaxRowHeight = 30;
+
+signals:
+    void zoomChanged(double zoom);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fitRows();
     void applyWidths(int first, int last);
     void lockHeader();
 
     ShowGridModel* m_grid = nullptr;
+    double m_zoom = 1.0;
 };
 
 // Column headings: the loop brackets, the step's number and its interval;

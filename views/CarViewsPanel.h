@@ -1,0 +1,45 @@
+#pragma once
+
+#include "views/CarViewsGeometry.h"
+
+#include <QRect>
+#include <QWidget>
+#include <array>
+
+class CarViewWidget;
+class QLabel;
+
+// The four car views as one block that grows and shrinks with the room the
+// window gives it, keeping the pictures' proportions, with the licence plates
+// over the junctions of the pairs. It places the views; they draw themselves.
+class CarViewsPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CarViewsPanel(QWidget* parent = nullptr);
+
+    // View 1 front right, 2 front left, 3 rear left, 4 rear right.
+    CarViewWidget* view(int number) const { return m_views[std::size_t(number - 1)]; }
+    QLabel* frontPlate() const { return m_plates[0]; }
+    QLabel* rearPlate() const { return m_plates[1]; }
+    // The plate boxes in the window's client area at the pictures' own size.
+    void setPlates(const QRect& front, const QRect& rear);
+
+    const CarViewsGeometry& geometry() const { return m_geometry; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void arrange();
+
+    std::array<CarViewWidget*, 4> m_views{};
+    std::array<QLabel*, 2> m_plates{};
+    std::array<QRect, 2> m_plateBoxes{};
+    CarViewsGeometry m_geometry;
+};
