@@ -104,7 +104,7 @@ void WindowState::save()
     const QString value = QString::fromLatin1(m_window.saveGeometry().toBase64()) + QLatin1Char(';') +
                           QString::fromLatin1(m_ui.split->saveState().toBase64());
     m_settings.save(QString::fromLatin1(GeometryKey), value);
-    m_settings.save(QString::fromLatin1(ZoomKey), QString::number(m_ui.ShowGrid->zoom(), 'g', 4));
+    m_settings.save(QString::fromLatin1(ZoomKey), QString::number(m_ui.ShowGrid->zoom(), 'g', 6));
 }
 
 bool WindowState::eventFilter(QObject* watched, QEvent* event)

@@ -4,6 +4,7 @@
 #include "vehicle/ModelLayout.h"
 #include "views/CarViewWidget.h"
 #include "views/CarViewsController.h"
+#include "views/CarViewsGeometry.h"
 #include "views/HitTest.h"
 #include "views/PictureBook.h"
 
@@ -11,9 +12,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QTreeView>
+#include <cmath>
 
 namespace {
 
@@ -287,6 +290,69 @@ private slots:
         f.click(3, 37);
         f.click(4, 37);
         QCOMPARE(f.t.ctx.lampState, (LampBytes{0, 0, 32, 8}));
+    }
+
+    // At every size a press on a lamp area reaches the same lamp as at the
+    // pictures' own size, and the pictures are drawn for the size.
+    void clicksLandOnTheSameLampAtEverySize()
+    {
+        Fixture f;
+        f.vehicle("312");
+        const LampOptions o = f.views->options();
+        for (double scale : {1.0, 1.5, 2.37}) {
+            for (int v = 1; v <= 4; ++v) {
+                CarViewWidget* w = f.view(v);
+                w->resize(QSize(int(195 * scale), int(269 * scale)));
+                QSignalSpy pressed(w, &CarViewWidget::pointerPressed);
+                const int first = v <= 2 ? 1 : 25;
+                for (int area = first; area < first + 24; ++area) {
+                    const QPointF centre = HitTest::areaRect(v, area, f.t.ctx.vehicle.lampAreas).center();
+                    const HitTest::Result own =
+                        HitTest::test(v, centre.x() * 15, centre.y() * 15, f.t.ctx.vehicle.lampAreas, o);
+                    if (!own.anyHit())
+                        continue;
+                    QTest::mousePress(w, Qt::LeftButton, {}, w->scale().toView(centre).toPoint());
+                    QTest::mouseRelease(w, Qt::LeftButton, {}, w->scale().toView(centre).toPoint());
+                    const QList<QVariant> at = pressed.takeLast();
+                    const HitTest::Result hit = HitTest::test(v, at.at(1).toDouble(), at.at(2).toDouble(),
+                                                              f.t.ctx.vehicle.lampAreas, o);
+                    QVERIFY2(hit.anyHit() && hit.hits.front().lamp == own.hits.front().lamp,
+                             qPrintable(QStringLiteral("view %1 area %2 at %3").arg(v).arg(area).arg(scale)));
+                }
+            }
+            QTRY_COMPARE(f.view(1)->picture().size(), f.view(1)->pixelSize());
+        }
+        // The outline is kept in picture pixels; the view draws it scaled.
+        f.move(2, 13);
+        QCOMPARE(f.view(2)->outline(), f.areaOutline(2, 13));
+    }
+
+    // The block of four views fits its panel, keeps the pictures' proportions,
+    // and at 125 %, 150 % and 175 % every edge lies on a device pixel, so the
+    // halves of the car meet without a seam.
+    void viewsMeetOnWholePixels()
+    {
+        for (double ratio : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+            for (QSize area : {QSize(390, 546), QSize(511, 700), QSize(777, 1003)}) {
+                const CarViewsGeometry g(area, ratio, QPoint(13, 71));
+                const QRect front = g.viewRect(1);
+                QCOMPARE(g.viewRect(2).left(), front.right() + 1);
+                QCOMPARE(g.viewRect(3).left(), front.left());
+                QVERIFY(area.width() >= g.blockRect().width() && area.height() >= g.blockRect().height());
+                QVERIFY(qAbs(double(front.width()) / front.height() - 195.0 / 269.0) < 0.01);
+                for (int v = 1; v <= 4; ++v) {
+                    const QRect r = g.viewRect(v).translated(13, 71);
+                    for (int edge : {r.left(), r.top(), r.right() + 1, r.bottom() + 1})
+                        QVERIFY2(qFuzzyCompare(edge * ratio, std::round(edge * ratio)),
+                                 qPrintable(QStringLiteral("%1 at %2").arg(edge).arg(ratio)));
+                }
+            }
+        }
+        // At the pictures' own size the plates stand where the vehicle puts them.
+        const CarViewsGeometry own(CarViewsGeometry::blockSize(), 1.0, QPoint());
+        QCOMPARE(own.plateRect(QRect(167, 469, 85, 18)), QRect(156, 461, 85, 18));
+        const CarViewsGeometry twice(CarViewsGeometry::blockSize() * 2, 1.0, QPoint());
+        QCOMPARE(twice.plateRect(QRect(167, 469, 85, 18)), QRect(312, 922, 170, 36));
     }
 };
 
