@@ -122,8 +122,14 @@ bool WindowState::eventFilter(QObject* watched, QEvent* event)
         }
     } else if (watched == m_ui.split && event->type() == QEvent::Resize) {
         const int height = m_ui.split->height();
-        if (height != m_lastHeight && (m_shown || !m_restored))
-            fitCarsToHeight();
+        if (height != m_lastHeight && (m_shown || !m_restored) && !m_fitPending) {
+            // Once the layouts have settled on the new size.
+            m_fitPending = true;
+            QTimer::singleShot(0, this, [this] {
+                m_fitPending = false;
+                fitCarsToHeight();
+            });
+        }
         if (m_shown)
             m_lastHeight = height;
     }
@@ -133,7 +139,8 @@ bool WindowState::eventFilter(QObject* watched, QEvent* event)
 void WindowState::fitCarsToHeight()
 {
     QSplitter& split = *m_ui.split;
-    const int others = m_ui.editor->minimumSizeHint().width() - m_ui.carViews->minimumSizeHint().width();
+    // The columns beside the cars take the width they ask for once there is room.
+    const int others = m_ui.editor->sizeHint().width() - m_ui.carViews->sizeHint().width();
     const int wanted = others + CarViewsGeometry::widthForHeight(split.height());
     const int grid = std::max(m_ui.Frame7->minimumWidth(), m_ui.Frame7->minimumSizeHint().width());
     const int room = split.width() - split.handleWidth() - grid;

@@ -42,5 +42,6 @@ private:
     SettingsStore& m_settings;
     bool m_restored = false;
     bool m_shown = false;
+    bool m_fitPending = false;
     int m_lastHeight = -1;
 };

@@ -2,14 +2,21 @@
 // the offscreen platform, over a sequence of 500 steps.
 //
 //   repaint        the whole grid (cells, headings, brackets) at start, middle and end
+//
+// The window is as large as a maximised one on a 1920 x 1080 screen.
 //   click          a click on a cell until the grid and the car view have painted the change
+//   resize         the window at 1920 x 1080 made a little smaller and larger, each
+//                  time until the whole window (cars, grid, tables) has painted
+//   lamp click     a click on a lamp of the large car views until the view has painted
 //
 // Run: QT_QPA_PLATFORM=offscreen bench_show_grid [rounds]
 
 #include "app/MainWindow.h"
+#include "app/WindowState.h"
 #include "sequence/SequenceDocument.h"
 #include "tests/support/TestContext.h"
 #include "views/CarViewWidget.h"
+#include "views/HitTest.h"
 #include "views/grid/ShowGridModel.h"
 #include "views/grid/ShowGridView.h"
 
@@ -57,7 +64,10 @@ int main(int argc, char** argv)
     t.settings.save(QStringLiteral("Quandor_E6X"), QStringLiteral("Fahrzeug_Type"), QStringLiteral("311"));
     MainWindow window(t.ctx);
     window.load(QString());
+    window.windowState().restore();
     window.show();
+    // As large as a maximised window on a 1920 x 1080 screen.
+    window.resize(1920, 1040);
     t.document.setContent({QStringLiteral("311"), t.document.parameterString(), {steps(), {}}});
     window.modellauswahl();
     // The car views draw the vehicle's pictures while the window is idle, as after any change of vehicle.
@@ -96,6 +106,31 @@ int main(int argc, char** argv)
         click.push_back(clock.nsecsElapsed());
     }
     report("click to grid and car view painted", click);
+
+    std::vector<qint64> resize, lampClick;
+    for (int r = 0; r < rounds; ++r) {
+        for (QSize size : {QSize(1900, 1020), QSize(1920, 1040)}) {
+            clock.start();
+            window.resize(size);
+            QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            window.repaint();
+            resize.push_back(clock.nsecsElapsed());
+        }
+    }
+    report("resize at 1920 x 1080, whole window", resize);
+    // The pictures drawn for the last size, then clicks on the headlamp area of the front left view.
+    QTest::qWait(1000);
+    CarViewWidget* front = window.ui().views[2];
+    const QRectF headlamp = HitTest::areaRect(2, 5, t.ctx.vehicle.lampAreas);
+    for (int r = 0; r < rounds; ++r) {
+        const QPoint at = front->scale().toView(headlamp.center()).toPoint();
+        clock.start();
+        QTest::mouseClick(front, Qt::LeftButton, {}, at);
+        front->repaint();
+        lampClick.push_back(clock.nsecsElapsed());
+    }
+    std::printf("(car views %d x %d each)\n", front->width(), front->height());
+    report("lamp click on large views, painted", lampClick);
 
     return 0;
 }
