@@ -35,7 +35,7 @@ constexpr int TableWidth = 196;
 constexpr int SideWidth = 186;
 constexpr int ButtonHeight = 26;
 constexpr int GaugeHeight = 40;
-constexpr int GridMinimumWidth = 300;
+constexpr int GridMinimumWidth = 420;
 
 QString idx(const char* name, int i)
 {

@@ -20,6 +20,9 @@
 
 namespace {
 
+// The share of the splitter's width, in percent, the grid keeps when the cars grow with the height.
+constexpr int GridShare = 35;
+
 QRect availableRoom(const QWidget& window)
 {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
@@ -142,7 +145,10 @@ void WindowState::fitCarsToHeight()
     // The columns beside the cars take the width they ask for once there is room.
     const int others = m_ui.editor->sizeHint().width() - m_ui.carViews->sizeHint().width();
     const int wanted = others + CarViewsGeometry::widthForHeight(split.height());
-    const int grid = std::max(m_ui.Frame7->minimumWidth(), m_ui.Frame7->minimumSizeHint().width());
+    // The grid keeps a good share of the width: on a small screen more steps
+    // in sight matter more than larger cars.
+    const int grid = std::max({m_ui.Frame7->minimumWidth(), m_ui.Frame7->minimumSizeHint().width(),
+                               split.width() * GridShare / 100});
     const int room = split.width() - split.handleWidth() - grid;
     const int editor = std::max(m_ui.editor->minimumSizeHint().width(), std::min(wanted, room));
     split.setSizes({editor, std::max(1, split.width() - split.handleWidth() - editor)});
