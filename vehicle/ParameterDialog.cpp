@@ -4,6 +4,7 @@
 #include "core/AppContext.h"
 #include "core/Prompter.h"
 #include "sequence/SequenceDocument.h"
+#include "ui/FitScrollArea.h"
 #include "ui/WindowOps.h"
 #include "vehicle/VehicleCatalogue.h"
 
@@ -83,6 +84,9 @@ QStringList durationItems()
 
 // One of the labParameter labels above an untitled frame, laid out like the
 // title of a titled frame, so that all groups of the window look alike.
+// The height the dialog needs beside its choices: title bar, margins, OK and Cancel.
+constexpr int ButtonsAndTitle = 110;
+
 QVBoxLayout* headedFrame(QLabel* heading, QGroupBox* frame)
 {
     auto* column = new QVBoxLayout;
@@ -221,10 +225,20 @@ void ParameterDialog::layOut()
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
 
+    // The choices scroll on a screen too small for them; OK and Cancel stay in sight.
+    auto* choices = new QWidget;
+    choices->setObjectName(QStringLiteral("choices"));
+    auto* choiceLayout = new QVBoxLayout(choices);
+    choiceLayout->setContentsMargins(0, 0, 0, 0);
+    choiceLayout->addLayout(vehicleRow);
+    choiceLayout->addLayout(headedFrame(heading(4, "Fernlichtscheinwerfer und Standlichtringe"), lampGroup));
+    choiceLayout->addLayout(functionsRow);
+    auto* scroll = new FitScrollArea(ButtonsAndTitle, this);
+    scroll->setObjectName(QStringLiteral("choicesScroll"));
+    scroll->setWidget(choices);
+
     auto* main = new QVBoxLayout(this);
-    main->addLayout(vehicleRow);
-    main->addLayout(headedFrame(heading(4, "Fernlichtscheinwerfer und Standlichtringe"), lampGroup));
-    main->addLayout(functionsRow);
+    main->addWidget(scroll, 1);
     main->addLayout(buttons);
     // The window grows and shrinks with its captions when the language changes.
     main->setSizeConstraint(QLayout::SetFixedSize);

@@ -1,14 +1,22 @@
+#include "app/LanguageDialog.h"
 #include "app/MainWindow.h"
 #include "app/MainWindowUi.h"
+#include "app/StartScreen.h"
 #include "app/WindowState.h"
 #include "core/WindowPlacement.h"
+#include "module/ConnectDialog.h"
+#include "module/SearchDialog.h"
+#include "shell/InfoDialog.h"
+#include "shell/PropertiesDialog.h"
 #include "tests/support/TestContext.h"
+#include "vehicle/ParameterDialog.h"
 #include "views/CarViewWidget.h"
 #include "views/CarViewsPanel.h"
+#include "views/PatternDialog.h"
 #include "views/grid/ShowGridModel.h"
 #include "views/grid/ShowGridView.h"
 
-#include <QAccessible>
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QLayout>
 #include <QPushButton>
@@ -56,6 +64,47 @@ private slots:
                     continue;
                 QVERIFY2(button->width() >= button->fontMetrics().horizontalAdvance(button->text()),
                          qPrintable(button->objectName()));
+            }
+        }
+    }
+
+    // Every dialog fits the same small screen in both languages, with its
+    // buttons inside it.
+    void everyDialogFitsASmallScreen()
+    {
+        Context t;
+        MainWindow window(t.ctx);
+        window.load(QString());
+        for (int language : {1, 2}) {
+            window.auswahlClick(language);
+            StartScreen start(t.ctx.languageName);
+            LanguageDialog choice({QStringLiteral("Deutsch"), QStringLiteral("English")});
+            SearchDialog search;
+            PatternDialog pattern(t.texts, QLocale(), Patterns::lampsOf(t.vehicle.lampAreas, LampOptions()),
+                                  [](const LampBytes&) {});
+            const QList<QWidget*> dialogs{&window.parameterDialog(),
+                                          &window.propertiesDialog(),
+                                          &window.infoDialog(),
+                                          &window.connectDialog(),
+                                          &start,
+                                          &choice,
+                                          &search,
+                                          &pattern};
+            for (QWidget* dialog : dialogs) {
+                const QSize least = dialog->minimumSizeHint().expandedTo(dialog->minimumSize());
+                QVERIFY2(least.width() <= SmallScreen.width() &&
+                             least.height() + TitleBar <= SmallScreen.height(),
+                         dialog->metaObject()->className());
+                dialog->resize(least);
+                dialog->show();
+                QVERIFY(QTest::qWaitForWindowExposed(dialog));
+                for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+                    if (button->isVisibleTo(dialog))
+                        QVERIFY2(
+                            dialog->rect().contains(QRect(button->mapTo(dialog, QPoint()), button->size())),
+                            qPrintable(button->objectName()));
+                }
+                dialog->hide();
             }
         }
     }
