@@ -91,10 +91,11 @@ void drawNumber(QPainter& p, const QPointF& at, int number)
     p.drawText(QRectF(at.x() - 15, at.y() - 15, 30, 30), Qt::AlignCenter, QString::number(number));
 }
 
-// The main window as a sketch with numbered parts; the help explains each number.
+// The main window as a sketch with numbered parts, at its smallest size; the
+// help explains each number.
 QImage mainWindowSketch()
 {
-    const QSize client(814, 586);
+    const QSize client(1232, 610);
     const int bar = 24;
     QImage image(client.width() + 2, client.height() + bar + 2, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(246, 247, 249));
@@ -107,61 +108,97 @@ QImage mainWindowSketch()
     p.setBrush(QColor(226, 229, 235));
     p.drawRect(QRectF(1, 1, image.width() - 2, bar));
     p.setBrush(QColor(180, 185, 195));
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 6; ++i)
         p.drawRoundedRect(QRectF(10 + i * 86, 8, 70, 10), 3, 3);
     p.translate(1, bar + 1);
 
-    drawCar(p, QRectF(11, 8, 195, 269), true, false);
-    drawCar(p, QRectF(206, 8, 195, 269), true, true);
-    drawCar(p, QRectF(11, 285, 195, 269), false, false);
-    drawCar(p, QRectF(206, 285, 195, 269), false, true);
+    drawCar(p, QRectF(8, 8, 195, 269), true, false);
+    drawCar(p, QRectF(203, 8, 195, 269), true, true);
+    drawCar(p, QRectF(8, 285, 195, 269), false, false);
+    drawCar(p, QRectF(203, 285, 195, 269), false, true);
 
-    drawFrame(p, QRectF(412, 8, 196, 56), 0);
+    // The middle column: remote control, step table, gauge, step entry.
+    drawFrame(p, QRectF(406, 8, 196, 56), 0);
     p.setBrush(QColor(214, 218, 226));
-    p.drawEllipse(QPointF(428, 42), 6, 6);
-    p.drawEllipse(QPointF(522, 42), 6, 6);
-    // The step table: a header and a few rows.
+    p.drawEllipse(QPointF(422, 42), 6, 6);
+    p.drawEllipse(QPointF(516, 42), 6, 6);
     p.setPen(QPen(QColor(150, 155, 165), 1));
     p.setBrush(Qt::white);
-    p.drawRect(QRectF(412, 72, 196, 334));
+    p.drawRect(QRectF(406, 72, 196, 300));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(226, 229, 235));
-    p.drawRect(QRectF(413, 73, 194, 20));
+    p.drawRect(QRectF(407, 73, 194, 20));
     for (int row = 0; row < 6; ++row) {
         p.setBrush(row == 2 ? QColor(190, 210, 240) : QColor(236, 238, 242));
-        p.drawRect(QRectF(416, 98 + row * 20, 188, 16));
+        p.drawRect(QRectF(410, 98 + row * 20, 188, 16));
     }
-    drawFrame(p, QRectF(412, 414, 196, 140), 0);
-    p.setBrush(QColor(214, 218, 226));
-    p.drawRoundedRect(QRectF(420, 428, 180, 6), 3, 3);
-    p.drawRoundedRect(QRectF(420, 470, 180, 24), 3, 3);
-    p.drawRect(QRectF(420, 504, 14, 14));
-
-    drawFrame(p, QRectF(618, 8, 186, 118), 3);
-    drawFrame(p, QRectF(618, 134, 186, 118), 3);
-    drawFrame(p, QRectF(618, 260, 186, 88), 2);
-    drawFrame(p, QRectF(618, 356, 186, 108), 2);
     p.setBrush(QColor(120, 190, 120));
-    p.drawRect(QRectF(626, 442, 120, 12));
-    drawFrame(p, QRectF(618, 472, 186, 58), 1);
+    p.drawRect(QRectF(406, 380, 60, 16));
     p.setPen(QPen(QColor(150, 155, 165), 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(11, 562, 390, 20));
-    p.drawRect(QRectF(412, 562, 196, 20));
+    p.drawRect(QRectF(406, 380, 196, 16));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 204, 212));
+    p.drawRoundedRect(QRectF(450, 402, 110, 8), 3, 3);
+    drawFrame(p, QRectF(406, 424, 196, 144), 0);
+    p.setBrush(QColor(214, 218, 226));
+    p.drawRoundedRect(QRectF(414, 438, 180, 6), 3, 3);
+    p.drawRoundedRect(QRectF(414, 480, 180, 24), 3, 3);
+    p.drawRect(QRectF(414, 514, 14, 14));
+    p.drawRect(QRectF(490, 514, 14, 14));
+
+    // The command frames.
+    drawFrame(p, QRectF(610, 8, 186, 118), 3);
+    drawFrame(p, QRectF(610, 134, 186, 118), 3);
+    drawFrame(p, QRectF(610, 260, 186, 88), 2);
+    drawFrame(p, QRectF(610, 356, 186, 108), 2);
+    p.setBrush(QColor(120, 190, 120));
+    p.drawRect(QRectF(618, 442, 120, 12));
+    drawFrame(p, QRectF(610, 472, 186, 58), 1);
+
+    // The show grid: lamps down, steps across, lit cells in the lamp's colour.
+    drawFrame(p, QRectF(806, 8, 418, 568), 0);
+    const QRectF board(1000, 52, 216, 516);
+    p.setBrush(QColor(34, 40, 48));
+    p.drawRect(board);
+    const QColor colours[] = {QColor(255, 150, 30),  QColor(255, 226, 150), QColor(240, 240, 250),
+                              QColor(170, 205, 250), QColor(220, 30, 40),   QColor(255, 226, 150)};
+    for (int row = 0; row < 24; ++row) {
+        const qreal y = 56 + row * 21;
+        p.setBrush(QColor(214, 218, 226));
+        p.drawRoundedRect(QRectF(846, y + 5, 90 + (row * 37) % 50, 9), 3, 3);
+        p.setBrush(colours[row % 6]);
+        p.drawRect(QRectF(830, y + 5, 9, 9));
+        for (int step = 0; step < 8; ++step) {
+            const bool lit = ((row * 5 + step * 3) % 7) < 2;
+            p.setBrush(lit ? colours[row % 6] : QColor(58, 68, 80));
+            p.drawRoundedRect(QRectF(1004 + step * 26, y + 3, 22, 15), 3, 3);
+        }
+    }
+    p.setBrush(QColor(76, 88, 102));
+    for (int group = 0; group < 4; ++group)
+        p.drawRoundedRect(QRectF(814, 56 + group * 126, 12, 122), 3, 3);
+    p.setBrush(QColor(226, 229, 235));
+    p.drawRect(QRectF(1000, 30, 216, 20));
+
+    p.setPen(QPen(QColor(150, 155, 165), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(8, 584, 390, 20));
+    p.drawRect(QRectF(406, 584, 196, 20));
 
     const struct
     {
         QPointF at;
         int number;
     } marks[] = {
-        {{206, 150}, 1}, {{206, 420}, 2},  {{590, 30}, 3},   {{590, 120}, 4},
-        {{590, 440}, 5}, {{786, 30}, 6},   {{786, 156}, 7},  {{786, 282}, 8},
-        {{786, 378}, 9}, {{786, 494}, 10}, {{380, 572}, 11}, {{590, 572}, 12},
+        {{203, 150}, 1},  {{203, 420}, 2},  {{580, 32}, 3},    {{580, 130}, 4},  {{580, 470}, 5},
+        {{774, 32}, 6},   {{774, 158}, 7},  {{774, 284}, 8},   {{774, 380}, 9},  {{774, 496}, 10},
+        {{370, 594}, 11}, {{580, 594}, 12}, {{1110, 300}, 13}, {{580, 388}, 14},
     };
     for (const auto& mark : marks)
         drawNumber(p, mark.at, mark.number);
     p.end();
-    return image.scaledToWidth(660, Qt::SmoothTransformation);
+    return image.scaledToWidth(900, Qt::SmoothTransformation);
 }
 
 bool save(const QImage& image, const QDir& folder, const char* name)
