@@ -151,6 +151,7 @@ struct MainWindowUi
     QTimer* TimerE = nullptr;
 
     void setup(QMainWindow* window);
+    void setupMenus(QMainWindow* window);
     // Once the tables have their models: the step number shown first.
     void arrangeTableColumns();
 
