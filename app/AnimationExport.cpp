@@ -6,6 +6,7 @@
 #include "core/LangText.h"
 #include "core/Prompter.h"
 #include "core/SaveFailureText.h"
+#include "sequence/FileCommands.h"
 #include "sequence/SequenceDocument.h"
 #include "vehicle/VehicleConfig.h"
 #include "views/CarViewsController.h"
@@ -54,7 +55,8 @@ void AnimationExport::exportAnimation()
     sequence.remove(QLatin1Char('&'));
     const std::optional<QString> chosen =
         m_ctx.prompter.saveFileName(t.text(MenuText) + QStringLiteral(" \u2013 ") + sequence.trimmed(),
-                                    QStringLiteral("GIF (*.gif)"), QStringLiteral("gif"));
+                                    QStringLiteral("GIF (*.gif)"), QStringLiteral("gif"),
+                                    m_window.fileCommands().exportProposal(sequence.trimmed(), QStringLiteral("gif")));
     if (!chosen || chosen->isEmpty())
         return;
     QString file = *chosen;

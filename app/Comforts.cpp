@@ -256,8 +256,11 @@ void Comforts::exportStoryboard()
         m_ctx.prompter.message(t.text(NothingToExportText), QString(), Prompter::Icon::Information);
         return;
     }
+    QString sequence = m_window.ui().optAuf_Zu[std::size_t(k)]->text();
+    sequence.remove(QLatin1Char('&'));
     const std::optional<QString> chosen = m_ctx.prompter.saveFileName(
-        t.text(StoryboardText), QStringLiteral("PNG (*.png);;PDF (*.pdf)"), QStringLiteral("png"));
+        t.text(StoryboardText), QStringLiteral("PNG (*.png);;PDF (*.pdf)"), QStringLiteral("png"),
+        m_window.fileCommands().exportProposal(sequence.trimmed(), QStringLiteral("png")));
     if (!chosen || chosen->isEmpty())
         return;
     QString file = *chosen;

@@ -10,6 +10,7 @@
 #include "core/CaptionTable.h"
 #include "core/Config.h"
 #include "core/LangText.h"
+#include "ui/MenuMnemonics.h"
 #include "core/Prompter.h"
 #include "core/SettingsStore.h"
 #include "module/ConnectDialog.h"
@@ -121,6 +122,9 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     connect(&doc, &SequenceDocument::contentReplaced, this, &MainWindow::scheduleModifiedRefresh);
     connect(&doc, &SequenceDocument::fileNameChanged, this, &MainWindow::scheduleModifiedRefresh);
     connect(m_fileCommands, &FileCommands::saved, this, &MainWindow::scheduleModifiedRefresh);
+    // After every other handler of aboutToShow, so entries filled in as a menu opens get theirs too.
+    keepMnemonics(menuBar());
+    keepMnemonics(m_ui.Tabelle);
 }
 
 MainWindow::~MainWindow() = default;
@@ -140,10 +144,17 @@ void MainWindow::connectMenus()
     });
     connect(m_ui.About, &QAction::triggered, this, [this] { m_infoDialog->exec(); });
     connect(m_ui.Muster, &QAction::triggered, this, &MainWindow::insertPattern);
+    // Red while on; off it takes the style's own text colour, so it does not look disabled.
     connect(m_ui.chkAutomatichWeiter, &QCheckBox::toggled, this, [this](bool on) {
-        QPalette palette = m_ui.chkAutomatichWeiter->palette();
-        palette.setColor(QPalette::WindowText, on ? QColor(255, 0, 0) : QColor(64, 64, 64));
+        QPalette palette;
+        if (on) {
+            palette = m_ui.chkAutomatichWeiter->palette();
+            palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+        }
         m_ui.chkAutomatichWeiter->setPalette(palette);
+    });
+    connect(m_ui.chkSymmetrisch, &QCheckBox::toggled, this, [this](bool on) {
+        m_ctx.settings.save(kSection, QStringLiteral("Symmetrisch"), on ? QStringLiteral("1") : QStringLiteral("0"));
     });
 }
 
@@ -223,6 +234,7 @@ void MainWindow::language()
         QAction* item = i == 0 ? m_ui.Auswahl.constFirst() : m_ui.menuLanguage->addAction(QString());
         item->setObjectName(QStringLiteral("Auswahl(%1)").arg(i + 1));
         item->setText(names.at(i));
+        item->setData(names.at(i)); // the caption may gain a mnemonic
         item->setCheckable(true);
         item->setChecked(false);
         if (i > 0)
@@ -232,7 +244,7 @@ void MainWindow::language()
     }
     if (!m_ctx.languageName.isEmpty()) {
         for (QAction* item : std::as_const(m_ui.Auswahl)) {
-            if (item->text() == m_ctx.languageName) {
+            if (item->data().toString() == m_ctx.languageName) {
                 item->setChecked(true);
                 break;
             }
@@ -248,10 +260,11 @@ void MainWindow::auswahlClick(int index)
     if (index < 1 || index > m_ui.Auswahl.size())
         return;
     QAction* chosen = m_ui.Auswahl.at(index - 1);
-    m_ctx.settings.save(kSection, QStringLiteral("Language"), chosen->text());
+    const QString name = chosen->data().toString();
+    m_ctx.settings.save(kSection, QStringLiteral("Language"), name);
     for (QAction* item : std::as_const(m_ui.Auswahl))
         item->setChecked(false);
-    m_ctx.languageName = chosen->text();
+    m_ctx.languageName = name;
     chosen->setChecked(true);
     applyTexts(false);
     m_sequenceEditor->refreshIntervalLabel();
@@ -289,6 +302,13 @@ void MainWindow::applyTexts(bool initial)
         daytime->setToolTip(m_ctx.texts.text(203));
     if (m_ctx.languageName != QLatin1String("Deutsch") || !initial)
         applyCaptionTable();
+    // The caption table's status text says "not connected"; a connected module stays named.
+    m_module->refreshStatus();
+    m_propertiesDialog->refreshLabels();
+    m_infoDialog->refreshTexts();
+    refreshCaption();
+    giveMnemonics(menuBar());
+    giveMnemonics(m_ui.Tabelle);
     // Screen readers name each step table after its remote-control button.
     for (int k = 0; k < 2; ++k)
         m_ui.List1[std::size_t(k)]->setAccessibleName(
@@ -343,6 +363,11 @@ void MainWindow::applyCaptionTable()
                     list->setItemText(0, caption);
                     break;
                 }
+            } else if (entry.kind == CaptionEntry::Kind::ToolTip) {
+                if (auto* control = root->findChild<QWidget*>(entry.control)) {
+                    control->setToolTip(caption);
+                    break;
+                }
             } else if (setCaptionByName(root, entry.control, caption)) {
                 break;
             }
@@ -359,6 +384,7 @@ void MainWindow::loadSettings()
     const std::optional<int> automatic = s.number(kSection, QStringLiteral("Eigenschaften"));
     m_propertiesDialog->chkAuto()->setChecked(automatic.value_or(0) != 0);
     m_ui.chkAutomatichWeiter->setChecked(automatic.value_or(0) != 0);
+    m_ui.chkSymmetrisch->setChecked(s.number(kSection, QStringLiteral("Symmetrisch")).value_or(0) != 0);
 
     const std::optional<int> outline = s.number(kSection, QStringLiteral("Aktivierung"));
     m_propertiesDialog->chkAktivierung()->setChecked(outline.value_or(1) != 0);
@@ -482,8 +508,10 @@ void MainWindow::modellauswahl()
 
 void MainWindow::refreshCaption()
 {
-    // The document's name (see FileCommands), six blanks, the vehicle; the
-    // desktop marks unsaved changes at the placeholder after the name.
+    // The document's file name (see FileCommands), six blanks, the vehicle; the
+    // desktop marks unsaved changes at the placeholder after the name and
+    // offers the full path where it shows the window's file.
+    setWindowFilePath(m_ctx.document.fileName());
     setWindowTitle(m_fileCommands->captionName() + QStringLiteral("[*]      ") +
                    m_parameterDialog->selectionCaption());
     refreshModified();

@@ -72,6 +72,7 @@ void MainWindowUi::setupMenus(QMainWindow* window)
     Menu[2]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     Menu[3]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     Menu[4]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    Menu[9]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     Bearbeiten = bar->addMenu(QStringLiteral("Bearbeiten"));
     Bearbeiten->setObjectName(QStringLiteral("Bearbeiten"));
@@ -103,6 +104,7 @@ void MainWindowUi::setupMenus(QMainWindow* window)
     Help_Menu = bar->addMenu(QStringLiteral("Hilfe"));
     Help_Menu->setObjectName(QStringLiteral("Help_Menu"));
     Help = action(Help_Menu, QStringLiteral("Help"), QStringLiteral("Hilfe starten"));
+    Help->setShortcut(QKeySequence(Qt::Key_F1));
     Bereich = action(Help_Menu, QStringLiteral("Bereich"), QStringLiteral("Bereiche anzeigen"));
 
     Tabelle = new QMenu(QStringLiteral("List"), window);

@@ -41,6 +41,12 @@ QList<CaptionEntry> buildTable()
     add(t, main, idx("optAuf_Zu", 1), 36);
     add(t, main, QStringLiteral("chkAutomatichWeiter"), 56);
     add(t, main, QStringLiteral("labInfo"), 78);
+    add(t, main, idx("Menu", 7), 387);
+    add(t, main, QStringLiteral("cmdBereiche"), 15);
+    const char* tipped[] = {"cmdSilulation", "cmdSimWeiter",  "chkAutomatichWeiter",
+                            "cmdSchleife",   "cmdSchleife_L", "cmdWeiter"};
+    for (int i = 0; i < 6; ++i)
+        t.append({QString::fromUtf8(main), QString::fromUtf8(tipped[i]), 381 + i, 0, Kind::ToolTip});
     for (int i = 1; i <= 6; ++i)
         add(t, main, QStringLiteral("Frame%1").arg(i), 61 + i);
 
@@ -87,6 +93,7 @@ QList<CaptionEntry> buildTable()
 
     add(t, "InfoDialog", QStringLiteral("cmdEnde"), 34);
     add(t, "ConnectDialog", QStringLiteral("labVerbindungsaufbau"), 73);
+    add(t, "ConnectDialog", QStringLiteral("ConnectDialog"), 388);
     return t;
 }
 

@@ -13,6 +13,7 @@ struct CaptionEntry
         Caption,        // the control's caption is text `text`
         FirstListItem,  // item 0 of a drop-down list is text `text`
         WithSuffixText, // text `text` + ", " + text `second`
+        ToolTip,        // the control's tooltip is text `text`
     };
     QString window;  // object name of the window
     QString control; // object name of the control; the window's own name for its title

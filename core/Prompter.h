@@ -59,7 +59,10 @@ public:
                                          const QStringList& items) = 0;
     // File dialogs; nullopt when cancelled. filter uses Qt's "Name (*.ext)" form.
     virtual std::optional<QString> openFileName(const QString& title, const QString& filter) = 0;
+    // proposal: the name the save dialog starts with, with its folder when
+    // it has one (else the folder last used).
     virtual std::optional<QString> saveFileName(const QString& title, const QString& filter,
-                                                const QString& defaultSuffix) = 0;
+                                                const QString& defaultSuffix,
+                                                const QString& proposal = QString()) = 0;
     virtual void beep() = 0;
 };

@@ -49,6 +49,15 @@ void SettingsStore::save(const QString& section, const QString& key, const QStri
     m_settings->sync();
 }
 
+void SettingsStore::remove(const QString& section, const QString& key)
+{
+    const QString path = groupFor(section) + QLatin1Char('/') + key;
+    if (!m_settings->contains(path))
+        return;
+    m_settings->remove(path);
+    m_settings->sync();
+}
+
 std::optional<int> SettingsStore::number(const QString& section, const QString& key) const
 {
     bool ok = false;

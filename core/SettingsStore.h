@@ -29,6 +29,8 @@ public:
     // "" when absent.
     QString get(const QString& section, const QString& key) const;
     void save(const QString& section, const QString& key, const QString& value);
+    // Takes the key out of the file; nothing happens when it is absent.
+    void remove(const QString& section, const QString& key);
 
     // The value read as a whole number; nullopt when absent, empty or not a number.
     std::optional<int> number(const QString& section, const QString& key) const;

@@ -44,7 +44,8 @@ QString HandshakeReply::formatCompileDate(std::uint32_t number)
     }
 }
 
-QString HandshakeReply::statusText() const
+QString HandshakeReply::statusText(const QString& typeWord) const
 {
-    return QStringLiteral("Quandor Vantor Ver. ") + moduleVersion + QStringLiteral(" / Typ ") + moduleType;
+    return QStringLiteral("Quandor Vantor Ver. ") + moduleVersion + QStringLiteral(" / ") + typeWord +
+           QLatin1Char(' ') + moduleType;
 }

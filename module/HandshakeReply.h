@@ -32,6 +32,7 @@ struct HandshakeReply
     // any other length "15.03.2009".
     static QString formatCompileDate(std::uint32_t number);
 
-    // "Quandor Vantor Ver. 2.2 / Typ 5.1", the status line after a handshake.
-    QString statusText() const;
+    // "Quandor Vantor Ver. 2.2 / Typ 5.1", the status line after a handshake;
+    // typeWord is the language's word for "Typ" (text 401).
+    QString statusText(const QString& typeWord) const;
 };

@@ -226,7 +226,18 @@ void ModuleController::applyReply(const HandshakeReply& reply)
         info.compileDate = reply.compileDate;
         info.codedVehicle = reply.codedVehicle;
     }
-    m_ui.labInfo->setText(reply.statusText());
+    m_statusReply = reply;
+    refreshStatus();
+}
+
+void ModuleController::refreshStatus()
+{
+    if (!m_ui.labInfo)
+        return;
+    if (m_statusReply && m_ctx.module.connected)
+        m_ui.labInfo->setText(m_statusReply->statusText(m_ctx.texts.text(Identification::TypeText)));
+    else
+        m_ui.labInfo->setText(m_ctx.texts.text(m_statusText));
 }
 
 void ModuleController::progress(int address, int length)
@@ -262,7 +273,9 @@ void ModuleController::linkGone()
 {
     // The module named in the status line is no longer reachable.
     m_ctx.module.connected = false;
-    m_ui.labInfo->setText(m_ctx.texts.text(103));
+    m_statusReply.reset();
+    m_statusText = 103;
+    refreshStatus();
 }
 
 void ModuleController::showIdentification(const HandshakeReply& reply, const QString& foundOn)
@@ -275,7 +288,7 @@ void ModuleController::showIdentification(const HandshakeReply& reply, const QSt
     m_ctx.module.memoryLimit = Identification::memoryLimit(reply.moduleType);
     QString compile;
     if (reply.hasCompileInfo)
-        compile = Identification::compileInfo(reply.compileDate, reply.codedVehicle,
+        compile = Identification::compileInfo(m_ctx.texts, reply.compileDate, reply.codedVehicle,
                                               VehicleCatalogue::vehicleName(reply.codedVehicle));
     if (dialog && dialog->options().isChecked(VehicleOptions::Option::E6x_LCI_Modul) &&
         Identification::firmwareLacksLci(reply.moduleVersion)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "module/HandshakeReply.h"
 #include "module/ModuleSearch.h"
 #include "module/ModuleSession.h"
 #include "module/PortNames.h"
@@ -67,6 +68,9 @@ public:
     void findModuleClick();
     // The captions that come from the language texts.
     void applyTexts();
+    // The status line in the language in use: the module last connected,
+    // the link lost, or not connected yet.
+    void refreshStatus();
 
     bool isBusy() const { return m_session.isBusy() || m_search.isRunning(); }
     bool isUploading() const { return m_operation == Operation::Upload; }
@@ -115,4 +119,7 @@ private:
     PortNames::MenuCaptions m_captions;
     SearchDialog* m_searchDialog = nullptr;
     Operation m_operation = Operation::None;
+    // What the status line says; the reply while a module is connected.
+    std::optional<HandshakeReply> m_statusReply;
+    int m_statusText = 78;
 };

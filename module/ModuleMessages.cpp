@@ -206,7 +206,7 @@ QString line(const LangText& t, const ModuleSearch::Try& result)
     QString what;
     switch (o.kind) {
     case Kind::Identified:
-        what = t.text(312) + (o.reply ? QStringLiteral(", ") + o.reply->statusText() : QString());
+        what = t.text(312) + (o.reply ? QStringLiteral(", ") + o.reply->statusText(t.text(Identification::TypeText)) : QString());
         break;
     case Kind::PortNotAvailable:
         what = t.text(305);
@@ -301,17 +301,17 @@ ModuleMessage lciUpgrade(const LangText& t, const QString& moduleType, const QSt
 {
     return {t.text(210) + kCrLf + kCrLf + t.text(212) + QLatin1Char(' ') + t.text(127) +
                 QStringLiteral(" 2.3") + kCrLf + kCrLf + t.text(127) + moduleVersion +
-                QStringLiteral("  / Typ ") + moduleType,
+                QStringLiteral("  / ") + t.text(TypeText) + QLatin1Char(' ') + moduleType,
             QString(), Prompter::Icon::Exclamation};
 }
 
-QString compileInfo(const QString& compileDate, int codedVehicle, const QString& vehicleName)
+QString compileInfo(const LangText& t, const QString& compileDate, int codedVehicle,
+                    const QString& vehicleName)
 {
     QString name = vehicleName;
     if (name.isEmpty() && codedVehicle > 50)
         name = QString::number(codedVehicle);
-    return QStringLiteral("Software Compiler Datum: ") + compileDate + kCrLf +
-           QStringLiteral("Codiert für das Modell: ") + name;
+    return t.text(399) + compileDate + kCrLf + t.text(400) + name;
 }
 
 ModuleMessage report(const LangText& t, const QString& moduleType, const QString& moduleVersion,
@@ -343,7 +343,8 @@ ModuleMessage report(const LangText& t, const QString& moduleType, const QString
     static const char* const captions[] = {" Vantor - Basis", " Vantor - Komfort", " Vantor - Premium"};
     lines.append(QString());
     lines.append(t.text(113) + QString::fromLatin1(captions[edition]));
-    lines.append(t.text(127) + moduleVersion + QStringLiteral("  / Typ ") + moduleType);
+    lines.append(t.text(127) + moduleVersion + QStringLiteral("  / ") + t.text(TypeText) + QLatin1Char(' ') +
+                 moduleType);
     if (!compileInformation.isEmpty())
         lines.append(compileInformation);
     return {lines.join(kCrLf), t.text(114), Prompter::Icon::Information};

@@ -100,9 +100,12 @@ double versionNumber(const QString& moduleVersion);
 bool firmwareLacksLci(const QString& moduleVersion);
 // The upgrade message shown before the LCI option is switched off again.
 ModuleMessage lciUpgrade(const LangText& t, const QString& moduleType, const QString& moduleVersion);
-// "Software Compiler Datum: ..." and "Codiert für das Modell: ..."; a vehicle
-// number the name table does not reach is shown as the number.
-QString compileInfo(const QString& compileDate, int codedVehicle, const QString& vehicleName);
+// "Software Compiler Datum: ..." and "Codiert für das Modell: ..." (texts 399
+// and 400); a vehicle number the name table does not reach is shown as the number.
+QString compileInfo(const LangText& t, const QString& compileDate, int codedVehicle,
+                    const QString& vehicleName);
+// The word before the module type ("Typ"); text 401.
+inline constexpr int TypeText = 401;
 // The edition and its functions; text 163 alone for an unknown type.
 // compileInformation is appended when not empty.
 ModuleMessage report(const LangText& t, const QString& moduleType, const QString& moduleVersion,

@@ -11,12 +11,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QWidget>
 
 namespace {
-const QString Filter = QStringLiteral("Dateien (*.zfx)");
 const QString Suffix = QStringLiteral("zfx");
-const QString NewName = QStringLiteral("Neu");
 } // namespace
 
 FileCommands::FileCommands(AppContext& ctx, const Controls& controls, WindowOps& ops, QObject* parent)
@@ -26,15 +25,26 @@ FileCommands::FileCommands(AppContext& ctx, const Controls& controls, WindowOps&
 
 QString FileCommands::captionName() const
 {
-    if (!m_captionName.isEmpty())
-        return m_captionName;
-    return m_ctx.document.isUntitled() ? NewName : m_ctx.document.fileName();
+    return m_ctx.document.isUntitled() ? m_ctx.texts.text(UntitledText)
+                                       : QFileInfo(m_ctx.document.fileName()).fileName();
 }
 
-void FileCommands::setCaptionName(const QString& name)
+QString FileCommands::exportProposal(const QString& part, const QString& suffix) const
 {
-    m_captionName = name;
-    m_ops.refreshCaption();
+    const SequenceDocument& doc = m_ctx.document;
+    QString name = doc.isUntitled() ? m_ctx.texts.text(UntitledText) : QFileInfo(doc.fileName()).completeBaseName();
+    if (!part.isEmpty())
+        name += QStringLiteral(" - ") + part;
+    // Characters no file name may hold on some desktop become blanks.
+    static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|]"));
+    name.replace(unsafe, QStringLiteral(" "));
+    name = name.simplified() + u'.' + suffix;
+    return doc.isUntitled() ? name : QFileInfo(doc.fileName()).absoluteDir().filePath(name);
+}
+
+QString FileCommands::filter() const
+{
+    return m_ctx.texts.text(FilterText) + QStringLiteral(" (*.zfx)");
 }
 
 bool FileCommands::offerToSave()
@@ -59,7 +69,7 @@ bool FileCommands::newDocument()
     SequenceDocument& doc = m_ctx.document;
     doc.clear();
     doc.setFileName(QString());
-    setCaptionName(NewName);
+    m_ops.refreshCaption();
     m_ui.labPos->setText(QStringLiteral("Position 0"));
     return true;
 }
@@ -68,7 +78,7 @@ bool FileCommands::open()
 {
     if (!offerToSave())
         return false;
-    const std::optional<QString> name = m_ctx.prompter.openFileName(m_ctx.texts.text(126), Filter);
+    const std::optional<QString> name = m_ctx.prompter.openFileName(m_ctx.texts.text(126), filter());
     if (!name || name->isEmpty())
         return false;
     return load(*name);
@@ -91,7 +101,7 @@ bool FileCommands::load(const QString& fileName)
         return false;
     }
     show(read.content, fileName);
-    setCaptionName(fileName);
+    m_ops.refreshCaption();
     emit opened(fileName);
     return true;
 }
@@ -104,7 +114,7 @@ bool FileCommands::openCopy(const QString& copyFile, const QString& fileName)
         return false;
     }
     show(read.content, fileName);
-    setCaptionName(fileName.isEmpty() ? NewName : fileName);
+    m_ops.refreshCaption();
     return true;
 }
 
@@ -148,7 +158,8 @@ bool FileCommands::saveAs()
 
 std::optional<QString> FileCommands::askSaveName()
 {
-    std::optional<QString> name = m_ctx.prompter.saveFileName(m_ctx.texts.text(126), Filter, Suffix);
+    std::optional<QString> name = m_ctx.prompter.saveFileName(m_ctx.texts.text(126), filter(), Suffix,
+                                                                m_ctx.document.fileName());
     if (!name || name->isEmpty())
         return std::nullopt;
     if (QFileInfo(*name).suffix().isEmpty())
@@ -174,8 +185,7 @@ bool FileCommands::writeTo(const QString& fileName)
         return false;
     }
     doc.setFileName(fileName);
-    setCaptionName(fileName.endsWith(QLatin1String(".zfx"), Qt::CaseInsensitive) ? fileName.chopped(4)
-                                                                                 : fileName);
+    m_ops.refreshCaption();
     emit saved(fileName);
     return true;
 }

@@ -54,9 +54,16 @@ public:
     bool save();
     bool saveAs();
 
-    // The document's part of the window caption: "Neu" for a new document,
-    // the full path after Open, the path without ".zfx" after a save.
+    // The document's part of the window caption: its file's name (the window
+    // keeps the full path as its file path), or text 392 ("Neu") when untitled.
     QString captionName() const;
+    static constexpr int UntitledText = 392;
+    // The name an export of the show suggests: the show's name (text 392 when
+    // untitled), " - " and part when given, the suffix; in the show's folder.
+    QString exportProposal(const QString& part, const QString& suffix) const;
+    // The open and save dialogs' file type: text 393 ("Dateien") and the pattern.
+    QString filter() const;
+    static constexpr int FilterText = 393;
 
 signals:
     // A file was read by Open or written by Save or Save As.
@@ -72,10 +79,8 @@ private:
     bool offerToSave();
     std::optional<QString> askSaveName();
     bool writeTo(const QString& fileName);
-    void setCaptionName(const QString& name);
 
     AppContext& m_ctx;
     Controls m_ui;
     WindowOps& m_ops;
-    QString m_captionName;
 };

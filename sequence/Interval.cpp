@@ -2,6 +2,7 @@
 
 #include "core/TextNumber.h"
 
+#include <QRegularExpression>
 #include <cmath>
 
 namespace Interval {
@@ -15,6 +16,27 @@ QString fromSlider(int sliderValue, const QLocale& locale)
     if (locale.decimalPoint() == QLatin1String(","))
         text.replace(QLatin1Char('.'), QLatin1Char(','));
     return text;
+}
+
+QString shown(const QString& text, QChar decimalPoint)
+{
+    static const QRegularExpression plainNumber(QStringLiteral("^\\s*([0-9]+)(?:[.,]([0-9]+))?\\s*$"));
+    const QRegularExpressionMatch m = plainNumber.match(text);
+    if (!m.hasMatch()) {
+        QString same = text;
+        for (QChar& c : same)
+            if (c == u',' || c == u'.')
+                c = decimalPoint;
+        return same;
+    }
+    const QString decimals = m.captured(2);
+    return m.captured(1) + decimalPoint + (decimals.isEmpty() ? QStringLiteral("0") : decimals);
+}
+
+QString shownFromSlider(int sliderValue, const QLocale& locale)
+{
+    const QChar point = locale.decimalPoint() == QLatin1String(",") ? u',' : u'.';
+    return shown(fromSlider(sliderValue, locale), point);
 }
 
 qint64 toMilliseconds(const QString& text)

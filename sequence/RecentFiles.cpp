@@ -71,9 +71,10 @@ void RecentFiles::store(const QStringList& files)
 {
     const QString section = QString::fromLatin1(Section);
     for (int i = 1; i <= Capacity; ++i) {
-        const QString value = i <= files.size() ? files.at(i - 1) : QString();
-        // Keys never used stay out of the file.
-        if (m_settings.get(section, key(i)) != value)
-            m_settings.save(section, key(i), value);
+        // A place the list no longer fills leaves the file instead of staying as "File2=".
+        if (i > files.size())
+            m_settings.remove(section, key(i));
+        else if (m_settings.get(section, key(i)) != files.at(i - 1))
+            m_settings.save(section, key(i), files.at(i - 1));
     }
 }

@@ -117,7 +117,7 @@ void SequenceEditor::refreshIntervalLabel()
 {
     // Shown with the decimal separator of the program's language.
     m_ui.labZeitein->setText(
-        Interval::fromSlider(m_ui.sliderZeitein->value(), languageLocale(m_ctx.languageName)) +
+        Interval::shownFromSlider(m_ui.sliderZeitein->value(), languageLocale(m_ctx.languageName)) +
         m_ctx.texts.text(76));
 }
 
@@ -165,7 +165,7 @@ void SequenceEditor::sayOverwritten(int n)
         m_statusResting = m_ui.labInfo->text();
     m_statusShown = QLatin1Char(' ') + QString::number(n) + QLatin1Char(' ') +
                     m_ctx.texts.text(OverwrittenText) + QLatin1Char(' ') +
-                    Interval::fromSlider(m_ui.sliderZeitein->value(), languageLocale(m_ctx.languageName)) +
+                    Interval::shownFromSlider(m_ui.sliderZeitein->value(), languageLocale(m_ctx.languageName)) +
                     m_ctx.texts.text(76);
     m_ui.labInfo->setText(m_statusShown);
     m_statusTimer.start();

@@ -1,5 +1,6 @@
 #include "sequence/SequenceTableModel.h"
 
+#include "sequence/Interval.h"
 #include "sequence/LoopPalette.h"
 
 SequenceTableModel::SequenceTableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -37,12 +38,7 @@ QVariant SequenceTableModel::data(const QModelIndex& index, int role) const
         return QString::number(index.row() + 1);
     if (index.column() == LoopColumn)
         return r.loopMarker;
-    QString shown = r.interval;
-    for (QChar& c : shown) {
-        if (c == QLatin1Char(',') || c == QLatin1Char('.'))
-            c = m_decimalPoint;
-    }
-    return shown;
+    return Interval::shown(r.interval, m_decimalPoint);
 }
 
 QVariant SequenceTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -35,9 +35,7 @@ HelpWindow::HelpWindow(LinkLauncher& launcher, QWidget* parent)
     m_back = toolButton("cmdZurueck", QStyle::SP_ArrowBack, this);
     m_forward = toolButton("cmdVor", QStyle::SP_ArrowForward, this);
     m_home = toolButton("cmdAnfang", QStyle::SP_ArrowUp, this);
-    m_back->setToolTip(QStringLiteral("Zurück / Back"));
-    m_forward->setToolTip(QStringLiteral("Vor / Forward"));
-    m_home->setToolTip(QStringLiteral("Anfang / Start"));
+    setTexts(QStringLiteral("Zurück"), QStringLiteral("Vor"), QStringLiteral("Anfang"), m_title);
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
     auto* close = new QPushButton(QStringLiteral("OK"), this);
@@ -63,9 +61,18 @@ HelpWindow::HelpWindow(LinkLauncher& launcher, QWidget* parent)
     connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::openLink);
     connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = m_browser->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Hilfe / Help") : title);
+        setWindowTitle(title.isEmpty() ? m_title : title);
     });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void HelpWindow::setTexts(const QString& back, const QString& forward, const QString& home,
+                          const QString& title)
+{
+    m_back->setToolTip(back);
+    m_forward->setToolTip(forward);
+    m_home->setToolTip(home);
+    m_title = title;
 }
 
 void HelpWindow::showFile(const QString& fileName, const QString& topic)
@@ -84,7 +91,7 @@ void HelpWindow::showFile(const QString& fileName, const QString& topic)
                                           "<p>The help file was not found:</p>"
                                           "<p><tt>%1</tt></p>")
                                .arg(QDir::toNativeSeparators(fileName).toHtmlEscaped()));
-        setWindowTitle(QStringLiteral("Hilfe / Help"));
+        setWindowTitle(m_title);
     }
     // Back leads through this file only, not to the file shown before.
     m_browser->clearHistory();

@@ -16,6 +16,9 @@ public:
     explicit HelpWindow(LinkLauncher& launcher, QWidget* parent = nullptr);
 
     void setLauncher(LinkLauncher& launcher) { m_launcher = &launcher; }
+    // The tooltips of the three buttons and the title of a page without one,
+    // in the language in use.
+    void setTexts(const QString& back, const QString& forward, const QString& home, const QString& title);
 
     // Shows the file at the given anchor (the top when the topic is empty)
     // and brings the window to the front. A missing file is said in the
@@ -35,5 +38,6 @@ private:
     QToolButton* m_forward;
     QToolButton* m_home;
     QString m_file;
+    QString m_title = QStringLiteral("Hilfe");
     bool m_found = false;
 };

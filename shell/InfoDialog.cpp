@@ -152,9 +152,7 @@ QString InfoDialog::mailBody()
 void InfoDialog::refreshTexts()
 {
     // The language can change while the program runs; the window stays loaded.
-    m_labSoftware->setText(m_ctx.languageName == QLatin1String("Deutsch")
-                               ? QStringLiteral("Software entwickelt von Firma Quandor")
-                               : m_ctx.texts.text(74) + QStringLiteral(" Quandor"));
+    m_labSoftware->setText(m_ctx.texts.text(AuthorText));
 }
 
 void InfoDialog::showEvent(QShowEvent* event)

@@ -18,6 +18,7 @@ class InfoDialog : public QDialog
 public:
     // Shortly after the window shows, the wipe starts.
     static constexpr int WipeDelayMs = 200;
+    static constexpr int AuthorText = 391; // who wrote the program
 
     explicit InfoDialog(AppContext& ctx, QWidget* parent = nullptr);
 
@@ -33,12 +34,14 @@ public:
     static QString mailSubject();
     static QString mailBody();
 
+    // The texts that follow the language (also done as the window opens).
+    void refreshTexts();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void refreshTexts();
     void startWipe();
 
     AppContext& m_ctx;

@@ -1,6 +1,7 @@
 #include "shell/PropertiesDialog.h"
 
 #include "core/AppContext.h"
+#include "core/LangText.h"
 #include "core/SettingsStore.h"
 #include "shell/FileTypeRegistration.h"
 
@@ -117,10 +118,6 @@ void PropertiesDialog::showEvent(QShowEvent* event)
 
 void PropertiesDialog::refreshLabels()
 {
-    // The language files hold no texts for these two headings.
-    const bool german = m_ctx.languageName == QLatin1String("Deutsch") || m_ctx.languageName.isEmpty();
-    m_label1->setText(german ? QStringLiteral("Anzeige und Bedienung")
-                             : QStringLiteral("Display and operation"));
-    m_label2->setText(german ? QStringLiteral("Sequenzdateien (*.zfx) per Doppelklick öffnen")
-                             : QStringLiteral("Open sequence files (*.zfx) with a double-click"));
+    m_label1->setText(m_ctx.texts.text(DisplayHeadingText));
+    m_label2->setText(m_ctx.texts.text(FileTypeText));
 }

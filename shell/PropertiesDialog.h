@@ -16,6 +16,9 @@ class PropertiesDialog : public QDialog
 {
     Q_OBJECT
 public:
+    // Headings of the display settings and of the file-type line.
+    static constexpr int DisplayHeadingText = 389;
+    static constexpr int FileTypeText = 390;
     explicit PropertiesDialog(AppContext& ctx, QWidget* parent = nullptr);
 
     QCheckBox* chkAuto() const { return m_chkAuto; }
@@ -25,6 +28,9 @@ public:
     // The registration cmdRegistry runs (tests wait for its finished()).
     FileTypeRegistrar& registrar() const { return *m_registrar; }
 
+    // The texts that follow the language (also done as the window opens).
+    void refreshLabels();
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -32,7 +38,6 @@ private:
     void chkAktivierungClick();
     void chkAutoClick();
     void cmdRegistryClick();
-    void refreshLabels();
 
     AppContext& m_ctx;
     QLabel* m_label1;

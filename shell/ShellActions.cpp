@@ -62,6 +62,8 @@ void ShellActions::showHelp(const QString& fileName, const QString& topic)
         QWidget* owner = m_ui.central ? m_ui.central->window() : nullptr;
         m_help = new HelpWindow(*m_launcher, owner);
     }
+    const LangText& t = m_ctx.texts;
+    m_help->setTexts(t.text(402), t.text(403), t.text(404), t.text(405));
     m_help->showFile(fileName, topic);
 }
 

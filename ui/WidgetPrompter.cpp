@@ -1,6 +1,7 @@
 #include "ui/WidgetPrompter.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -122,9 +123,13 @@ std::optional<QString> WidgetPrompter::openFileName(const QString& title, const 
 }
 
 std::optional<QString> WidgetPrompter::saveFileName(const QString& title, const QString& filter,
-                                                    const QString& defaultSuffix)
+                                                    const QString& defaultSuffix, const QString& proposal)
 {
-    QFileDialog dialog(m_parent, title, m_lastFolder, filter);
+    const QFileInfo proposed(proposal);
+    const QString start = proposal.isEmpty()      ? m_lastFolder
+                          : proposed.isAbsolute() ? proposal
+                                                  : QDir(m_lastFolder).filePath(proposal);
+    QFileDialog dialog(m_parent, title, start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -158,7 +158,7 @@ void CarViewsController::showRow()
         return;
     m_ui.labPos->setText(QStringLiteral("Position ") + QString::number(preview->row));
     m_ui.labZeitein->setText(
-        Interval::fromSlider(m_ui.sliderZeitein->value(), languageLocale(m_ctx.languageName)) +
+        Interval::shownFromSlider(m_ui.sliderZeitein->value(), languageLocale(m_ctx.languageName)) +
         m_ctx.texts.text(76));
     m_ctx.lampState = preview->bytes;
     for (int v : {2, 1, 3, 4}) {
@@ -208,7 +208,7 @@ void CarViewsController::pointerEvent(int button, double x, double y, int view)
         if (!hit.processed)
             continue;
         if (CarViewWidget* widget = m_ui.views[std::size_t(view)])
-            widget->setToolTip(m_ctx.texts.text(hit.textNumber) + hit.suffix);
+            widget->setToolTip(HitTest::lampName(hit.textNumber, hit.suffix, m_ctx.texts));
         applyOutline(m_hover.outline(hit.outlineView, hit.area, true, enabled));
         toggle(hit.lamp, view, button, hit.area);
     }

@@ -1,5 +1,7 @@
 #include "views/HitTest.h"
 
+#include "core/LangText.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -84,6 +86,20 @@ void rearText(int area, int model, bool left, bool oneFog, HitTest::Hit& hit)
 }
 
 } // namespace
+
+QString HitTest::lampName(int textNumber, const QString& suffix, const LangText& texts)
+{
+    static const QString parts[] = {QStringLiteral("O"), QStringLiteral("O_U"), QStringLiteral("A"),
+                                    QStringLiteral("U"), QStringLiteral("I")};
+    QString shown = suffix;
+    if (suffix.size() > 2 && suffix.at(0) == u'_' && (suffix.at(1) == u'L' || suffix.at(1) == u'R')) {
+        const QString part = suffix.mid(2);
+        for (int i = 0; i < 5; ++i)
+            if (part == parts[i])
+                shown = suffix.left(2) + texts.text(FirstPartText + i);
+    }
+    return texts.text(textNumber) + shown;
+}
 
 int HitTest::areaOfLamp(bool rear, int lamp)
 {

@@ -7,6 +7,8 @@
 #include <QString>
 #include <vector>
 
+class LangText;
+
 // The lamp areas of the four car views: which lamp the pointer is over, what
 // its tooltip says and where its outline goes. Coordinates are twips (15 per
 // pixel) of a view; areas are given for views 2 and 4 and mirrored for 1 and 3.
@@ -28,6 +30,13 @@ struct Hit
     QString suffix;      // "_L", "_RO_U", "_M", ...
     int outlineView = 0; // the view to outline on, or BothRearViews
 };
+
+// The lamp name as the user reads it: text `textNumber` followed by the
+// suffix, whose part letters after the side ("O", "U", "A", "I", "O_U") are
+// words of the language in use ("_LA" reads "_L outer" in English).
+QString lampName(int textNumber, const QString& suffix, const LangText& texts);
+// The first of the language texts for the part letters.
+inline constexpr int FirstPartText = 394;
 
 struct Result
 {

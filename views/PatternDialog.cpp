@@ -2,6 +2,7 @@
 
 #include "core/LangText.h"
 #include "sequence/Interval.h"
+#include "views/HitTest.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -72,7 +73,7 @@ PatternDialog::PatternDialog(const LangText& texts, const QLocale& locale, std::
             bold.setBold(true);
             heading->setFont(bold);
         }
-        auto* item = new QListWidgetItem(texts.text(lamp.textNumber) + lamp.suffix, m_list);
+        auto* item = new QListWidgetItem(HitTest::lampName(lamp.textNumber, lamp.suffix, texts), m_list);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
         item->setData(Qt::UserRole, int(i));

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -428,7 +429,8 @@ private slots:
         QCOMPARE(w.doc().table(0).rows(), unsaved);
         QVERIFY(!w.comforts().restorePending());
         QCOMPARE(w.doc().fileName(), file);
-        QVERIFY(w.window->windowTitle().startsWith(file + QStringLiteral("[*]      ")));
+        QVERIFY(w.window->windowTitle().startsWith(QFileInfo(file).fileName() + QStringLiteral("[*]      ")));
+        QCOMPARE(w.window->windowFilePath(), file);
         QVERIFY(w.window->isWindowModified());
         QVERIFY(!w.ui->Undo->isEnabled());
         // The restored work is still protected until it is saved; a normal close removes a new

@@ -99,9 +99,9 @@ private slots:
     void compileInformation()
     {
         // A free slot of the name table shows nothing, a number beyond it the number.
-        QCOMPARE(Identification::compileInfo(u"1.7.2008"_s, 22, QString()),
+        QCOMPARE(Identification::compileInfo(t, u"1.7.2008"_s, 22, QString()),
                  u"Software Compiler Datum: 1.7.2008\r\nCodiert für das Modell: "_s);
-        QVERIFY(Identification::compileInfo(u"1.7.2008"_s, 77, QString()).endsWith(u"Modell: 77"_s));
+        QVERIFY(Identification::compileInfo(t, u"1.7.2008"_s, 77, QString()).endsWith(u"Modell: 77"_s));
     }
 
     void uploadMessages()

@@ -209,7 +209,7 @@ private slots:
         Run r = zfxtool({u"find"_s, u"--port"_s, silent.device(), u"--port"_s, module.device()});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out,
-                 u"%1: no answer\n%2: module found, Quandor Vantor Ver. 2.4 / Typ 6.1\nfound: %2\n"_s.arg(
+                 u"%1: no answer\n%2: module found, Quandor Vantor Ver. 2.4 / type 6.1\nfound: %2\n"_s.arg(
                      silent.device(), module.device()));
 
         // Without ports: the editor's, by their numbers in the menu.

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -202,12 +203,12 @@ private slots:
         QCOMPARE(w.t.document.table(0).rows(), rows(3));
         QCOMPARE(w.t.document.vehicleCode(), QStringLiteral("211"));
         QCOMPARE(w.t.document.fileName(), file);
-        QCOMPARE(w.window->windowTitle(), w.caption(file));
+        QCOMPARE(w.window->windowTitle(), w.caption(QFileInfo(file).fileName()));
         QCOMPARE(w.t.ctx.lampState, (std::array<std::uint8_t, 4>{}));
         // A vehicle change keeps the name. (Edits mark the title: aLoopAloneIsAnUnsavedChange.)
         QVERIFY(!w.window->isWindowModified());
         w.window->parameterDialog().cmdOK_Click();
-        QCOMPARE(w.window->windowTitle(), w.caption(file));
+        QCOMPARE(w.window->windowTitle(), w.caption(QFileInfo(file).fileName()));
     }
 
     // A loop made or taken off a saved show with its button, and nothing else, is an unsaved
@@ -272,7 +273,9 @@ private slots:
         w.menu(3);
         const QString file = w.path(QStringLiteral("Tour.zfx"));
         QCOMPARE(w.t.document.fileName(), file);
-        QCOMPARE(w.window->windowTitle(), w.caption(w.path(QStringLiteral("Tour"))));
+        // The title names the file as Open does; the full path is the window's file path.
+        QCOMPARE(w.window->windowTitle(), w.caption(QStringLiteral("Tour.zfx")));
+        QCOMPARE(w.window->windowFilePath(), w.path(QStringLiteral("Tour.zfx")));
         QVERIFY(SequenceFile::documentUnchanged(w.t.document));
 
         // Named and present: no dialog.

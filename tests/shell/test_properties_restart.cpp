@@ -7,6 +7,7 @@
 #include "views/CarViewsPanel.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -67,6 +68,7 @@ private slots:
             properties.cmdOK()->click();
             QVERIFY(!properties.isVisible());
             t.ctx.languageName = QStringLiteral("English");
+            QVERIFY(t.texts.load(QDir(t.ctx.programFolder).filePath(QStringLiteral("English.zfl"))));
             properties.show();
             QVERIFY(!german.isEmpty() && label1->text() != german);
         }

@@ -83,9 +83,11 @@ public:
         shown.append({Shown::Kind::OpenFile, QString(), title, Icon::None});
         return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
     }
-    std::optional<QString> saveFileName(const QString& title, const QString&, const QString&) override
+    // The save dialog's proposal is kept as its text.
+    std::optional<QString> saveFileName(const QString& title, const QString&, const QString&,
+                                        const QString& proposal) override
     {
-        shown.append({Shown::Kind::SaveFile, QString(), title, Icon::None});
+        shown.append({Shown::Kind::SaveFile, proposal, title, Icon::None});
         return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
     }
     void beep() override { ++beeps; }

@@ -54,7 +54,8 @@ private:
             return {};
         }
         std::optional<QString> openFileName(const QString&, const QString&) override { return {}; }
-        std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override
+        std::optional<QString> saveFileName(const QString&, const QString&, const QString&,
+                                            const QString&) override
         {
             return {};
         }

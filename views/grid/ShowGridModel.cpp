@@ -7,6 +7,7 @@
 #include "sequence/LoopPalette.h"
 #include "sequence/SequenceDocument.h"
 #include "vehicle/VehicleConfig.h"
+#include "views/HitTest.h"
 
 #include <cmath>
 
@@ -199,12 +200,7 @@ QString ShowGridModel::cellText(bool lit) const
 
 QString ShowGridModel::intervalShown(int column) const
 {
-    QString shown = m_document.table(m_sequence).row(column + 1).interval;
-    for (QChar& c : shown) {
-        if (c == QLatin1Char(',') || c == QLatin1Char('.'))
-            c = m_decimalPoint;
-    }
-    return shown;
+    return Interval::shown(m_document.table(m_sequence).row(column + 1).interval, m_decimalPoint);
 }
 
 QString ShowGridModel::stepHeading(int column) const
@@ -263,7 +259,7 @@ QVariant ShowGridModel::headerData(int section, Qt::Orientation orientation, int
     if (section < 0 || section >= rowCount())
         return {};
     const GridLamp& lamp = m_lamps[std::size_t(section)];
-    const auto name = [&] { return QString(m_ctx.texts.text(lamp.textNumber) + lamp.suffix); };
+    const auto name = [&] { return HitTest::lampName(lamp.textNumber, lamp.suffix, m_ctx.texts); };
     const auto group = [&] { return m_ctx.texts.text(ViewNameText + lamp.view - 1); };
     switch (role) {
     case Qt::DisplayRole:

@@ -4,9 +4,9 @@
 
 namespace Playback {
 
-PlaybackCaptions playingCaptions()
+PlaybackCaptions playingCaptions(const LangText& texts)
 {
-    return {QStringLiteral("Anhalten"), QStringLiteral("Anhalten")};
+    return {texts.text(StopText), texts.text(StopText)};
 }
 
 PlaybackCaptions idleCaptions(PlaybackEnd end, const LangText& texts)

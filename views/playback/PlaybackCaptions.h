@@ -24,8 +24,9 @@ struct PlaybackCaptions
 
 namespace Playback {
 
-// While playing both buttons read "Anhalten".
-PlaybackCaptions playingCaptions();
+// While playing both buttons read text 380 ("Anhalten"): either stops.
+inline constexpr int StopText = 380;
+PlaybackCaptions playingCaptions(const LangText& texts);
 // The captions once playback has ended the given way.
 PlaybackCaptions idleCaptions(PlaybackEnd end, const LangText& texts);
 

@@ -134,7 +134,7 @@ void PlaybackController::begin(int position)
     m_sequence = doc.activeSequence();
     m_startPosition = position;
     m_phase = Phase::Starting;
-    setCaptions(Playback::playingCaptions());
+    setCaptions(Playback::playingCaptions(m_ctx.texts));
     lockControls();
     m_ops.lichtAus();
     emit playingChanged(true);

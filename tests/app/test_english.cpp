@@ -1,0 +1,302 @@
+#include "app/LanguageDialog.h"
+#include "app/MainWindow.h"
+#include "app/MainWindowUi.h"
+#include "app/StartScreen.h"
+#include "core/LangText.h"
+#include "core/Mnemonics.h"
+#include "sequence/SequenceDocument.h"
+#include "sequence/SequenceTableModel.h"
+#include "module/ConnectDialog.h"
+#include "module/SearchDialog.h"
+#include "shell/HelpWindow.h"
+#include "shell/InfoDialog.h"
+#include "shell/PropertiesDialog.h"
+#include "tests/support/TestContext.h"
+#include "vehicle/ParameterDialog.h"
+#include "views/PatternDialog.h"
+#include "views/grid/ShowGridModel.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMap>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSlider>
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+struct Context : TestContext
+{
+    Context() { settings.save(QStringLiteral("Fahrzeug_Type"), QStringLiteral("312")); }
+};
+
+QString plain(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("&(?=[^&])")));
+    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    return text.simplified();
+}
+
+// Every text a user can read on a window: captions, titles, tooltips, list
+// items, headings and the texts of its actions, keyed by where they stand.
+class TextWalk
+{
+public:
+    void walk(QObject* root)
+    {
+        add(root, root);
+        for (QObject* child : root->findChildren<QObject*>())
+            add(root, child);
+    }
+    const QMap<QString, QString>& texts() const { return m_texts; }
+
+private:
+    void put(QObject* root, QObject* o, const char* what, const QString& text)
+    {
+        const QString shown = plain(text);
+        if (shown.isEmpty())
+            return;
+        const QString base = root->objectName() + u'/' + o->metaObject()->className() + u':' +
+                             o->objectName() + u'.' + QString::fromLatin1(what);
+        // Several texts in one place (list items, cells) are told apart by their order.
+        const QString key = base + u'#' + QString::number(m_count[base]++);
+        m_texts.insert(key, shown);
+    }
+
+    void add(QObject* root, QObject* o)
+    {
+        if (auto* w = qobject_cast<QWidget*>(o)) {
+            if (w->isWindow())
+                put(root, o, "title", w->windowTitle());
+            put(root, o, "tip", w->toolTip());
+            put(root, o, "status", w->statusTip());
+            put(root, o, "name", w->accessibleName());
+        }
+        if (auto* b = qobject_cast<QAbstractButton*>(o))
+            put(root, o, "text", b->text());
+        if (auto* l = qobject_cast<QLabel*>(o))
+            put(root, o, "text", l->text());
+        if (auto* g = qobject_cast<QGroupBox*>(o))
+            put(root, o, "title", g->title());
+        if (auto* m = qobject_cast<QMenu*>(o))
+            put(root, o, "title", m->title());
+        if (auto* c = qobject_cast<QComboBox*>(o))
+            for (int i = 0; i < c->count(); ++i)
+                put(root, o, "item", c->itemText(i));
+        if (auto* a = qobject_cast<QAction*>(o)) {
+            if (a->isSeparator())
+                return;
+            put(root, o, "text", a->text());
+            put(root, o, "tip", a->toolTip());
+            put(root, o, "status", a->statusTip());
+        }
+        if (auto* v = qobject_cast<QAbstractItemView*>(o); v && v->model()) {
+            const QAbstractItemModel* model = v->model();
+            for (int c = 0; c < model->columnCount(); ++c)
+                put(root, o, "column", model->headerData(c, Qt::Horizontal).toString());
+            for (int r = 0; r < model->rowCount(); ++r) {
+                put(root, o, "row", model->headerData(r, Qt::Vertical).toString());
+                for (int c = 0; c < model->columnCount(); ++c) {
+                    const QModelIndex i = model->index(r, c);
+                    put(root, o, "cell", i.data().toString());
+                    put(root, o, "cellTip", i.data(Qt::ToolTipRole).toString());
+                }
+            }
+        }
+    }
+
+    QMap<QString, QString> m_texts;
+    QMap<QString, int> m_count;
+};
+
+// The German texts that have an English one of their own, and the words
+// that read the same in both languages.
+struct Wording
+{
+    QSet<QString> germanOnly;
+    QSet<QString> bothLanguages;
+
+    Wording(const QString& folder)
+    {
+        LangText german;
+        LangText english;
+        german.load(QDir(folder).filePath(QStringLiteral("Deutsch.zfl")));
+        english.load(QDir(folder).filePath(QStringLiteral("English.zfl")));
+        for (int n = 1; n <= LangText::HighestTextNumber; ++n) {
+            const QString g = plain(german.text(n));
+            const QString e = plain(english.text(n));
+            (g == e ? bothLanguages : germanOnly).insert(g);
+        }
+        for (const QString& e : bothLanguages)
+            germanOnly.remove(e);
+    }
+
+    // A text is still German when it is a German text with an English one, or
+    // when it was shown unchanged in German and is not a word of both languages.
+    bool stillGerman(const QString& english, const QString& german) const
+    {
+        if (germanOnly.contains(english))
+            return true;
+        if (english != german || bothLanguages.contains(english))
+            return false;
+        // What reads the same in both: names, numbers, addresses, and the
+        // few words both languages share.
+        static const QSet<QString> shared{
+            QStringLiteral("Deutsch"),   QStringLiteral("English"),    QStringLiteral("Help"),
+            QStringLiteral("List"),      QStringLiteral("E-Mail:"),    QStringLiteral("Internet:"),
+            QStringLiteral("VANTOR"),    QStringLiteral("Light show editor for BMW and Mini"),
+        };
+        static const QRegularExpression neutral(QStringLiteral(
+            "^((Software )?Version [0-9.]+|Port: [0-9]+|Position [0-9]+|Com [0-9]+( \\(.*\\))?|"
+            "Vantor( [0-9.]+)?|([ERF][0-9]{2}(, )?)+|[a-z]+@[a-z.]+|www\\.[a-z.]+|[-+0-9 .,:;/|<>()×%*#]*)$"));
+        return !shared.contains(english) && !neutral.match(english).hasMatch();
+    }
+};
+
+int languageIndex(MainWindow& window, const QString& name)
+{
+    for (int i = 0; i < window.ui().Auswahl.size(); ++i)
+        if (window.ui().Auswahl.at(i)->data().toString() == name)
+            return i + 1;
+    return 0;
+}
+
+} // namespace
+
+class TestEnglish : public QObject
+{
+    Q_OBJECT
+private slots:
+    // In English no control, menu, tooltip, list or heading of the main window
+    // or of any dialog keeps a German text.
+    void everyTextIsEnglish()
+    {
+        Context t;
+        MainWindow window(t.ctx);
+        window.load(QString());
+        const Wording wording(t.ctx.programFolder);
+        const int german = languageIndex(window, QStringLiteral("Deutsch"));
+        const int english = languageIndex(window, QStringLiteral("English"));
+        QVERIFY(german > 0 && english > 0);
+
+        auto walkAll = [&](int language) {
+            window.auswahlClick(language);
+            QCoreApplication::processEvents(); // the gauge measures once the events have run
+            StartScreen start(t.ctx.languageName);
+            start.setObjectName(QStringLiteral("StartScreen"));
+            SearchDialog search;
+            search.setObjectName(QStringLiteral("SearchDialog"));
+            PatternDialog pattern(t.texts, QLocale(), Patterns::lampsOf(t.vehicle.lampAreas, LampOptions()),
+                                  [](const LampBytes&) {});
+            pattern.setObjectName(QStringLiteral("PatternDialog"));
+            TextWalk walk;
+            for (QWidget* root : std::initializer_list<QWidget*>{
+                     &window, &window.parameterDialog(), &window.propertiesDialog(), &window.infoDialog(),
+                     &window.connectDialog(), &start, &search, &pattern}) {
+                // Some windows fill in their texts as they open.
+                root->show();
+                walk.walk(root);
+                root->hide();
+            }
+            return walk.texts();
+        };
+        const QMap<QString, QString> inGerman = walkAll(german);
+        const QMap<QString, QString> inEnglish = walkAll(english);
+        QStringList faults;
+        // German part letters of lamp names ("_LA", "_RO_U") read as words in English.
+        static const QRegularExpression germanPart(QStringLiteral("_[LR](A|I|U|O|O_U)\\b"));
+        for (auto it = inEnglish.cbegin(); it != inEnglish.cend(); ++it)
+            if (wording.stillGerman(it.value(), inGerman.value(it.key())) ||
+                germanPart.match(it.value()).hasMatch())
+                faults << it.key() + QStringLiteral(" = ") + it.value();
+        for (const QString& fault : std::as_const(faults))
+            qInfo().noquote() << "still German:" << fault;
+        QVERIFY2(faults.isEmpty(), qPrintable(QString::number(faults.size()) + QStringLiteral(" texts")));
+        QVERIFY(inEnglish.size() > 300);
+    }
+
+    // Every menu can be worked by keyboard in both languages: each entry has
+    // a mnemonic, none twice in a menu, and the File menu opens with Alt+D or Alt+F.
+    void menusHaveMnemonics()
+    {
+        Context t;
+        MainWindow window(t.ctx);
+        window.load(QString());
+        for (const auto& [name, fileKey] : {std::pair{"Deutsch", u'd'}, std::pair{"English", u'f'}}) {
+            window.auswahlClick(languageIndex(window, QString::fromLatin1(name)));
+            QCOMPARE(Mnemonics::of(window.ui().Datei->title()), QChar(fileKey));
+            QList<QWidget*> menus{window.menuBar(), window.ui().Tabelle};
+            for (QMenu* menu : window.menuBar()->findChildren<QMenu*>())
+                menus.append(menu);
+            for (QWidget* menu : std::as_const(menus)) {
+                QSet<QChar> seen;
+                for (QAction* a : menu->actions()) {
+                    if (a->isSeparator() || !a->isVisible())
+                        continue;
+                    const QChar key = Mnemonics::of(a->text());
+                    const QString where = menu->objectName() + QStringLiteral(": ") + a->text();
+                    // Twenty ports may run out of letters; everything else has its key.
+                    QVERIFY2(!key.isNull() || a->objectName().startsWith(QStringLiteral("Port")),
+                             qPrintable(where));
+                    QVERIFY2(key.isNull() || !seen.contains(key), qPrintable(where));
+                    seen.insert(key);
+                }
+            }
+        }
+        QCOMPARE(window.ui().Menu[9]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    }
+
+    // The texts the window writes as it works are English too: the play
+    // buttons while playing, the title of a new show, lamp names with their
+    // parts, and intervals that read alike with one decimal.
+    void runningTextsFollowTheLanguage()
+    {
+        Context t;
+        MainWindow window(t.ctx);
+        window.load(QString());
+        window.auswahlClick(languageIndex(window, QStringLiteral("English")));
+        QVERIFY(window.windowTitle().startsWith(QStringLiteral("Untitled[*]")));
+
+        QList<SequenceRow> rows(3);
+        const QString intervals[] = {QStringLiteral("1"), QStringLiteral("0,5"), QStringLiteral("2,25")};
+        for (int i = 0; i < 3; ++i) {
+            rows[i].interval = intervals[i];
+            rows[i].lamps = {1, 0, 0, 0};
+        }
+        t.document.table(0).setRows(rows);
+        const SequenceTableModel& table = t.document.table(0);
+        auto shown = [&](int row) { return table.index(row, SequenceTableModel::IntervalColumn).data().toString(); };
+        QCOMPARE(shown(0), QStringLiteral("1.0"));
+        QCOMPARE(shown(1), QStringLiteral("0.5"));
+        QCOMPARE(shown(2), QStringLiteral("2.25"));
+        QCOMPARE(table.rows().at(0).interval, QStringLiteral("1")); // the file keeps its text
+        QCOMPARE(window.showGrid().headerData(0, Qt::Horizontal, ShowGridModel::IntervalRole).toString(),
+                 QStringLiteral("1.0"));
+        window.ui().sliderZeitein->setValue(20);
+        QVERIFY(window.ui().labZeitein->text().startsWith(QStringLiteral("2.0")));
+
+        window.ui().cmdSilulation->click();
+        QCOMPARE(window.ui().cmdSilulation->text(), QStringLiteral("Stop"));
+        QCOMPARE(window.ui().cmdSimWeiter->text(), QStringLiteral("Stop"));
+        window.ui().cmdSilulation->click();
+        QVERIFY(window.ui().cmdSilulation->text() != QStringLiteral("Stop"));
+
+        window.auswahlClick(languageIndex(window, QStringLiteral("Deutsch")));
+        QVERIFY(window.windowTitle().startsWith(QStringLiteral("Neu[*]")));
+        QCOMPARE(shown(0), QStringLiteral("1,0"));
+        QVERIFY(window.ui().labZeitein->text().startsWith(QStringLiteral("2,0")));
+    }
+};
+
+QTEST_MAIN(TestEnglish)
+#include "test_english.moc"
