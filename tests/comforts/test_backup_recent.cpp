@@ -50,6 +50,15 @@ private slots:
         QVERIFY(t.settings.get(QStringLiteral("Quandor_E6x"), QStringLiteral("File1")).isEmpty());
         SettingsStore again(t.settings.fileName());
         QCOMPARE(RecentFiles(again).files(), recent.files());
+
+        // Files that leave the list take their keys with them: no empty "File2=" stays.
+        for (const QString& file : recent.files().mid(1))
+            recent.remove(file);
+        QFile ini(t.settings.fileName());
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray written = ini.readAll();
+        QVERIFY(written.contains("File1="));
+        QVERIFY2(!written.contains("File2") && !written.contains("File5"), written.constData());
     }
 
     void theCopyIsKeptOnlyWhileChangesAreUnsaved()

@@ -467,6 +467,16 @@ private slots:
         w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("lock.PDF")));
         w.ui->ExportStoryboard->trigger();
         QVERIFY(readAll(w.path(QStringLiteral("lock.PDF"))).startsWith("%PDF"));
+        // An untitled show suggests its title and the sequence's name, in the folder last used.
+        QCOMPARE(w.t.prompter.shown.last().text, QStringLiteral("Neu - Schliessen.png"));
+
+        // A saved show suggests its own name and folder.
+        const QString show = w.path(QStringLiteral("Tour.zfx"));
+        QVERIFY(SequenceFile::write(show, w.doc()));
+        w.doc().setFileName(show);
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("lock2.png")));
+        w.ui->ExportStoryboard->trigger();
+        QCOMPARE(w.t.prompter.shown.last().text, w.path(QStringLiteral("Tour - Schliessen.png")));
         // A failed export is said: aFullDiskIsSaidSo.
     }
 

@@ -176,6 +176,13 @@ private slots:
         // (How the message names the option: test_zfxtool_module, through the same message.)
         QCOMPARE(w.messages(),
                  QStringList{ModuleMessages::sent(w.t.texts, share, {Option::chkSpiegel_Lang}).text});
+
+        // A language switch keeps the module named in the status line, in the new language.
+        const QList<QAction*>& languages = w.ui().Auswahl;
+        for (int i = 0; i < languages.size(); ++i)
+            if (languages.at(i)->data().toString() == u"English"_s)
+                w.window->auswahlClick(i + 1);
+        QCOMPARE(w.ui().labInfo->text(), u"Quandor Vantor Ver. 2.4 / type 6.1"_s);
     }
 
     // With the unlock sequence empty and no greeting light there is nothing to send: the module

@@ -71,6 +71,8 @@ private slots:
             QVERIFY(t.texts.load(QDir(t.ctx.programFolder).filePath(QStringLiteral("English.zfl"))));
             properties.show();
             QVERIFY(!german.isEmpty() && label1->text() != german);
+            QVERIFY(!first.ui().chkSymmetrisch->isChecked());
+            first.ui().chkSymmetrisch->click();
         }
         {
             MainWindow second(t.ctx);
@@ -78,12 +80,15 @@ private slots:
             QVERIFY(!second.propertiesDialog().chkAktivierung()->isChecked());
             QVERIFY(second.propertiesDialog().chkAuto()->isChecked());
             QVERIFY(second.ui().chkAutomatichWeiter->isChecked());
+            QVERIFY(second.ui().chkSymmetrisch->isChecked());
             second.propertiesDialog().chkAuto()->click();
+            second.ui().chkSymmetrisch->click();
         }
         MainWindow third(t.ctx);
         third.load(QString());
         QVERIFY(!third.propertiesDialog().chkAuto()->isChecked());
         QVERIFY(!third.ui().chkAutomatichWeiter->isChecked());
+        QVERIFY(!third.ui().chkSymmetrisch->isChecked());
     }
 };
 
