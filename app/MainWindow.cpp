@@ -17,6 +17,7 @@
 #include "module/ModuleController.h"
 #include "sequence/ComposeTools.h"
 #include "sequence/FileCommands.h"
+#include "sequence/LoopMarker.h"
 #include "sequence/SequenceDocument.h"
 #include "sequence/SequenceEditor.h"
 #include "sequence/SequenceFile.h"
@@ -326,7 +327,8 @@ void MainWindow::applyRunTimeTexts()
     m_ui.Frame7->setTitle(QLatin1Char(' ') + t.text(267));
     m_ui.ShowGrid->setAccessibleName(t.text(267));
     for (int k = 0; k < 2; ++k) {
-        m_ctx.document.table(k).setDisplayTexts(t.text(224), t.text(225), decimalPoint);
+        m_ctx.document.table(k).setDisplayTexts(t.text(224), t.text(225), decimalPoint,
+                                                t.text(LoopMarker::FormatText));
         m_ctx.document.table(k).setNumberHeading(t.text(290));
     }
     m_gaugeFeed->refresh();

@@ -51,4 +51,11 @@ int repeats(const QString& marker)
     return leadingNumber(QStringView(marker).mid(slash + 3));
 }
 
+QString shown(const QString& marker, const QString& format)
+{
+    if (format.isEmpty() || !isLoop(marker))
+        return marker;
+    return format.arg(number(marker)).arg(repeats(marker));
+}
+
 } // namespace LoopMarker

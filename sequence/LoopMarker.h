@@ -21,4 +21,11 @@ int number(const QString& marker);
 // The repeat count (the number after " / "); 0 when there is none.
 int repeats(const QString& marker);
 
+// A marker as the user reads it: format with %1 for the loop number and %2
+// for the repeat count ("Loop 1 × 3"); as stored when format is empty or the
+// marker is no loop. The file keeps the stored form either way.
+QString shown(const QString& marker, const QString& format);
+// The language text that holds the format (empty in German: as stored).
+inline constexpr int FormatText = 406;
+
 } // namespace LoopMarker

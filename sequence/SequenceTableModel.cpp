@@ -1,6 +1,7 @@
 #include "sequence/SequenceTableModel.h"
 
 #include "sequence/Interval.h"
+#include "sequence/LoopMarker.h"
 #include "sequence/LoopPalette.h"
 
 SequenceTableModel::SequenceTableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -37,7 +38,7 @@ QVariant SequenceTableModel::data(const QModelIndex& index, int role) const
     if (index.column() == NumberColumn)
         return QString::number(index.row() + 1);
     if (index.column() == LoopColumn)
-        return r.loopMarker;
+        return LoopMarker::shown(r.loopMarker, m_loopFormat);
     return Interval::shown(r.interval, m_decimalPoint);
 }
 
@@ -59,14 +60,16 @@ QVariant SequenceTableModel::headerData(int section, Qt::Orientation orientation
     }
 }
 
-void SequenceTableModel::setDisplayTexts(const QString& interval, const QString& loop, QChar decimalPoint)
+void SequenceTableModel::setDisplayTexts(const QString& interval, const QString& loop, QChar decimalPoint,
+                                         const QString& loopFormat)
 {
     m_intervalHeading = interval;
     m_loopHeading = loop;
     m_decimalPoint = decimalPoint;
+    m_loopFormat = loopFormat;
     emit headerDataChanged(Qt::Horizontal, IntervalColumn, LoopColumn);
     if (!m_rows.isEmpty())
-        emit dataChanged(index(0, IntervalColumn), index(int(m_rows.size()) - 1, IntervalColumn));
+        emit dataChanged(index(0, IntervalColumn), index(int(m_rows.size()) - 1, LoopColumn));
 }
 
 void SequenceTableModel::setNumberHeading(const QString& heading)

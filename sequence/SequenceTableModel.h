@@ -32,7 +32,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     // Column headings and the decimal separator intervals are shown with, in
     // the program's language; the rows keep the text they were given.
-    void setDisplayTexts(const QString& interval, const QString& loop, QChar decimalPoint);
+    // Headings, decimal separator and loop format (see LoopMarker::shown) in the language in use.
+    void setDisplayTexts(const QString& interval, const QString& loop, QChar decimalPoint,
+                         const QString& loopFormat = QString());
     void setNumberHeading(const QString& heading);
 
     // 1-based access. Rows outside 1..count are a programming error.
@@ -69,4 +71,5 @@ private:
     QString m_loopHeading = QStringLiteral("Schleife");
     QString m_numberHeading = QStringLiteral("Nr.");
     QChar m_decimalPoint = QLatin1Char(',');
+    QString m_loopFormat;
 };

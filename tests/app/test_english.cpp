@@ -4,6 +4,7 @@
 #include "app/StartScreen.h"
 #include "core/LangText.h"
 #include "core/Mnemonics.h"
+#include "sequence/LoopMarker.h"
 #include "sequence/SequenceDocument.h"
 #include "sequence/SequenceTableModel.h"
 #include "module/ConnectDialog.h"
@@ -273,6 +274,7 @@ private slots:
             rows[i].interval = intervals[i];
             rows[i].lamps = {1, 0, 0, 0};
         }
+        rows[0].loopMarker = rows[1].loopMarker = LoopMarker::make(1, 3);
         t.document.table(0).setRows(rows);
         const SequenceTableModel& table = t.document.table(0);
         auto shown = [&](int row) { return table.index(row, SequenceTableModel::IntervalColumn).data().toString(); };
@@ -280,6 +282,9 @@ private slots:
         QCOMPARE(shown(1), QStringLiteral("0.5"));
         QCOMPARE(shown(2), QStringLiteral("2.25"));
         QCOMPARE(table.rows().at(0).interval, QStringLiteral("1")); // the file keeps its text
+        auto loop = [&](int row) { return table.index(row, SequenceTableModel::LoopColumn).data().toString(); };
+        QCOMPARE(loop(1), QStringLiteral("Loop 1 × 3"));
+        QCOMPARE(table.rows().at(1).loopMarker, QStringLiteral("S  1 / 3 x"));
         QCOMPARE(window.showGrid().headerData(0, Qt::Horizontal, ShowGridModel::IntervalRole).toString(),
                  QStringLiteral("1.0"));
         window.ui().sliderZeitein->setValue(20);
@@ -294,6 +299,7 @@ private slots:
         window.auswahlClick(languageIndex(window, QStringLiteral("Deutsch")));
         QVERIFY(window.windowTitle().startsWith(QStringLiteral("Neu[*]")));
         QCOMPARE(shown(0), QStringLiteral("1,0"));
+        QCOMPARE(loop(1), QStringLiteral("S  1 / 3 x")); // German shows the marker as stored
         QVERIFY(window.ui().labZeitein->text().startsWith(QStringLiteral("2,0")));
     }
 };
