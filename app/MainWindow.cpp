@@ -308,7 +308,7 @@ void MainWindow::applyTexts(bool initial)
     m_propertiesDialog->refreshLabels();
     m_infoDialog->refreshTexts();
     refreshCaption();
-    giveMnemonics(menuBar());
+    giveMnemonics(menuBar(), m_ui.central);
     giveMnemonics(m_ui.Tabelle);
     // Screen readers name each step table after its remote-control button.
     for (int k = 0; k < 2; ++k)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QStringList>
 
 // Keyboard mnemonics ("&Datei") for the captions of one menu, in any language.
@@ -10,7 +11,9 @@ namespace Mnemonics {
 // free; the others take the first free character that starts a word, else
 // any free letter or digit outside brackets, else none. "&&" stays a
 // literal ampersand.
-QStringList assign(const QStringList& captions);
+// Characters in reserved (lower case) are left to others: the buttons of the
+// window, whose Alt keys the menu bar's titles must not take.
+QStringList assign(const QStringList& captions, const QSet<QChar>& reserved = {});
 
 // The mnemonic character of a caption, lower case; a null QChar when it has none.
 QChar of(const QString& caption);

@@ -2,13 +2,14 @@
 
 #include "core/Mnemonics.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace {
 
-void giveOne(QWidget* owner)
+void giveOne(QWidget* owner, const QSet<QChar>& reserved = {})
 {
     QList<QAction*> entries;
     QStringList captions;
@@ -18,7 +19,7 @@ void giveOne(QWidget* owner)
         entries.append(a);
         captions.append(a->text());
     }
-    const QStringList marked = Mnemonics::assign(captions);
+    const QStringList marked = Mnemonics::assign(captions, reserved);
     for (qsizetype i = 0; i < entries.size(); ++i)
         if (entries.at(i)->text() != marked.at(i))
             entries.at(i)->setText(marked.at(i));
@@ -26,9 +27,14 @@ void giveOne(QWidget* owner)
 
 } // namespace
 
-void giveMnemonics(QWidget* menuOrBar)
+void giveMnemonics(QWidget* menuOrBar, const QWidget* window)
 {
-    giveOne(menuOrBar);
+    QSet<QChar> reserved;
+    if (window)
+        for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            if (const QChar key = Mnemonics::of(button->text()); !key.isNull())
+                reserved.insert(key);
+    giveOne(menuOrBar, reserved);
     for (QAction* a : menuOrBar->actions())
         if (QMenu* sub = a->menu())
             giveMnemonics(sub);

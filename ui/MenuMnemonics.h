@@ -8,5 +8,6 @@ class QWidget;
 // each, none twice in one menu, and keeps them so: each menu is checked again
 // as it opens, for entries that changed (recent files, a language switch).
 void keepMnemonics(QWidget* menuOrBar);
-// The same for one menu and its submenus, now.
-void giveMnemonics(QWidget* menuOrBar);
+// The same for one menu and its submenus, now. The bar's titles keep clear
+// of the Alt keys of the buttons in `window` (when given).
+void giveMnemonics(QWidget* menuOrBar, const QWidget* window = nullptr);

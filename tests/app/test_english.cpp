@@ -236,6 +236,13 @@ private slots:
         for (const auto& [name, fileKey] : {std::pair{"Deutsch", u'd'}, std::pair{"English", u'f'}}) {
             window.auswahlClick(languageIndex(window, QString::fromLatin1(name)));
             QCOMPARE(Mnemonics::of(window.ui().Datei->title()), QChar(fileKey));
+            // The bar's Alt keys are not those of the window's buttons, or neither would work.
+            QSet<QChar> buttonKeys;
+            for (const QAbstractButton* button : window.ui().central->findChildren<QAbstractButton*>())
+                if (const QChar key = Mnemonics::of(button->text()); !key.isNull())
+                    buttonKeys.insert(key);
+            for (QAction* title : window.menuBar()->actions())
+                QVERIFY2(!buttonKeys.contains(Mnemonics::of(title->text())), qPrintable(title->text()));
             QList<QWidget*> menus{window.menuBar(), window.ui().Tabelle};
             for (QMenu* menu : window.menuBar()->findChildren<QMenu*>())
                 menus.append(menu);

@@ -1,4 +1,5 @@
 #include "core/LangText.h"
+#include "core/Mnemonics.h"
 #include "core/SettingsStore.h"
 #include "core/TextNumber.h"
 #include "tests/support/TestFiles.h"
@@ -45,6 +46,29 @@ private slots:
         QTest::newRow("largest that fits") << "1" + QString(308, QLatin1Char('0')) << 1e308;
         QTest::newRow("overflow") << "1" + QString(309, QLatin1Char('0')) << none;
     }
+    // One key per entry, none twice: own marks kept while free, word starts
+    // preferred, reserved keys and bracketed notes left alone, "&&" literal.
+    void mnemonics()
+    {
+        const QStringList marked = Mnemonics::assign(
+            {QStringLiteral("&Datei"), QStringLiteral("&Drucken"), QStringLiteral("Bearbeiten"),
+             QStringLiteral("Com 1  (/dev/ttyS0)"), QStringLiteral("A&&B")},
+            {u'b'});
+        QCOMPARE(marked.at(0), QStringLiteral("&Datei"));
+        QCOMPARE(marked.at(1), QStringLiteral("D&rucken"));
+        QCOMPARE(marked.at(2), QStringLiteral("B&earbeiten"));
+        QCOMPARE(marked.at(3), QStringLiteral("&Com 1  (/dev/ttyS0)"));
+        QCOMPARE(marked.at(4), QStringLiteral("&A&&B"));
+        QSet<QChar> keys;
+        for (const QString& caption : marked)
+            keys.insert(Mnemonics::of(caption));
+        QCOMPARE(keys.size(), marked.size());
+        QCOMPARE(Mnemonics::stripped(QStringLiteral("Zeile(n) &löschen")), QStringLiteral("Zeile(n) löschen"));
+        // A short caption is served before a long one takes its only free letter.
+        QCOMPARE(Mnemonics::assign({QStringLiteral("Cno"), QStringLiteral("N")}, {u'c'}),
+                 (QStringList{QStringLiteral("Cn&o"), QStringLiteral("&N")}));
+    }
+
     void numberReader()
     {
         QFETCH(QString, text);
