@@ -10,7 +10,6 @@
 #include "core/CaptionTable.h"
 #include "core/Config.h"
 #include "core/LangText.h"
-#include "ui/MenuMnemonics.h"
 #include "core/Prompter.h"
 #include "core/SettingsStore.h"
 #include "module/ConnectDialog.h"
@@ -26,6 +25,7 @@
 #include "shell/PropertiesDialog.h"
 #include "shell/ShellActions.h"
 #include "ui/Captions.h"
+#include "ui/MenuMnemonics.h"
 #include "vehicle/ParameterDialog.h"
 #include "views/CarViewsController.h"
 #include "views/CarViewsPanel.h"
@@ -155,7 +155,8 @@ void MainWindow::connectMenus()
         m_ui.chkAutomatichWeiter->setPalette(palette);
     });
     connect(m_ui.chkSymmetrisch, &QCheckBox::toggled, this, [this](bool on) {
-        m_ctx.settings.save(kSection, QStringLiteral("Symmetrisch"), on ? QStringLiteral("1") : QStringLiteral("0"));
+        m_ctx.settings.save(kSection, QStringLiteral("Symmetrisch"),
+                            on ? QStringLiteral("1") : QStringLiteral("0"));
     });
 }
 

@@ -206,7 +206,9 @@ QString line(const LangText& t, const ModuleSearch::Try& result)
     QString what;
     switch (o.kind) {
     case Kind::Identified:
-        what = t.text(312) + (o.reply ? QStringLiteral(", ") + o.reply->statusText(t.text(Identification::TypeText)) : QString());
+        what = t.text(312) +
+               (o.reply ? QStringLiteral(", ") + o.reply->statusText(t.text(Identification::TypeText))
+                        : QString());
         break;
     case Kind::PortNotAvailable:
         what = t.text(305);

@@ -32,7 +32,8 @@ QString FileCommands::captionName() const
 QString FileCommands::exportProposal(const QString& part, const QString& suffix) const
 {
     const SequenceDocument& doc = m_ctx.document;
-    QString name = doc.isUntitled() ? m_ctx.texts.text(UntitledText) : QFileInfo(doc.fileName()).completeBaseName();
+    QString name =
+        doc.isUntitled() ? m_ctx.texts.text(UntitledText) : QFileInfo(doc.fileName()).completeBaseName();
     if (!part.isEmpty())
         name += QStringLiteral(" - ") + part;
     // Characters no file name may hold on some desktop become blanks.
@@ -158,8 +159,8 @@ bool FileCommands::saveAs()
 
 std::optional<QString> FileCommands::askSaveName()
 {
-    std::optional<QString> name = m_ctx.prompter.saveFileName(m_ctx.texts.text(126), filter(), Suffix,
-                                                                m_ctx.document.fileName());
+    std::optional<QString> name =
+        m_ctx.prompter.saveFileName(m_ctx.texts.text(126), filter(), Suffix, m_ctx.document.fileName());
     if (!name || name->isEmpty())
         return std::nullopt;
     if (QFileInfo(*name).suffix().isEmpty())

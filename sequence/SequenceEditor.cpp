@@ -163,10 +163,11 @@ void SequenceEditor::sayOverwritten(int n)
         return;
     if (!m_statusTimer.isActive() || m_ui.labInfo->text() != m_statusShown)
         m_statusResting = m_ui.labInfo->text();
-    m_statusShown = QLatin1Char(' ') + QString::number(n) + QLatin1Char(' ') +
-                    m_ctx.texts.text(OverwrittenText) + QLatin1Char(' ') +
-                    Interval::shownFromSlider(m_ui.sliderZeitein->value(), languageLocale(m_ctx.languageName)) +
-                    m_ctx.texts.text(76);
+    m_statusShown =
+        QLatin1Char(' ') + QString::number(n) + QLatin1Char(' ') + m_ctx.texts.text(OverwrittenText) +
+        QLatin1Char(' ') +
+        Interval::shownFromSlider(m_ui.sliderZeitein->value(), languageLocale(m_ctx.languageName)) +
+        m_ctx.texts.text(76);
     m_ui.labInfo->setText(m_statusShown);
     m_statusTimer.start();
 }

@@ -24,8 +24,8 @@ public:
     std::optional<int> askChoice(const QString& text, const QString& title,
                                  const QStringList& items) override;
     std::optional<QString> openFileName(const QString& title, const QString& filter) override;
-    std::optional<QString> saveFileName(const QString& title, const QString& filter, const QString& defaultSuffix,
-                                        const QString& proposal) override;
+    std::optional<QString> saveFileName(const QString& title, const QString& filter,
+                                        const QString& defaultSuffix, const QString& proposal) override;
     void beep() override;
 
 private:

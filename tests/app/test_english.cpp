@@ -4,11 +4,11 @@
 #include "app/StartScreen.h"
 #include "core/LangText.h"
 #include "core/Mnemonics.h"
+#include "module/ConnectDialog.h"
+#include "module/SearchDialog.h"
 #include "sequence/LoopMarker.h"
 #include "sequence/SequenceDocument.h"
 #include "sequence/SequenceTableModel.h"
-#include "module/ConnectDialog.h"
-#include "module/SearchDialog.h"
 #include "shell/HelpWindow.h"
 #include "shell/InfoDialog.h"
 #include "shell/PropertiesDialog.h"
@@ -30,8 +30,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSlider>
 #include <QSet>
+#include <QSlider>
 #include <QTest>
 
 namespace {
@@ -153,13 +153,15 @@ struct Wording
         // What reads the same in both: names, numbers, addresses, and the
         // few words both languages share.
         static const QSet<QString> shared{
-            QStringLiteral("Deutsch"),   QStringLiteral("English"),    QStringLiteral("Help"),
-            QStringLiteral("List"),      QStringLiteral("E-Mail:"),    QStringLiteral("Internet:"),
-            QStringLiteral("VANTOR"),    QStringLiteral("Light show editor for BMW and Mini"),
+            QStringLiteral("Deutsch"), QStringLiteral("English"),
+            QStringLiteral("Help"),    QStringLiteral("List"),
+            QStringLiteral("E-Mail:"), QStringLiteral("Internet:"),
+            QStringLiteral("VANTOR"),  QStringLiteral("Light show editor for BMW and Mini"),
         };
         static const QRegularExpression neutral(QStringLiteral(
             "^((Software )?Version [0-9.]+|Port: [0-9]+|Position [0-9]+|Com [0-9]+( \\(.*\\))?|"
-            "Vantor( [0-9.]+)?|([ERF][0-9]{2}(, )?)+|[a-z]+@[a-z.]+|www\\.[a-z.]+|[-+0-9 .,:;/|<>()×%*#]*)$"));
+            "Vantor( [0-9.]+)?|([ERF][0-9]{2}(, )?)+|[a-z]+@[a-z.]+|www\\.[a-z.]+|[-+0-9 "
+            ".,:;/|<>()×%*#]*)$"));
         return !shared.contains(english) && !neutral.match(english).hasMatch();
     }
 };
@@ -284,12 +286,16 @@ private slots:
         rows[0].loopMarker = rows[1].loopMarker = LoopMarker::make(1, 3);
         t.document.table(0).setRows(rows);
         const SequenceTableModel& table = t.document.table(0);
-        auto shown = [&](int row) { return table.index(row, SequenceTableModel::IntervalColumn).data().toString(); };
+        auto shown = [&](int row) {
+            return table.index(row, SequenceTableModel::IntervalColumn).data().toString();
+        };
         QCOMPARE(shown(0), QStringLiteral("1.0"));
         QCOMPARE(shown(1), QStringLiteral("0.5"));
         QCOMPARE(shown(2), QStringLiteral("2.25"));
         QCOMPARE(table.rows().at(0).interval, QStringLiteral("1")); // the file keeps its text
-        auto loop = [&](int row) { return table.index(row, SequenceTableModel::LoopColumn).data().toString(); };
+        auto loop = [&](int row) {
+            return table.index(row, SequenceTableModel::LoopColumn).data().toString();
+        };
         QCOMPARE(loop(1), QStringLiteral("Loop 1 × 3"));
         QCOMPARE(table.rows().at(1).loopMarker, QStringLiteral("S  1 / 3 x"));
         QCOMPARE(window.showGrid().headerData(0, Qt::Horizontal, ShowGridModel::IntervalRole).toString(),

@@ -63,7 +63,8 @@ private slots:
         for (const QString& caption : marked)
             keys.insert(Mnemonics::of(caption));
         QCOMPARE(keys.size(), marked.size());
-        QCOMPARE(Mnemonics::stripped(QStringLiteral("Zeile(n) &löschen")), QStringLiteral("Zeile(n) löschen"));
+        QCOMPARE(Mnemonics::stripped(QStringLiteral("Zeile(n) &löschen")),
+                 QStringLiteral("Zeile(n) löschen"));
         // A short caption is served before a long one takes its only free letter.
         QCOMPARE(Mnemonics::assign({QStringLiteral("Cno"), QStringLiteral("N")}, {u'c'}),
                  (QStringList{QStringLiteral("Cn&o"), QStringLiteral("&N")}));

@@ -122,7 +122,8 @@ private slots:
 
         // Opening the menu names each entry's device.
         emit w.ui().Connect->aboutToShow();
-        QCOMPARE(Mnemonics::stripped(w.ui().Port[19]->text()), u"Com 19  (/dev/no-such-port, %1)"_s.arg(w.t.texts.text(305)));
+        QCOMPARE(Mnemonics::stripped(w.ui().Port[19]->text()),
+                 u"Com 19  (/dev/no-such-port, %1)"_s.arg(w.t.texts.text(305)));
     }
 
     void uploadFromTheWindow()

@@ -209,7 +209,8 @@ QString ShowGridModel::stepHeading(int column) const
                    QStringLiteral(", ") + intervalShown(column) + QStringLiteral(" s");
     const QString& marker = m_document.table(m_sequence).row(column + 1).loopMarker;
     if (LoopMarker::isLoop(marker))
-        text += QStringLiteral(", ") + LoopMarker::shown(marker, m_ctx.texts.text(LoopMarker::FormatText)).simplified();
+        text += QStringLiteral(", ") +
+                LoopMarker::shown(marker, m_ctx.texts.text(LoopMarker::FormatText)).simplified();
     return text;
 }
 
