@@ -48,77 +48,54 @@ QString plain(QString text)
     return text.simplified();
 }
 
-// Every text a user can read on a window: captions, titles, tooltips, list
-// items, headings and the texts of its actions, keyed by where they stand.
-class TextWalk
+// Every text a user can read on the windows under root: captions, titles,
+// tooltips, list items, headings, cells and actions, keyed by where they stand.
+void walkTexts(QObject* root, QMap<QString, QString>& texts)
 {
-public:
-    void walk(QObject* root)
-    {
-        add(root, root);
-        for (QObject* child : root->findChildren<QObject*>())
-            add(root, child);
-    }
-    const QMap<QString, QString>& texts() const { return m_texts; }
-
-private:
-    void put(QObject* root, QObject* o, const char* what, const QString& text)
-    {
-        const QString shown = plain(text);
-        if (shown.isEmpty())
-            return;
-        const QString base = root->objectName() + u'/' + o->metaObject()->className() + u':' +
-                             o->objectName() + u'.' + QString::fromLatin1(what);
-        // Several texts in one place (list items, cells) are told apart by their order.
-        const QString key = base + u'#' + QString::number(m_count[base]++);
-        m_texts.insert(key, shown);
-    }
-
-    void add(QObject* root, QObject* o)
-    {
+    QMap<QString, int> count;
+    QList<QObject*> all = root->findChildren<QObject*>();
+    all.prepend(root);
+    for (QObject* o : std::as_const(all)) {
+        const QString base =
+            root->objectName() + u'/' + o->metaObject()->className() + u':' + o->objectName();
+        const auto put = [&](const char* what, const QString& text) {
+            const QString key = base + u'.' + QString::fromLatin1(what);
+            // Several texts in one place (list items, cells) are told apart by their order.
+            if (const QString shown = plain(text); !shown.isEmpty())
+                texts.insert(key + u'#' + QString::number(count[key]++), shown);
+        };
         if (auto* w = qobject_cast<QWidget*>(o)) {
-            if (w->isWindow())
-                put(root, o, "title", w->windowTitle());
-            put(root, o, "tip", w->toolTip());
-            put(root, o, "status", w->statusTip());
-            put(root, o, "name", w->accessibleName());
+            put("title", w->isWindow() ? w->windowTitle() : QString());
+            put("tip", w->toolTip());
+            put("name", w->accessibleName());
         }
         if (auto* b = qobject_cast<QAbstractButton*>(o))
-            put(root, o, "text", b->text());
+            put("text", b->text());
         if (auto* l = qobject_cast<QLabel*>(o))
-            put(root, o, "text", l->text());
+            put("text", l->text());
         if (auto* g = qobject_cast<QGroupBox*>(o))
-            put(root, o, "title", g->title());
-        if (auto* m = qobject_cast<QMenu*>(o))
-            put(root, o, "title", m->title());
+            put("title", g->title());
         if (auto* c = qobject_cast<QComboBox*>(o))
             for (int i = 0; i < c->count(); ++i)
-                put(root, o, "item", c->itemText(i));
+                put("item", c->itemText(i));
         if (auto* a = qobject_cast<QAction*>(o)) {
-            if (a->isSeparator())
-                return;
-            put(root, o, "text", a->text());
-            put(root, o, "tip", a->toolTip());
-            put(root, o, "status", a->statusTip());
+            put("text", a->text());
+            put("tip", a->toolTip());
         }
         if (auto* v = qobject_cast<QAbstractItemView*>(o); v && v->model()) {
-            const QAbstractItemModel* model = v->model();
-            for (int c = 0; c < model->columnCount(); ++c)
-                put(root, o, "column", model->headerData(c, Qt::Horizontal).toString());
-            for (int r = 0; r < model->rowCount(); ++r) {
-                put(root, o, "row", model->headerData(r, Qt::Vertical).toString());
-                for (int c = 0; c < model->columnCount(); ++c) {
-                    const QModelIndex i = model->index(r, c);
-                    put(root, o, "cell", i.data().toString());
-                    put(root, o, "cellTip", i.data(Qt::ToolTipRole).toString());
+            const QAbstractItemModel* m = v->model();
+            for (int c = 0; c < m->columnCount(); ++c)
+                put("column", m->headerData(c, Qt::Horizontal).toString());
+            for (int r = 0; r < m->rowCount(); ++r) {
+                put("row", m->headerData(r, Qt::Vertical).toString());
+                for (int c = 0; c < m->columnCount(); ++c) {
+                    put("cell", m->index(r, c).data().toString());
+                    put("cellTip", m->index(r, c).data(Qt::ToolTipRole).toString());
                 }
             }
         }
     }
-
-    QMap<QString, QString> m_texts;
-    QMap<QString, int> m_count;
-};
+}
 
 // The German texts that have an English one of their own, and the words
 // that read the same in both languages.
@@ -202,16 +179,16 @@ private slots:
             PatternDialog pattern(t.texts, QLocale(), Patterns::lampsOf(t.vehicle.lampAreas, LampOptions()),
                                   [](const LampBytes&) {});
             pattern.setObjectName(QStringLiteral("PatternDialog"));
-            TextWalk walk;
+            QMap<QString, QString> texts;
             for (QWidget* root : std::initializer_list<QWidget*>{
                      &window, &window.parameterDialog(), &window.propertiesDialog(), &window.infoDialog(),
                      &window.connectDialog(), &start, &search, &pattern}) {
                 // Some windows fill in their texts as they open.
                 root->show();
-                walk.walk(root);
+                walkTexts(root, texts);
                 root->hide();
             }
-            return walk.texts();
+            return texts;
         };
         const QMap<QString, QString> inGerman = walkAll(german);
         const QMap<QString, QString> inEnglish = walkAll(english);
