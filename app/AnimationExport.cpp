@@ -51,12 +51,10 @@ void AnimationExport::exportAnimation()
     }
 
     // The dialog's title names the sequence that is written.
-    QString sequence = m_window.ui().optAuf_Zu[std::size_t(k)]->text();
-    sequence.remove(QLatin1Char('&'));
+    const QString sequence = m_window.ui().sequenceName(k);
     const std::optional<QString> chosen = m_ctx.prompter.saveFileName(
-        t.text(MenuText) + QStringLiteral(" \u2013 ") + sequence.trimmed(), QStringLiteral("GIF (*.gif)"),
-        QStringLiteral("gif"),
-        m_window.fileCommands().exportProposal(sequence.trimmed(), QStringLiteral("gif")));
+        t.text(MenuText) + QStringLiteral(" \u2013 ") + sequence, QStringLiteral("GIF (*.gif)"),
+        QStringLiteral("gif"), m_window.fileCommands().exportProposal(sequence, QStringLiteral("gif")));
     if (!chosen || chosen->isEmpty())
         return;
     QString file = *chosen;

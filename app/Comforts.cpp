@@ -239,11 +239,8 @@ QString Comforts::storyboardTitle() const
 {
     const SequenceDocument& doc = m_ctx.document;
     const MainWindowUi& ui = m_window.ui();
-    const QString name =
-        doc.isUntitled() ? m_window.fileCommands().captionName() : QFileInfo(doc.fileName()).fileName();
-    QString sequence = ui.optAuf_Zu[std::size_t(doc.activeSequence())]->text();
-    sequence.remove(QLatin1Char('&'));
-    return name + QStringLiteral("  \u2013  ") + sequence.trimmed() + QStringLiteral("  \u2013  ") +
+    return m_window.fileCommands().captionName() + QStringLiteral("  \u2013  ") +
+           ui.sequenceName(doc.activeSequence()) + QStringLiteral("  \u2013  ") +
            m_window.parameterDialog().selectionCaption().trimmed();
 }
 
@@ -256,11 +253,9 @@ void Comforts::exportStoryboard()
         m_ctx.prompter.message(t.text(NothingToExportText), QString(), Prompter::Icon::Information);
         return;
     }
-    QString sequence = m_window.ui().optAuf_Zu[std::size_t(k)]->text();
-    sequence.remove(QLatin1Char('&'));
     const std::optional<QString> chosen = m_ctx.prompter.saveFileName(
         t.text(StoryboardText), QStringLiteral("PNG (*.png);;PDF (*.pdf)"), QStringLiteral("png"),
-        m_window.fileCommands().exportProposal(sequence.trimmed(), QStringLiteral("png")));
+        m_window.fileCommands().exportProposal(m_window.ui().sequenceName(k), QStringLiteral("png")));
     if (!chosen || chosen->isEmpty())
         return;
     QString file = *chosen;

@@ -123,7 +123,8 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     connect(&doc, &SequenceDocument::contentReplaced, this, &MainWindow::scheduleModifiedRefresh);
     connect(&doc, &SequenceDocument::fileNameChanged, this, &MainWindow::scheduleModifiedRefresh);
     connect(m_fileCommands, &FileCommands::saved, this, &MainWindow::scheduleModifiedRefresh);
-    // After every other handler of aboutToShow, so entries filled in as a menu opens get theirs too.
+    // After every other handler of aboutToShow, so entries filled in as a menu
+    // opens get theirs too; applyTexts gives the first ones.
     keepMnemonics(menuBar());
     keepMnemonics(m_ui.Tabelle);
 }
@@ -308,13 +309,11 @@ void MainWindow::applyTexts(bool initial)
     m_module->refreshStatus();
     m_propertiesDialog->refreshLabels();
     m_infoDialog->refreshTexts();
-    refreshCaption();
+    // The table's context menu shares its entries with the Edit menu.
     giveMnemonics(menuBar(), m_ui.central);
-    giveMnemonics(m_ui.Tabelle);
     // Screen readers name each step table after its remote-control button.
     for (int k = 0; k < 2; ++k)
-        m_ui.List1[std::size_t(k)]->setAccessibleName(
-            QString(m_ui.optAuf_Zu[std::size_t(k)]->text()).remove(u'&'));
+        m_ui.List1[std::size_t(k)]->setAccessibleName(m_ui.sequenceName(k));
 }
 
 void MainWindow::applyRunTimeTexts()

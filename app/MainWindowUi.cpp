@@ -346,3 +346,8 @@ CommandEnabler::Controls MainWindowUi::commandEnablerControls() const
         List_1,    Loeschen,     AllesMarkieren, Spiegeln,    Umkehren,    Skalieren->menuAction(), Muster,
         Abschied};
 }
+
+QString MainWindowUi::sequenceName(int k) const
+{
+    return QString(optAuf_Zu[std::size_t(k)]->text()).remove(u'&').trimmed();
+}

@@ -154,6 +154,8 @@ struct MainWindowUi
     void setupMenus(QMainWindow* window);
     // Once the tables have their models: the step number shown first.
     void arrangeTableColumns();
+    // The name of sequence k as its remote-control button reads, without the mnemonic.
+    QString sequenceName(int k) const;
 
     // Each part's share of the controls, handed over when it is made.
     ShellActions::Controls shellActionsControls() const;

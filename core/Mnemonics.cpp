@@ -1,5 +1,6 @@
 #include "core/Mnemonics.h"
 
+#include <QHash>
 #include <algorithm>
 #include <utility>
 
@@ -87,9 +88,10 @@ QStringList assign(const QStringList& captions, const QSet<QChar>& reserved)
     }
     // The captions with the fewest free characters choose first, so that a
     // short one is not left without a key by a long one before it.
-    std::stable_sort(open.begin(), open.end(), [&](qsizetype a, qsizetype b) {
-        return freeCount(out.at(a), taken) < freeCount(out.at(b), taken);
-    });
+    QHash<qsizetype, int> free;
+    for (const qsizetype k : std::as_const(open))
+        free.insert(k, freeCount(out.at(k), taken));
+    std::stable_sort(open.begin(), open.end(), [&](qsizetype a, qsizetype b) { return free[a] < free[b]; });
     for (const qsizetype k : std::as_const(open)) {
         const QString& caption = out.at(k);
         const auto places = candidates(caption);

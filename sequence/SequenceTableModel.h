@@ -30,9 +30,9 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    // Column headings and the decimal separator intervals are shown with, in
-    // the program's language; the rows keep the text they were given.
-    // Headings, decimal separator and loop format (see LoopMarker::shown) in the language in use.
+    // Column headings, the decimal separator intervals are shown with and the
+    // loop format (see LoopMarker::shown), in the program's language; the
+    // rows keep the text they were given.
     void setDisplayTexts(const QString& interval, const QString& loop, QChar decimalPoint,
                          const QString& loopFormat = QString());
     void setNumberHeading(const QString& heading);

@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 
 namespace {
 
@@ -42,7 +41,6 @@ void giveMnemonics(QWidget* menuOrBar, const QWidget* window)
 
 void keepMnemonics(QWidget* menuOrBar)
 {
-    giveMnemonics(menuOrBar);
     QList<QMenu*> menus = menuOrBar->findChildren<QMenu*>();
     if (auto* menu = qobject_cast<QMenu*>(menuOrBar))
         menus.prepend(menu);

@@ -36,11 +36,6 @@
 
 namespace {
 
-struct Context : TestContext
-{
-    Context() { settings.save(QStringLiteral("Fahrzeug_Type"), QStringLiteral("312")); }
-};
-
 QString plain(QString text)
 {
     text.remove(QRegularExpression(QStringLiteral("&(?=[^&])")));
@@ -161,7 +156,7 @@ private slots:
     // or of any dialog keeps a German text.
     void everyTextIsEnglish()
     {
-        Context t;
+        SetUpContext t;
         MainWindow window(t.ctx);
         window.load(QString());
         const Wording wording(t.ctx.programFolder);
@@ -209,7 +204,7 @@ private slots:
     // a mnemonic, none twice in a menu, and the File menu opens with Alt+D or Alt+F.
     void menusHaveMnemonics()
     {
-        Context t;
+        SetUpContext t;
         MainWindow window(t.ctx);
         window.load(QString());
         for (const auto& [name, fileKey] : {std::pair{"Deutsch", u'd'}, std::pair{"English", u'f'}}) {
@@ -248,7 +243,7 @@ private slots:
     // parts, and intervals that read alike with one decimal.
     void runningTextsFollowTheLanguage()
     {
-        Context t;
+        SetUpContext t;
         MainWindow window(t.ctx);
         window.load(QString());
         window.auswahlClick(languageIndex(window, QStringLiteral("English")));

@@ -29,12 +29,6 @@ namespace {
 const QSize SmallScreen(1280, 680);
 constexpr int TitleBar = 32;
 
-// A context past its first start (which asks for the vehicle first).
-struct Context : TestContext
-{
-    Context() { settings.save(QStringLiteral("Fahrzeug_Type"), QStringLiteral("312")); }
-};
-
 } // namespace
 
 class TestWindowLayout : public QObject
@@ -45,7 +39,7 @@ private slots:
     // every button of the window keeps room for its caption.
     void minimumSizeFitsASmallScreen()
     {
-        Context t;
+        SetUpContext t;
         MainWindow window(t.ctx);
         window.load(QString());
         for (int language : {1, 2}) {
@@ -72,7 +66,7 @@ private slots:
     // buttons inside it.
     void everyDialogFitsASmallScreen()
     {
-        Context t;
+        SetUpContext t;
         MainWindow window(t.ctx);
         window.load(QString());
         for (int language : {1, 2}) {
@@ -113,7 +107,7 @@ private slots:
     // four views keep their proportions and meet without a gap.
     void extraRoomGoesToCarsAndGrid()
     {
-        Context t;
+        SetUpContext t;
         MainWindow window(t.ctx);
         window.load(QString());
         window.windowState().restore();
@@ -144,7 +138,7 @@ private slots:
     // that is gone is moved back onto the primary one.
     void geometryIsKeptAndBroughtBackOnScreen()
     {
-        Context t;
+        SetUpContext t;
         QList<int> sizes;
         QSize size;
         {
@@ -192,7 +186,7 @@ private slots:
     // Ctrl and the wheel or the keys zoom the grid's time axis; Ctrl+0 fits the sequence.
     void gridZooms()
     {
-        Context t;
+        SetUpContext t;
         MainWindow window(t.ctx);
         window.load(QString());
         window.resize(1400, 700);

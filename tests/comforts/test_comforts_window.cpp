@@ -35,13 +35,12 @@ const QString CrLf = QStringLiteral("\r\n");
 // its backups in a folder of the test.
 struct Window
 {
-    TestContext t;
+    SetUpContext t;
     std::unique_ptr<MainWindow> window;
     MainWindowUi* ui = nullptr;
 
     explicit Window(const QString& backupFolder = QString(), const QString& commandLine = QString())
     {
-        t.settings.save(QStringLiteral("Fahrzeug_Type"), QStringLiteral("312"));
         window = std::make_unique<MainWindow>(t.ctx);
         backup().setFolder(backupFolder.isEmpty() ? t.dir.filePath(QStringLiteral("data")) : backupFolder);
         window->load(commandLine);

@@ -28,13 +28,12 @@ const QString Blanks = QStringLiteral("      ");
 // The main window over a test context, loaded with vehicle 312 stored.
 struct Window
 {
-    TestContext t;
+    SetUpContext t;
     std::unique_ptr<MainWindow> window;
     MainWindowUi* ui = nullptr;
 
     Window()
     {
-        t.settings.save(QStringLiteral("Fahrzeug_Type"), QStringLiteral("312"));
         window = std::make_unique<MainWindow>(t.ctx);
         window->load(QString());
         ui = &window->ui();

@@ -48,8 +48,7 @@ private slots:
     // nothing), shown by the next start.
     void preferencesSurviveARestart()
     {
-        TestContext t;
-        t.settings.save(QStringLiteral("Fahrzeug_Type"), QStringLiteral("312")); // no welcome
+        SetUpContext t; // no welcome
         {
             MainWindow first(t.ctx);
             first.load(QString());

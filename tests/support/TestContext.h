@@ -30,3 +30,9 @@ struct TestContext
         ctx.languageName = QStringLiteral("Deutsch");
     }
 };
+
+// A context past its first start: a vehicle is stored, so no welcome is asked.
+struct SetUpContext : TestContext
+{
+    SetUpContext() { settings.save(QStringLiteral("Fahrzeug_Type"), QStringLiteral("312")); }
+};
