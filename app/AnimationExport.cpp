@@ -10,6 +10,7 @@
 #include "sequence/SequenceDocument.h"
 #include "vehicle/VehicleConfig.h"
 #include "views/CarViewsController.h"
+#include "views/CarViewsPanel.h"
 #include "views/ShowAnimation.h"
 
 #include <QAction>
@@ -35,7 +36,7 @@ void AnimationExport::exportAnimation()
     const int k = doc.activeSequence();
     const VehicleConfig& vehicle = m_ctx.vehicle;
     const ShowAnimation animation(doc.table(k).rows(), LampOptions::of(doc.vehicleCode(), vehicle),
-                                  vehicle.pictureBasesByView());
+                                  vehicle.pictureBasesByView(), m_window.ui().carViews->plateBoxes());
     switch (animation.status()) {
     case ShowAnimation::Status::Ok:
         break;

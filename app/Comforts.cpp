@@ -11,6 +11,7 @@
 #include "sequence/SequenceEditor.h"
 #include "vehicle/ParameterDialog.h"
 #include "views/CarViewsController.h"
+#include "views/CarViewsPanel.h"
 #include "views/Storyboard.h"
 #include "views/playback/PlaybackController.h"
 
@@ -266,7 +267,8 @@ void Comforts::exportStoryboard()
 
     const VehicleConfig& vehicle = m_ctx.vehicle;
     const Storyboard board(storyboardTitle(), doc.table(k).rows(),
-                           LampOptions::of(doc.vehicleCode(), vehicle), vehicle.pictureBasesByView());
+                           LampOptions::of(doc.vehicleCode(), vehicle), vehicle.pictureBasesByView(),
+                           m_window.ui().carViews->plateBoxes());
     PictureBook& pictures = m_window.carViews().pictures();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const SafeSave::Result written = pdf ? board.writePdf(file, pictures) : board.writePng(file, pictures);

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/ViewMenu.h"
 #include "vehicle/VehicleConfig.h"
 
 #include "app/AnimationExport.h"
@@ -102,6 +103,7 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     m_shell = new ShellActions(m_ctx, m_ui.shellActionsControls(), this);
     m_comforts = new Comforts(m_ctx, *this);
     m_animationExport = new AnimationExport(m_ctx, *this);
+    m_viewMenu = new ViewMenu(m_ctx, m_ui, *m_carViews, *m_playback, this);
     m_ui.arrangeTableColumns();
     // The gauge measures what an upload would send: the options count too,
     // and a module identified since brings its own memory limit.
@@ -299,6 +301,7 @@ void MainWindow::applyTexts(bool initial)
     m_sequenceEditor->applyTexts();
     m_carViews->applyTexts();
     m_animationExport->applyTexts();
+    m_viewMenu->applyTexts();
     m_module->applyTexts();
     applyRunTimeTexts();
     if (auto* daytime = m_parameterDialog->findChild<QWidget*>(QStringLiteral("chkTagfahrlicht")))
@@ -387,6 +390,7 @@ void MainWindow::loadSettings()
     m_propertiesDialog->chkAuto()->setChecked(automatic.value_or(0) != 0);
     m_ui.chkAutomatichWeiter->setChecked(automatic.value_or(0) != 0);
     m_ui.chkSymmetrisch->setChecked(s.number(kSection, QStringLiteral("Symmetrisch")).value_or(0) != 0);
+    m_viewMenu->restore();
 
     const std::optional<int> outline = s.number(kSection, QStringLiteral("Aktivierung"));
     m_propertiesDialog->chkAktivierung()->setChecked(outline.value_or(1) != 0);

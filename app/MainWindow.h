@@ -8,6 +8,7 @@
 
 struct AppContext;
 class AnimationExport;
+class ViewMenu;
 class ShowGaugeFeed;
 class CarViewsController;
 class Comforts;
@@ -114,6 +115,7 @@ private:
     ShowGridModel* m_gridModel = nullptr;
     ShowGridSelection* m_gridSelection = nullptr;
     AnimationExport* m_animationExport = nullptr;
+    ViewMenu* m_viewMenu = nullptr;
     ShowGaugeFeed* m_gaugeFeed = nullptr;
     WindowState* m_windowState = nullptr;
 

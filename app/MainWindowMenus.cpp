@@ -1,6 +1,7 @@
 #include "app/MainWindowUi.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
@@ -82,6 +83,29 @@ void MainWindowUi::setupMenus(QMainWindow* window)
     Redo = action(Bearbeiten, QStringLiteral("Redo"), QStringLiteral("Wiederholen"));
     Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     Redo->setEnabled(false);
+
+    Ansicht = bar->addMenu(QStringLiteral("Ansicht"));
+    Ansicht->setObjectName(QStringLiteral("Ansicht"));
+    Nachtansicht = action(Ansicht, QStringLiteral("Nachtansicht"), QStringLiteral("Nachtansicht"));
+    Nachtansicht->setCheckable(true);
+    Nachtansicht->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    Tempo = Ansicht->addMenu(QStringLiteral("Tempo"));
+    Tempo->setObjectName(QStringLiteral("Tempo"));
+    auto* speeds = new QActionGroup(Tempo);
+    const char* speedNames[] = {"1\u00d7", "\u00bd\u00d7", "\u00bc\u00d7"};
+    const Qt::Key speedKeys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_4};
+    for (std::size_t i = 0; i < TempoStufe.size(); ++i) {
+        QAction* speed = action(Tempo, idx("TempoStufe", int(i) + 1), QString::fromUtf8(speedNames[i]));
+        speed->setCheckable(true);
+        speed->setShortcut(QKeySequence(Qt::CTRL | speedKeys[i]));
+        speeds->addAction(speed);
+        TempoStufe[i] = speed;
+    }
+    TempoStufe[0]->setChecked(true);
+    Ansicht->addSeparator();
+    WiederholtAbspielen = action(Ansicht, QStringLiteral("WiederholtAbspielen"),
+                                 QStringLiteral("Markierte Zeilen wiederholt abspielen"));
+    WiederholtAbspielen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
 
     Connect = bar->addMenu(QStringLiteral("Verbindung"));
     Connect->setObjectName(QStringLiteral("Connect"));

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include <QSlider>
 #include <QSplitter>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 
 namespace {
@@ -121,6 +123,8 @@ void MainWindowUi::setup(QMainWindow* window)
     picNummernschild_H->setObjectName(QStringLiteral("picNummernschild_H"));
     labNummernschild_V = make<QLabel>(picNummernschild_V, QStringLiteral("labNummernschild_V"));
     labNummernschild_V->hide();
+    cmdNacht = carViews->nightButton();
+    cmdNacht->setObjectName(QStringLiteral("cmdNacht"));
 
     // The middle column: which sequence is edited, its steps, the gauge and the step entry.
     auto* middle = new QVBoxLayout;
@@ -218,6 +222,9 @@ void MainWindowUi::setup(QMainWindow* window)
     cmdSilulation->setToolTip(QStringLiteral("Starte von vorne"));
     cmdSimWeiter = button(Frame1, QStringLiteral("cmdSimWeiter"), QStringLiteral("Simulation >>"));
     cmdSimWeiter->setToolTip(QStringLiteral("Start von Aktueller Position"));
+    combTempo = make<QComboBox>(Frame1, QStringLiteral("combTempo"));
+    combTempo->setAccessibleName(QStringLiteral("Tempo"));
+    Frame1->layout()->addWidget(combTempo);
 
     Frame2 = frame(editor, side, QStringLiteral("Frame2"), QStringLiteral(" Bearbeiten "));
     cmdAendern = button(Frame2, QStringLiteral("cmdÄndern"), QStringLiteral("&Ändern"));
@@ -274,6 +281,10 @@ void MainWindowUi::setup(QMainWindow* window)
     labPort->setFrameShape(QFrame::StyledPanel);
     labPort->setMinimumWidth(TableWidth);
     status->addWidget(labPort, 1);
+    labTempo = make<QLabel>(content, QStringLiteral("labTempo"));
+    labTempo->setFrameShape(QFrame::StyledPanel);
+    labTempo->setVisible(false);
+    status->addWidget(labTempo);
     cmdBereiche = make<QPushButton>(content, QStringLiteral("cmdBereiche"));
     cmdBereiche->setText(QStringLiteral("Bereiche anzeigen"));
     cmdBereiche->setVisible(false);
@@ -316,7 +327,8 @@ FileCommands::Controls MainWindowUi::fileCommandsControls() const
 
 PlaybackController::Controls MainWindowUi::playbackControls() const
 {
-    return {List1, cmdSilulation, cmdSimWeiter, TimerE, Konfig, Menu, optAuf_Zu};
+    return {List1, cmdSilulation, cmdSimWeiter, TimerE,   Konfig,
+            Menu,  optAuf_Zu,     combTempo,    labTempo, WiederholtAbspielen};
 }
 
 ModuleController::Controls MainWindowUi::moduleControls() const

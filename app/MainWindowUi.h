@@ -12,6 +12,7 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QMainWindow;
@@ -23,6 +24,7 @@ class QScrollArea;
 class QSplitter;
 class QSlider;
 class QTimer;
+class QToolButton;
 class QTreeView;
 class QWidget;
 class CarViewWidget;
@@ -76,6 +78,7 @@ struct MainWindowUi
     QPushButton* cmdLichtaus = nullptr;
     QPushButton* cmdSilulation = nullptr;
     QPushButton* cmdSimWeiter = nullptr;
+    QComboBox* combTempo = nullptr; // playback speed: 1x, 1/2x, 1/4x
 
     QGroupBox* Frame2 = nullptr;         // " Bearbeiten "
     QPushButton* cmdAendern = nullptr;   // cmdÄndern
@@ -102,6 +105,8 @@ struct MainWindowUi
 
     QLabel* labInfo = nullptr;
     QLabel* labPort = nullptr;
+    QLabel* labTempo = nullptr;      // the speed, while it is not real time
+    QToolButton* cmdNacht = nullptr; // the night view, over the corner of the car views
 
     // Menus. Menu[1] to Menu[9]; [6] and [8] are the parents of submenus and
     // are the menu actions of menuLanguage and menuUpdate.
@@ -133,6 +138,11 @@ struct MainWindowUi
     QMenu* Skalieren = nullptr; // Faktor(1) to Faktor(4), the last asks for the factor
     QAction* Muster = nullptr;
     QAction* Abschied = nullptr;
+    QMenu* Ansicht = nullptr; // the view: night view, speed, repeating a passage
+    QAction* Nachtansicht = nullptr;
+    QMenu* Tempo = nullptr;
+    std::array<QAction*, 3> TempoStufe{};   // 1x, 1/2x, 1/4x
+    QAction* WiederholtAbspielen = nullptr; // plays the marked rows over and over
     QMenu* Connect = nullptr;
     std::array<QAction*, 21> Port{}; // Port[1] to Port[20]
     // After the ports: try every port that could hold the module.

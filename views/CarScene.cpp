@@ -117,8 +117,8 @@ void paintDarkLamp(QPainter& p, const QPainterPath& path, Glass glass, Tint tint
     case Glass::Chrome: {
         // Light guides: milky grey when dark.
         QLinearGradient g(r.topLeft(), r.bottomLeft());
-        g.setColorAt(0.0, QColor(176, 184, 192));
-        g.setColorAt(1.0, QColor(112, 120, 128));
+        g.setColorAt(0.0, QColor(132, 140, 148));
+        g.setColorAt(1.0, QColor(84, 92, 100));
         p.setBrush(g);
         p.setPen(QPen(QColor(96, 104, 112), 0.4));
         p.drawPath(path);
@@ -185,7 +185,7 @@ void Scene::lampSpace()
     p.setTransform(lampTransform);
 }
 
-void Scene::lamp(int code, const QPainterPath& path, Glass glass)
+void Scene::lamp(int code, const QPainterPath& path, Glass glass, const QPainterPath& halo)
 {
     if (!shows(code))
         return;
@@ -196,6 +196,7 @@ void Scene::lamp(int code, const QPainterPath& path, Glass glass)
     part.glass = glass;
     part.tint = tintOf(rear, part.bit);
     part.clip = innerPixels(HitTest::areaRect(block.view, code, areas));
+    part.halo = halo;
 
     p.save();
     p.setTransform(lampTransform);
@@ -205,33 +206,99 @@ void Scene::lamp(int code, const QPainterPath& path, Glass glass)
     lamps.push_back(std::move(part));
 }
 
-void paintLit(QPainter& p, const LampPart& lamp, const QTransform& lampTransform)
+namespace {
+
+// How strongly a lamp lights the ground by night: headlamps, fog lamps and
+// reversing lights throw light forward and down, the others only glow.
+int groundLight(const LampPart& lamp, bool rear)
+{
+    if (!rear)
+        return lamp.bit == 1 || lamp.bit == 2 || lamp.bit == 4 ? 120 : lamp.bit == 3 ? 50 : 70;
+    return lamp.bit == 3 ? 110 : 70;
+}
+
+QColor withAlpha(QColor c, int alpha)
+{
+    c.setAlpha(alpha);
+    return c;
+}
+
+} // namespace
+
+void paintLit(QPainter& p, const LampPart& lamp, const QTransform& lampTransform, const LightScene& light)
 {
     const LitColours c = litColours(lamp.tint);
     const QRectF shape = lampTransform.mapRect(lamp.path.boundingRect());
     const QRectF clip(lamp.clip);
     if (clip.isEmpty())
         return;
+    const bool rear = lamp.area >= 25;
+    const QPointF centre = shape.center();
 
     p.save();
     p.resetTransform();
-    p.setClipRect(lamp.clip);
+    p.setClipRect(QRectF(0, 0, Scene::Width, Scene::Height));
     p.setPen(Qt::NoPen);
+    p.setCompositionMode(QPainter::CompositionMode_Screen);
 
-    // The glow: strongest on the lamp, gone at the nearest edge of its area.
-    const QPointF centre = shape.center();
-    const double rx = std::max(std::min(centre.x() - clip.left(), clip.right() - centre.x()), 1.0);
-    const double ry = std::max(std::min(centre.y() - clip.top(), clip.bottom() - centre.y()), 1.0);
-    {
-        QColor inner = c.glow;
-        inner.setAlpha(190);
-        QColor mid = c.glow;
-        mid.setAlpha(80);
-        QColor outer = c.glow;
-        outer.setAlpha(0);
-        p.setCompositionMode(QPainter::CompositionMode_Screen);
-        ellipseGlow(p, centre, rx, ry, {{0.0, inner}, {0.5, mid}, {1.0, outer}});
+    // By night the light falls on the ground under the lamp.
+    if (light.night) {
+        const double rx = shape.width() * 0.8 + (rear ? 16 : 24);
+        ellipseGlow(p, QPointF(centre.x(), light.ground - 1), rx, 7,
+                    {{0.0, withAlpha(c.glow, groundLight(lamp, rear))},
+                     {0.6, withAlpha(c.glow, groundLight(lamp, rear) / 3)},
+                     {1.0, withAlpha(c.glow, 0)}});
     }
+
+    // The halo: a soft light round the lamp that reaches beyond its area,
+    // wider and stronger against the dark.
+    {
+        const double reach = light.night ? 12 : 6;
+        ellipseGlow(p, centre, shape.width() * 0.5 + reach, shape.height() * 0.5 + reach,
+                    {{0.0, withAlpha(c.glow, light.night ? 150 : 90)},
+                     {0.45, withAlpha(c.glow, light.night ? 60 : 30)},
+                     {1.0, withAlpha(c.glow, 0)}});
+    }
+
+    // The rest of a ring: lit all round its headlamp, a little less than
+    // the part in the area.
+    if (!lamp.halo.isEmpty()) {
+        p.setTransform(lampTransform);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(withAlpha(c.glow, light.night ? 120 : 110), 5.0, Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
+        p.drawPath(lamp.halo);
+        p.setPen(Qt::NoPen);
+        p.setBrush(withAlpha(c.core, 230));
+        p.drawPath(lamp.halo);
+        p.resetTransform();
+        p.setCompositionMode(QPainter::CompositionMode_Screen);
+    }
+
+    // The glow in the area: strongest on the lamp, gone at its nearest edge
+    // (but never smaller than the lamp: a lamp on the centre line glows
+    // across it). Light guides glow as a white haze, which shows over the
+    // light paint too.
+    p.setClipRect(lamp.clip);
+    const double toLeft = centre.x() - clip.left();
+    const double toRight = clip.right() - centre.x();
+    const bool onCentreLine = centre.x() < 3 || centre.x() > Scene::Width - 3;
+    const double across = onCentreLine ? std::max(toLeft, toRight) : std::min(toLeft, toRight);
+    const double rx = std::max(across, shape.width() * 0.5 + 3);
+    const double ry =
+        std::max(std::min(centre.y() - clip.top(), clip.bottom() - centre.y()), shape.height() * 0.5 + 3);
+    if (lamp.glass == Glass::Chrome) {
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        ellipseGlow(
+            p, centre, rx, ry,
+            {{0.0, withAlpha(c.core, 215)}, {0.55, withAlpha(c.glow, 120)}, {1.0, withAlpha(c.glow, 0)}});
+    } else {
+        ellipseGlow(
+            p, centre, rx, ry,
+            {{0.0, withAlpha(c.glow, 225)}, {0.5, withAlpha(c.glow, 110)}, {1.0, withAlpha(c.glow, 0)}});
+    }
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
     // The glass itself, lit through.
     p.setTransform(lampTransform);
@@ -244,14 +311,10 @@ void paintLit(QPainter& p, const LampPart& lamp, const QTransform& lampTransform
         p.setBrush(body);
         p.drawPath(lamp.path);
         // The bulbs or LEDs behind the glass: a hot middle.
-        QColor core = c.core;
-        core.setAlpha(230);
-        QColor fade = c.core;
-        fade.setAlpha(0);
         QRadialGradient hot(QPointF(0, 0), 1.0);
-        hot.setColorAt(0.0, core);
-        hot.setColorAt(0.8, fade);
-        hot.setColorAt(1.0, fade);
+        hot.setColorAt(0.0, withAlpha(c.core, 230));
+        hot.setColorAt(0.8, withAlpha(c.core, 0));
+        hot.setColorAt(1.0, withAlpha(c.core, 0));
         // The gradient is clear beyond 0.8 of the lamp's half size, so the
         // lamp's own shape needs no clip: filling it is enough.
         QBrush brush(hot);
@@ -270,16 +333,20 @@ void paintLit(QPainter& p, const LampPart& lamp, const QTransform& lampTransform
 
     // A second, tight bloom so that small lamps read as lit from a distance.
     p.resetTransform();
-    {
-        QColor inner = c.core;
-        inner.setAlpha(lamp.glass == Glass::Lens ? 90 : 140);
-        QColor outer = c.glow;
-        outer.setAlpha(0);
-        p.setCompositionMode(QPainter::CompositionMode_Screen);
-        ellipseGlow(p, centre, std::max(shape.width() * 0.75, 2.0), std::max(shape.height() * 0.75, 2.0),
-                    {{0.0, inner}, {1.0, outer}});
-    }
+    p.setCompositionMode(QPainter::CompositionMode_Screen);
+    ellipseGlow(
+        p, centre, std::max(shape.width() * 0.75, 2.0), std::max(shape.height() * 0.75, 2.0),
+        {{0.0, withAlpha(c.core, lamp.glass == Glass::Lens ? 90 : 140)}, {1.0, withAlpha(c.glow, 0)}});
     p.restore();
+}
+
+QPainterPath ringBand(QPointF centre, double radius, double width)
+{
+    QPainterPath band;
+    band.setFillRule(Qt::OddEvenFill);
+    band.addEllipse(centre, radius + width / 2, radius + width / 2);
+    band.addEllipse(centre, radius - width / 2, radius - width / 2);
+    return band;
 }
 
 // ---------------------------------------------------------------------------

@@ -44,6 +44,17 @@ struct LampPart
     Glass glass = Glass::Lens;
     Tint tint = Tint::Red;
     QRect clip; // pixels of the view: the lit lamp stays inside
+    // The part of the lamp that lights up beyond its area (the rest of a
+    // parking-light ring round its headlamp); design coordinates, may be empty.
+    QPainterPath halo;
+};
+
+// How lit lamps are painted: by day over the light background, by night over
+// the dark car, lighting the ground under them.
+struct LightScene
+{
+    bool night = false;
+    double ground = 0; // the ground line in picture pixels
 };
 
 class Scene
@@ -76,10 +87,13 @@ public:
     void bodySpace();
     void lampSpace();
 
-    // Draws the dark lamp now and keeps it for the lit pictures.
-    void lamp(int code, const QPainterPath& path, Glass glass = Glass::Lens);
+    // Draws the dark lamp now and keeps it for the lit pictures; `halo` is
+    // the part that glows beyond the area when lit (drawn dark with the body).
+    void lamp(int code, const QPainterPath& path, Glass glass = Glass::Lens, const QPainterPath& halo = {});
 
     std::vector<LampPart> lamps;
+    // Where the wheels stand, in design pixels: set by the body drawing.
+    double ground = Height - 14;
     QTransform bodyTransform;
     QTransform lampTransform;
 };
@@ -88,8 +102,12 @@ public:
 void drawFrontLook(Scene& s);
 void drawRearLook(Scene& s);
 
-// Paint a lamp lit, over its dark form.
-void paintLit(QPainter& p, const LampPart& lamp, const QTransform& lampTransform);
+// Paint a lamp lit, over its dark form: the lamp inside its area, its glow
+// (and by night its light on the ground) beyond it, inside the picture.
+void paintLit(QPainter& p, const LampPart& lamp, const QTransform& lampTransform, const LightScene& light);
+
+// A band of `width` round the whole circle (a ring lamp's shape).
+QPainterPath ringBand(QPointF centre, double radius, double width);
 
 // ---------------------------------------------------------------------------
 // Shapes and materials used by the looks.

@@ -130,6 +130,20 @@ void CarViewsController::redrawForSize()
     }
 }
 
+void CarViewsController::setNight(bool night)
+{
+    if (night == m_pictures->night())
+        return;
+    m_pictures->setNight(night);
+    redrawForSize();
+    prefetchStart();
+}
+
+bool CarViewsController::night() const
+{
+    return m_pictures->night();
+}
+
 void CarViewsController::lichtAus()
 {
     // Whatever step was waiting to be stored automatically is dropped with the

@@ -74,6 +74,9 @@ public:
     LampOptions options() const;
     // chkSymmetrisch's caption in the current language.
     void applyTexts();
+    // The night view: the pictures on show are drawn afresh, by night or by day.
+    void setNight(bool night);
+    bool night() const;
 
     // The check box that switches the hover outline on (chkAktivierung of the
     // properties dialog). Without one the main window is searched for it.

@@ -1,17 +1,50 @@
 #include "views/CarViewsPanel.h"
 
 #include "views/CarViewWidget.h"
+#include "views/Plates.h"
 
 #include <QEvent>
+#include <QIcon>
 #include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolButton>
 #include <algorithm>
+
+namespace {
+
+// A crescent moon, drawn for the night switch.
+QIcon moonIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        const double r = size * 0.38;
+        const QPointF c(size * 0.5, size * 0.5);
+        QPainterPath moon;
+        moon.addEllipse(c, r, r);
+        QPainterPath bite;
+        bite.addEllipse(c + QPointF(r * 0.55, -r * 0.35), r * 0.85, r * 0.85);
+        p.setPen(QPen(QColor(70, 76, 96), std::max(1.0, size / 16.0)));
+        p.setBrush(QColor(250, 214, 96));
+        p.drawPath(moon.subtracted(bite));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace
 
 CarViewsPanel::CarViewsPanel(QWidget* parent) : QWidget(parent)
 {
     for (int v = 1; v <= 4; ++v)
         m_views[std::size_t(v - 1)] = new CarViewWidget(v, this);
     // The plates as they first stood; the vehicle's own come with its layout.
-    m_plateBoxes = {QRect(161, 203, 90, 18), QRect(167, 469, 85, 18)};
+    const ModelLayout::Plates standard = Plates::standard();
+    m_plateBoxes = {standard.front, standard.rear};
     for (QLabel*& plate : m_plates) {
         plate = new QLabel(this);
         plate->setAlignment(Qt::AlignCenter);
@@ -20,6 +53,13 @@ CarViewsPanel::CarViewsPanel(QWidget* parent) : QWidget(parent)
         plate->setText(QStringLiteral("VANTOR"));
         plate->raise();
     }
+    m_night = new QToolButton(this);
+    m_night->setCheckable(true);
+    m_night->setAutoRaise(true);
+    m_night->setIcon(moonIcon());
+    m_night->setIconSize(QSize(20, 20));
+    m_night->setFocusPolicy(Qt::TabFocus);
+    m_night->raise();
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     arrange();
 }
@@ -72,4 +112,8 @@ void CarViewsPanel::arrange()
         m_plates[k]->setGeometry(m_geometry.plateRect(m_plateBoxes[k]));
         m_plates[k]->setFont(font);
     }
+    // The top corner of the outer half: sky, no lamp, and near the pictures it changes.
+    const QRect corner = m_geometry.viewRect(2);
+    const QSize button(28, 28);
+    m_night->setGeometry(QRect(corner.topRight() + QPoint(-button.width() - 3, 4), button));
 }

@@ -17,27 +17,36 @@ class PictureBook::Canvas
 {
 public:
     // Drawn to fill `pixels` exactly, so that a view shows it unscaled.
-    Canvas(const PictureBlock& block, QSize pixels) : m_block(block)
+    Canvas(const PictureBlock& block, QSize pixels, bool night) : m_block(block), m_light{night, 0}
     {
-        m_base = QImage(pixels, QImage::Format_RGB32); // opaque: shown without a conversion
         const qreal ratio = qreal(pixels.width()) / Width;
-        m_base.setDevicePixelRatio(ratio);
         // Across and down may differ by a fraction of a pixel.
         m_stretch = QTransform::fromScale(1.0, qreal(pixels.height()) / Height / ratio);
-        QPainter p(&m_base);
-        p.setTransform(m_stretch, true);
-        p.setRenderHint(QPainter::Antialiasing);
-        QLinearGradient sky(0, 0, 0, Height);
-        sky.setColorAt(0.0, QColor(246, 247, 249));
-        sky.setColorAt(1.0, QColor(226, 229, 233));
-        p.fillRect(QRectF(0, 0, Width, Height), sky);
-        car::Scene scene(p, block);
-        if (scene.rear)
-            car::drawRearLook(scene);
-        else
-            car::drawFrontLook(scene);
-        m_lamps = std::move(scene.lamps);
-        m_lampTransform = scene.lampTransform;
+        // By night the car is drawn alone first, to be darkened against the night sky.
+        QImage car(pixels, night ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        car.setDevicePixelRatio(ratio);
+        {
+            QPainter p(&car);
+            p.setTransform(m_stretch, true);
+            p.setRenderHint(QPainter::Antialiasing);
+            if (night) {
+                car.fill(Qt::transparent);
+            } else {
+                QLinearGradient sky(0, 0, 0, Height);
+                sky.setColorAt(0.0, QColor(246, 247, 249));
+                sky.setColorAt(1.0, QColor(226, 229, 233));
+                p.fillRect(QRectF(0, 0, Width, Height), sky);
+            }
+            car::Scene scene(p, block);
+            if (scene.rear)
+                car::drawRearLook(scene);
+            else
+                car::drawFrontLook(scene);
+            m_lamps = std::move(scene.lamps);
+            m_lampTransform = scene.lampTransform;
+            m_light.ground = scene.ground;
+        }
+        m_base = night ? nightPicture(car) : std::move(car);
     }
 
     QImage picture(int mask) const
@@ -48,17 +57,53 @@ public:
         p.setRenderHint(QPainter::Antialiasing);
         for (const car::LampPart& lamp : m_lamps) {
             if (mask & (1 << lamp.bit))
-                car::paintLit(p, lamp, m_lampTransform);
+                car::paintLit(p, lamp, m_lampTransform, m_light);
         }
         return image;
     }
 
 private:
+    // The car as a dark silhouette under a night sky: its paint, glass and
+    // dark lamps keep a trace of their day shades, and its outline a faint rim of light.
+    static QImage nightPicture(const QImage& car)
+    {
+        QImage night(car.size(), QImage::Format_RGB32);
+        night.setDevicePixelRatio(car.devicePixelRatio());
+        const int w = car.width();
+        const int h = car.height();
+        for (int y = 0; y < h; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(car.constScanLine(y));
+            const auto* below = reinterpret_cast<const QRgb*>(car.constScanLine(std::min(y + 1, h - 1)));
+            auto* out = reinterpret_cast<QRgb*>(night.scanLine(y));
+            // The sky: near black, a little lighter towards the ground.
+            const int skyR = 8 + 10 * y / h;
+            const int skyG = 10 + 10 * y / h;
+            const int skyB = 18 + 12 * y / h;
+            for (int x = 0; x < w; ++x) {
+                const QRgb c = line[x];
+                const int a = qAlpha(c);
+                // Premultiplied: the car's shades already carry its cover.
+                int r = skyR * (255 - a) / 255 + qRed(c) * 46 / 255;
+                int g = skyG * (255 - a) / 255 + qGreen(c) * 50 / 255;
+                int b = skyB * (255 - a) / 255 + qBlue(c) * 62 / 255;
+                // The rim: where the cover changes from one pixel to the next.
+                const int edge = std::max(std::abs(a - qAlpha(line[std::min(x + 1, w - 1)])),
+                                          std::abs(a - qAlpha(below[x])));
+                r += 70 * edge / 255;
+                g += 80 * edge / 255;
+                b += 100 * edge / 255;
+                out[x] = qRgb(std::min(r, 255), std::min(g, 255), std::min(b, 255));
+            }
+        }
+        return night;
+    }
+
     PictureBlock m_block;
     QImage m_base;
     std::vector<car::LampPart> m_lamps;
     QTransform m_lampTransform;
     QTransform m_stretch;
+    car::LightScene m_light;
 };
 
 PictureBook::PictureBook(const QString& programFolder) : m_folder(programFolder)
@@ -79,6 +124,15 @@ void PictureBook::setDevicePixelRatio(qreal ratio)
 {
     if (ratio > 0)
         setPixelSize(sizeAt(ratio));
+}
+
+void PictureBook::setNight(bool night)
+{
+    if (night == m_night)
+        return;
+    m_night = night;
+    m_canvases.clear();
+    m_pictures.clear();
 }
 
 void PictureBook::setPixelSize(QSize size)
@@ -108,7 +162,7 @@ PictureBook::Canvas& PictureBook::canvasOf(const PictureBlock& block)
 {
     auto& canvas = m_canvases[block.firstId];
     if (!canvas)
-        canvas = std::make_unique<Canvas>(block, m_size);
+        canvas = std::make_unique<Canvas>(block, m_size, m_night);
     return *canvas;
 }
 
@@ -142,7 +196,7 @@ QPixmap PictureBook::picture(int id)
     const PictureBlock* block = pictureBlockOf(id);
     if (!block)
         return {};
-    QImage image = fromFile(id);
+    QImage image = m_night ? QImage() : fromFile(id);
     if (image.isNull())
         image = canvasOf(*block).picture(id - block->firstId);
     ++m_made;
@@ -152,10 +206,10 @@ QPixmap PictureBook::picture(int id)
     return result;
 }
 
-QImage PictureBook::draw(int id, qreal ratio)
+QImage PictureBook::draw(int id, qreal ratio, bool night)
 {
     const PictureBlock* block = pictureBlockOf(id);
     if (!block)
         return {};
-    return Canvas(*block, sizeAt(ratio)).picture(id - block->firstId);
+    return Canvas(*block, sizeAt(ratio), night).picture(id - block->firstId);
 }

@@ -45,8 +45,13 @@ public:
     // The picture of `id`; a null pixmap for an id outside the book.
     QPixmap picture(int id);
 
+    // By night the car is a dark silhouette and lit lamps light the ground.
+    // Changing it drops what was kept; numbered files stand for day pictures only.
+    void setNight(bool night);
+    bool night() const { return m_night; }
+
     // The drawn picture, without the kept pictures and the files.
-    static QImage draw(int id, qreal ratio = 1.0);
+    static QImage draw(int id, qreal ratio = 1.0, bool night = false);
 
     // Whether another picture can be kept without dropping one.
     bool hasRoom() const { return m_pictures.totalCost() + pictureCost() <= m_pictures.maxCost(); }
@@ -62,6 +67,7 @@ private:
 
     QString m_folder;
     qreal m_ratio = 1.0;
+    bool m_night = false;
     QSize m_size{Width, Height};
     std::unordered_map<int, std::unique_ptr<Canvas>> m_canvases; // by the block's first id
     QCache<int, QPixmap> m_pictures;

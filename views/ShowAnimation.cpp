@@ -1,6 +1,7 @@
 #include "views/ShowAnimation.h"
 
 #include "views/PictureBook.h"
+#include "views/Plates.h"
 #include "views/RowPreview.h"
 #include "views/ScaledPictures.h"
 #include "views/playback/PlayOrder.h"
@@ -17,7 +18,8 @@ const QColor Background(236, 236, 236);
 
 using Ids = std::array<int, 4>;
 
-QImage compose(const Ids& ids, QSize view, QSize frame, ScaledPictures& thumbs)
+QImage compose(const Ids& ids, QSize view, QSize frame, const ModelLayout::Plates& plates,
+               ScaledPictures& thumbs)
 {
     QImage out(frame, QImage::Format_RGB32);
     out.fill(Background);
@@ -30,13 +32,17 @@ QImage compose(const Ids& ids, QSize view, QSize frame, ScaledPictures& thumbs)
         if (!picture.isNull())
             p.drawImage(at, picture);
     }
+    const double scale = double(view.width()) / PictureBook::Width;
+    Plates::paint(p, Plates::inPair(plates, false, scale));
+    Plates::paint(p, Plates::inPair(plates, true, scale).translated(0, view.height() + gap));
     return out;
 }
 
 } // namespace
 
 ShowAnimation::ShowAnimation(const QList<SequenceRow>& rows, const LampOptions& options,
-                             const std::array<int, 4>& bases, double scale)
+                             const std::array<int, 4>& bases, const ModelLayout::Plates& plates, double scale)
+    : m_plates(plates)
 {
     m_viewSize = QSize(std::max(1, int(std::lround(PictureBook::Width * scale))),
                        std::max(1, int(std::lround(PictureBook::Height * scale))));
@@ -119,7 +125,7 @@ QSize ShowAnimation::frameSize() const
 QImage ShowAnimation::render(int picture, PictureBook& book) const
 {
     ScaledPictures thumbs(book, m_viewSize);
-    return compose(m_pictures.value(picture), m_viewSize, frameSize(), thumbs);
+    return compose(m_pictures.value(picture), m_viewSize, frameSize(), m_plates, thumbs);
 }
 
 GifWriter::Result ShowAnimation::writeGif(const QString& fileName, PictureBook& book,
@@ -133,7 +139,7 @@ GifWriter::Result ShowAnimation::writeGif(const QString& fileName, PictureBook& 
     }
     ScaledPictures thumbs(book, m_viewSize);
     const GifWriter writer(frameSize(), int(m_pictures.size()), [&](int picture) {
-        return compose(m_pictures.at(picture), m_viewSize, frameSize(), thumbs);
+        return compose(m_pictures.at(picture), m_viewSize, frameSize(), m_plates, thumbs);
     });
     return writer.write(fileName, m_frames, progress, failure);
 }

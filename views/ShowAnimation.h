@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sequence/SequenceRow.h"
+#include "vehicle/ModelLayout.h"
 #include "views/GifWriter.h"
 #include "views/LampRules.h"
 
@@ -30,9 +31,10 @@ public:
     // A GIF of more than a day would be frames without end.
     static constexpr qint64 MaxMs = 24 * 60 * 60 * 1000;
 
-    // bases[v - 1] is the first picture id of view v (VehicleConfig::pictureBaseOfView).
+    // bases[v - 1] is the first picture id of view v (VehicleConfig::pictureBaseOfView);
+    // the plates are drawn where the main window shows them.
     ShowAnimation(const QList<SequenceRow>& rows, const LampOptions& options, const std::array<int, 4>& bases,
-                  double scale = DefaultScale);
+                  const ModelLayout::Plates& plates, double scale = DefaultScale);
 
     Status status() const { return m_status; }
     int stepRow() const { return m_stepRow; }
@@ -55,6 +57,7 @@ public:
 private:
     void addFrame(int picture, qint64 delayCs);
 
+    ModelLayout::Plates m_plates;
     Status m_status = Status::Ok;
     int m_stepRow = 0;
     qint64 m_totalMs = 0;

@@ -3,6 +3,7 @@
 #include "sequence/LoopMarker.h"
 #include "sequence/LoopPalette.h"
 #include "views/PictureBook.h"
+#include "views/Plates.h"
 #include "views/RowPreview.h"
 #include "views/ScaledPictures.h"
 
@@ -36,8 +37,8 @@ QFont font(int pixelSize, bool bold)
 } // namespace
 
 Storyboard::Storyboard(const QString& title, const QList<SequenceRow>& rows, const LampOptions& options,
-                       const std::array<int, 4>& bases)
-    : m_title(title)
+                       const std::array<int, 4>& bases, const ModelLayout::Plates& plates)
+    : m_title(title), m_plates(plates)
 {
     m_steps.reserve(rows.size());
     for (qsizetype i = 0; i < rows.size(); ++i) {
@@ -129,6 +130,11 @@ void Storyboard::paintCard(QPainter& p, const QRect& card, const Step& step, Sca
         else
             p.drawImage(place, picture);
     }
+    const QPoint front = viewRect(0, 1).topLeft() - cardRect(0).topLeft() + card.topLeft();
+    const QPoint rear = viewRect(0, 3).topLeft() - cardRect(0).topLeft() + card.topLeft();
+    const double scale = double(ThumbWidth) / PictureBook::Width;
+    Plates::paint(p, Plates::inPair(m_plates, false, scale).translated(front));
+    Plates::paint(p, Plates::inPair(m_plates, true, scale).translated(rear));
 }
 
 QImage Storyboard::image(PictureBook& pictures) const

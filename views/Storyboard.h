@@ -2,6 +2,7 @@
 
 #include "core/SafeSave.h"
 #include "sequence/SequenceRow.h"
+#include "vehicle/ModelLayout.h"
 #include "views/LampRules.h"
 
 #include <QImage>
@@ -40,9 +41,10 @@ public:
         std::array<int, 4> pictureIds{}; // by view - 1; 0 when the view has no picture
     };
 
-    // bases[v - 1] is the first picture id of view v (VehicleConfig::pictureBaseOfView).
+    // bases[v - 1] is the first picture id of view v (VehicleConfig::pictureBaseOfView);
+    // the plates are drawn where the main window shows them.
     Storyboard(const QString& title, const QList<SequenceRow>& rows, const LampOptions& options,
-               const std::array<int, 4>& bases);
+               const std::array<int, 4>& bases, const ModelLayout::Plates& plates);
 
     const QString& title() const { return m_title; }
     const QList<Step>& steps() const { return m_steps; }
@@ -64,5 +66,6 @@ private:
     void paintCard(QPainter& p, const QRect& card, const Step& step, ScaledPictures& thumbs) const;
 
     QString m_title;
+    ModelLayout::Plates m_plates;
     QList<Step> m_steps;
 };

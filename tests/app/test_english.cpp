@@ -133,7 +133,7 @@ struct Wording
         static const QRegularExpression neutral(QStringLiteral(
             "^((Software )?Version [0-9.]+|Port: [0-9]+|Position [0-9]+|Com [0-9]+( \\(.*\\))?|"
             "Vantor( [0-9.]+)?|([ERF][0-9]{2}(, )?)+|[a-z]+@[a-z.]+|www\\.[a-z.]+|[-+0-9 "
-            ".,:;/|<>()×%*#]*)$"));
+            ".,:;/|<>()×½¼%*#]*)$"));
         return !shared.contains(english) && !neutral.match(english).hasMatch();
     }
 };

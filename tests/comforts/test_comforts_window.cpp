@@ -458,7 +458,7 @@ private slots:
         w.ui->ExportStoryboard->trigger();
         const QImage image(w.path(QStringLiteral("board.png")));
         const Storyboard expected(QString(), rows(7), LampOptions::of(QStringLiteral("312"), w.t.ctx.vehicle),
-                                  {});
+                                  {}, {});
         QCOMPARE(image.size(), expected.imageSize());
         QVERIFY(w.said().isEmpty());
 

@@ -1,6 +1,7 @@
 #include "tests/support/TestFiles.h"
 #include "vehicle/VehicleConfig.h"
 #include "views/PictureBook.h"
+#include "views/Plates.h"
 #include "views/RowPreview.h"
 #include "views/Storyboard.h"
 
@@ -39,7 +40,7 @@ private slots:
     // Five cards to a row, then the next row below.
     void cardsWrapAfterFive()
     {
-        const Storyboard seven(QStringLiteral("t"), steps(7), options(), bases());
+        const Storyboard seven(QStringLiteral("t"), steps(7), options(), bases(), Plates::standard());
         QCOMPARE(seven.cardRect(5).topLeft(),
                  seven.cardRect(0).bottomLeft() + QPoint(0, Storyboard::Gap + 1));
         QVERIFY(seven.cardRect(4).top() == seven.cardRect(0).top() &&
@@ -52,7 +53,7 @@ private slots:
         QList<SequenceRow> rows = steps(3);
         rows[1] = {QStringLiteral("1,5"), Loop, {0x03, 0x01, 0x02, 0x04}};
         rows[2].loopMarker = Loop;
-        const Storyboard board(QStringLiteral("Tour  -  Unlock"), rows, options(), bases());
+        const Storyboard board(QStringLiteral("Tour  -  Unlock"), rows, options(), bases(), {});
         const RowPreview preview = RowPreview::ofBytes(2, rows[1].lamps, options());
         QCOMPARE(board.steps().at(1).position, 2);
 
@@ -68,6 +69,17 @@ private slots:
                                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                         .convertToFormat(QImage::Format_RGB32);
             QCOMPARE(image.copy(board.viewRect(1, v)), expected);
+        }
+        // The plates lie across the junction of each pair, as in the window.
+        const Storyboard plated(QStringLiteral("Tour"), rows, options(), bases(), Plates::standard());
+        const QImage withPlates = plated.image(book);
+        for (bool rear : {false, true}) {
+            const QRectF plate =
+                Plates::inPair(Plates::standard(), rear, double(Storyboard::ThumbWidth) / 195)
+                    .translated(plated.viewRect(1, rear ? 3 : 1).topLeft());
+            QVERIFY(plate.left() < plated.viewRect(1, 2).left() &&
+                    plate.right() > plated.viewRect(1, 2).left());
+            QCOMPARE(withPlates.pixelColor(plate.topLeft().toPoint() + QPoint(2, 2)), QColor(244, 244, 240));
         }
         // Lit lamps make a different picture from the dark step before it.
         QVERIFY(image.copy(board.viewRect(1, 1)) != image.copy(board.viewRect(0, 1)));
@@ -86,7 +98,7 @@ private slots:
         QTemporaryDir dir;
         PictureBook book;
         // Sixty steps need more than one A4 page.
-        const Storyboard large(QStringLiteral("Large"), steps(60), options(), bases());
+        const Storyboard large(QStringLiteral("Large"), steps(60), options(), bases(), Plates::standard());
         const QString pdf = dir.filePath(QStringLiteral("large.pdf"));
         QVERIFY(large.writePdf(pdf, book));
         const QByteArray bytes = TestData::readAll(pdf);

@@ -7,6 +7,7 @@
 
 #include "vehicle/VehicleConfig.h"
 #include "views/PictureBook.h"
+#include "views/Plates.h"
 #include "views/ShowAnimation.h"
 
 #include <QElapsedTimer>
@@ -52,7 +53,7 @@ int main(int argc, char** argv)
     QElapsedTimer clock;
     clock.start();
     const ShowAnimation animation(show(), LampOptions::of(QStringLiteral("312"), vehicle),
-                                  vehicle.pictureBasesByView());
+                                  vehicle.pictureBasesByView(), Plates::standard());
     const qint64 planNs = clock.nsecsElapsed();
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("show.gif"));

@@ -2,6 +2,7 @@
 #include "tests/support/FileSizeLimit.h"
 #include "vehicle/VehicleConfig.h"
 #include "views/PictureBook.h"
+#include "views/Plates.h"
 #include "views/ShowAnimation.h"
 
 #include <QFile>
@@ -25,7 +26,8 @@ SequenceRow step(const char* interval, std::uint8_t lamp, const char* marker = "
 ShowAnimation animate(const QList<SequenceRow>& rows)
 {
     const VehicleConfig vehicle;
-    return ShowAnimation(rows, LampOptions::of(QStringLiteral("312"), vehicle), vehicle.pictureBasesByView());
+    return ShowAnimation(rows, LampOptions::of(QStringLiteral("312"), vehicle), vehicle.pictureBasesByView(),
+                         Plates::standard());
 }
 
 QList<int> delaysOf(const ShowAnimation& animation)

@@ -1,10 +1,12 @@
-// vantor-atlas OUT.png [--vehicle CODE] [--areas] [--scale N]
+// vantor-atlas OUT.png [--vehicle CODE] [--areas] [--scale N] [--night] [--lamps BYTE]
 //
 // Draws, for every vehicle (or the one given), its four car views with all
 // lamps off and with every lamp on, the licence plates where the main window
 // puts them, and writes the sheet as a PNG. With --areas the lamp areas are
 // outlined on the lit pictures, as "Bereiche anzeigen" does in the window.
 // --scale N draws everything N times larger, as on a high-density screen.
+// --night draws the night view; --lamps BYTE lights only those lamp bits
+// in the lit columns (63, every lamp, by default).
 
 #include "core/SafeSave.h"
 #include "vehicle/LampAreas.h"
@@ -13,6 +15,7 @@
 #include "views/HitTest.h"
 #include "views/LampRules.h"
 #include "views/PictureBook.h"
+#include "views/Plates.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -84,19 +87,6 @@ QList<Row> vehicleRows(const QString& only)
     return rows;
 }
 
-void drawPlate(QPainter& p, const QRect& r)
-{
-    p.setPen(QPen(QColor(48, 48, 48), 1));
-    p.setBrush(QColor(244, 244, 240));
-    p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(9);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(QColor(32, 32, 32));
-    p.drawText(r, Qt::AlignCenter, QStringLiteral("VANTOR"));
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -106,23 +96,32 @@ int main(int argc, char** argv)
     QString out;
     QString only;
     bool areas = false;
+    bool night = false;
+    int lamps = 63;
     int scale = 1;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--vehicle") && i + 1 < args.size())
             only = args[++i];
         else if (args[i] == QLatin1String("--areas"))
             areas = true;
+        else if (args[i] == QLatin1String("--night"))
+            night = true;
+        else if (args[i] == QLatin1String("--lamps") && i + 1 < args.size())
+            lamps = std::clamp(args[++i].toInt(), 0, 255);
         else if (args[i] == QLatin1String("--scale") && i + 1 < args.size())
             scale = std::clamp(args[++i].toInt(), 1, 4);
         else if (out.isEmpty() && !args[i].startsWith(QLatin1String("--")))
             out = args[i];
         else {
-            std::fprintf(stderr, "usage: vantor-atlas OUT.png [--vehicle CODE] [--areas] [--scale N]\n");
+            std::fprintf(stderr, "usage: vantor-atlas OUT.png [--vehicle CODE] [--areas] [--scale N] "
+                                 "[--night] [--lamps BYTE]\n");
             return 2;
         }
     }
     if (out.isEmpty()) {
-        std::fprintf(stderr, "usage: vantor-atlas OUT.png [--vehicle CODE] [--areas] [--scale N]\n");
+        std::fprintf(
+            stderr,
+            "usage: vantor-atlas OUT.png [--vehicle CODE] [--areas] [--scale N] [--night] [--lamps BYTE]\n");
         return 2;
     }
 
@@ -178,7 +177,8 @@ int main(int argc, char** argv)
         p.setPen(QColor(20, 20, 20));
         p.drawText(QRect(Margin, y, sheetWidth - 2 * Margin, Label), Qt::AlignLeft | Qt::AlignVCenter, title);
 
-        const LampBytes all = LampRules::sanitiseRow({63, 63, 63, 63}, options);
+        const LampBytes all = LampRules::sanitiseRow(
+            {std::uint8_t(lamps), std::uint8_t(lamps), std::uint8_t(lamps), std::uint8_t(lamps)}, options);
         const auto lit = LampRules::displayMasks(all, options);
         auto baseOf = [&bases](int view) {
             return view == 1 ? bases[1] : view == 2 ? bases[0] : bases[view - 1];
@@ -192,7 +192,7 @@ int main(int argc, char** argv)
             for (int i = 0; i < 2; ++i) {
                 const int v = views[i];
                 const int id = PictureBook::pictureId(baseOf(v), on ? lit[std::size_t(v - 1)] : 0);
-                p.drawImage(QPoint(x0 + i * W, y0), PictureBook::draw(id, scale));
+                p.drawImage(QPoint(x0 + i * W, y0), PictureBook::draw(id, scale, night));
                 if (areas && on) {
                     p.setPen(QPen(QColor(0, 255, 0), 1));
                     p.setBrush(Qt::NoBrush);
@@ -202,12 +202,8 @@ int main(int argc, char** argv)
                     }
                 }
             }
-            if (layout.plates) {
-                // The window puts the front views at (11, 8) and the rear ones at (11, 285).
-                const QRect plate = rear ? layout.plates->rear.translated(-11, -285)
-                                         : layout.plates->front.translated(-11, -8);
-                drawPlate(p, plate.translated(x0, y0));
-            }
+            if (layout.plates)
+                Plates::paint(p, Plates::inPair(*layout.plates, rear, 1.0).translated(x0, y0));
         }
         y += rowHeight;
     }

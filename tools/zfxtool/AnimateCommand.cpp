@@ -1,8 +1,9 @@
-// zfxtool animate FILE OUT.gif [--sequence 0|1]: a sequence as an animated GIF.
+// zfxtool animate FILE OUT.gif [--sequence 0|1] [--night]: a sequence as an animated GIF.
 #include "tools/zfxtool/Command.h"
 #include "tools/zfxtool/ModuleShow.h"
 #include "vehicle/ModelLayout.h"
 #include "views/PictureBook.h"
+#include "views/Plates.h"
 #include "views/ShowAnimation.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@ int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     QStringList files;
     int sequence = 0;
+    bool night = false;
     for (int i = 0; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--sequence") && i + 1 < args.size()) {
             const QString k = args.at(++i);
@@ -19,6 +21,8 @@ int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err)
                 return Command::Usage;
             }
             sequence = k.toInt();
+        } else if (args.at(i) == QLatin1String("--night")) {
+            night = true;
         } else if (!args.at(i).startsWith(QLatin1String("--"))) {
             files.append(args.at(i));
         } else {
@@ -27,7 +31,7 @@ int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err)
         }
     }
     if (files.size() != 2) {
-        reportError(err, QStringLiteral("usage: zfxtool animate FILE OUT.gif [--sequence 0|1]"));
+        reportError(err, QStringLiteral("usage: zfxtool animate FILE OUT.gif [--sequence 0|1] [--night]"));
         return Command::Usage;
     }
 
@@ -37,11 +41,12 @@ int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err)
     // The pictures the editor shows for this vehicle and its options.
     VehicleConfig vehicle = show.vehicle();
     const QString code = show.document().vehicleCode();
-    modelLayout(code, vehicle.headlampHighBeam != 0, vehicle.headlampCornering != 0,
-                show.options().isChecked(VehicleOptions::Option::chkEine_Nebelleuchte))
-        .applyTo(vehicle);
+    const ModelLayout layout =
+        modelLayout(code, vehicle.headlampHighBeam != 0, vehicle.headlampCornering != 0,
+                    show.options().isChecked(VehicleOptions::Option::chkEine_Nebelleuchte));
+    layout.applyTo(vehicle);
     const ShowAnimation animation(show.document().table(sequence).rows(), LampOptions::of(code, vehicle),
-                                  vehicle.pictureBasesByView());
+                                  vehicle.pictureBasesByView(), layout.plates.value_or(Plates::standard()));
     switch (animation.status()) {
     case ShowAnimation::Status::Ok:
         break;
@@ -62,6 +67,7 @@ int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err)
     }
 
     PictureBook pictures(QCoreApplication::applicationDirPath());
+    pictures.setNight(night);
     SafeSave::Result failure;
     if (animation.writeGif(files.at(1), pictures, {}, &failure) != GifWriter::Result::Written) {
         reportError(err, files.at(1) + QStringLiteral(": cannot be written: ") + failure.reason);

@@ -11,9 +11,9 @@ const QList<Command>& commands()
          &runImage},
         {"upload", "FILE --port DEVICE", "send a show to the module (a serial port or pseudo-terminal)",
          &runUpload},
-        {"animate", "FILE OUT.gif [--sequence 0|1]",
+        {"animate", "FILE OUT.gif [--sequence 0|1] [--night]",
          "write a sequence (0 unlocking, the default; 1 locking) as an animated GIF, played as the editor "
-         "plays it",
+         "plays it; --night shows the car at night",
          &runAnimate},
         {"find", "[--port DEVICE]...",
          "look for the module on the ports given, or on every port the editor's search tries", &runFind},

@@ -56,6 +56,7 @@ void frontBody(Scene& s, const FrontSpec& f)
     QPainter& p = s.p;
     s.bodySpace();
     paintShadow(p, f.ground, f.bodyHalf);
+    s.ground = f.ground;
     paintTyre(p, QRectF(f.tyreIn, f.bodyBottomY - 16, f.tyreOut - f.tyreIn, f.ground - f.bodyBottomY + 16));
 
     const QPainterPath body = frontBodyPath(f);
@@ -349,7 +350,7 @@ void twinHeadlamps(Scene& s, const FrontSpec& f)
                 continue;
             const double a = qRadiansToDegrees(std::asin(std::clamp(dy / ringR, -1.0, 1.0)));
             QPainterPath arc = arcBand(c, ringR, a + 4, 180 - a - 4, 1.9);
-            s.lamp(1, arc, Glass::Chrome);
+            s.lamp(1, arc, Glass::Chrome, ringBand(c, ringR, 1.9));
         }
     }
     if (!ind.isEmpty()) {

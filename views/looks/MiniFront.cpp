@@ -34,6 +34,7 @@ void miniFront(Scene& s)
 
     s.bodySpace();
     paintShadow(p, f.ground, f.bodyHalf);
+    s.ground = f.ground;
     paintTyre(p, QRectF(f.tyreIn, f.bodyBottomY - 16, f.tyreOut - f.tyreIn, f.ground - f.bodyBottomY + 16));
     const QPainterPath body = frontBodyPath(f);
     paintBody(p, body, f.roofY, f.apronY);
@@ -142,8 +143,10 @@ void miniFront(Scene& s)
     p.setPen(QPen(colour::chrome, 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawPath(bezel);
-    s.lamp(1, arcBand(QPointF(park.center().x(), park.bottom() + 1), park.width() / 2 - 2.5, 12, 168, 3.0),
-           Glass::Chrome);
+    const QPointF parkCentre(park.center().x(), park.bottom() + 1);
+    const double parkRadius = park.width() / 2 - 2.5;
+    s.lamp(1, arcBand(parkCentre, parkRadius, 12, 168, 3.0), Glass::Chrome,
+           ringBand(parkCentre, parkRadius, 3.0));
     s.lamp(17, circle(fc, fr), Glass::Reflector);
 }
 

@@ -22,6 +22,7 @@ void rearBody(Scene& s, const RearSpec& r)
     QPainter& p = s.p;
     s.bodySpace();
     paintShadow(p, r.ground, r.bodyHalf);
+    s.ground = r.ground;
     paintTyre(p, QRectF(r.tyreIn, r.bodyBottomY - 16, r.tyreOut - r.tyreIn, r.ground - r.bodyBottomY + 16));
     const QPainterPath body = rearBodyPath(r);
     paintBody(p, body, r.roofY, r.apronY);

@@ -1,10 +1,13 @@
 #include "views/playback/PlaybackController.h"
 
 #include "core/AppContext.h"
+#include "core/LangText.h"
 #include "sequence/SequenceDocument.h"
 #include "ui/WindowOps.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -59,13 +62,120 @@ PlaybackController::PlaybackController(AppContext& ctx, const Controls& controls
     if (m_ui.cmdSimWeiter)
         connect(m_ui.cmdSimWeiter, &QPushButton::clicked, this, &PlaybackController::cmdSimWeiterClicked);
 
+    if (m_ui.combTempo) {
+        m_ui.combTempo->clear();
+        for (const char* name : {"1\u00d7", "\u00bd\u00d7", "\u00bc\u00d7"})
+            m_ui.combTempo->addItem(QString::fromUtf8(name));
+        connect(m_ui.combTempo, &QComboBox::currentIndexChanged, this, [this](int i) {
+            if (i >= 0 && i < int(Slowdowns.size()))
+                setSlowdown(Slowdowns.at(std::size_t(i)));
+        });
+    }
+    if (m_ui.WiederholtAbspielen)
+        connect(m_ui.WiederholtAbspielen, &QAction::triggered, this,
+                &PlaybackController::playMarkedRepeatedly);
+
     SequenceDocument& doc = m_ctx.document;
     watchTable(0);
     watchTable(1);
     connect(&doc, &SequenceDocument::activeSequenceChanged, this, [this](int k) {
         if (isPlaying() && k != m_sequence)
             stop();
+        refreshRepeatCommand();
     });
+    for (int k = 0; k < 2; ++k)
+        connect(&doc.selection(k), &QItemSelectionModel::selectionChanged, this,
+                &PlaybackController::refreshRepeatCommand);
+    refreshRepeatCommand();
+    showSpeed();
+}
+
+void PlaybackController::setSlowdown(int factor)
+{
+    if (factor != 1 && factor != 2 && factor != 4)
+        return;
+    m_slowdown = factor;
+    if (m_ui.combTempo) {
+        const int i = factor == 1 ? 0 : factor == 2 ? 1 : 2;
+        if (m_ui.combTempo->currentIndex() != i)
+            m_ui.combTempo->setCurrentIndex(i);
+    }
+    showSpeed();
+}
+
+void PlaybackController::applyTexts()
+{
+    if (m_ui.combTempo) {
+        m_ui.combTempo->setToolTip(m_ctx.texts.text(SpeedTipText));
+        m_ui.combTempo->setAccessibleName(m_ctx.texts.text(SpeedText));
+    }
+    if (m_ui.WiederholtAbspielen)
+        m_ui.WiederholtAbspielen->setText(m_ctx.texts.text(RepeatText));
+    showSpeed();
+}
+
+void PlaybackController::showSpeed()
+{
+    // The status names the speed whenever it is not real time, and what plays.
+    if (!m_ui.labTempo)
+        return;
+    QString text;
+    if (m_slowdown != 1 || isRepeating()) {
+        const QString names[] = {QStringLiteral("1\u00d7"), QStringLiteral("\u00bd\u00d7"),
+                                 QStringLiteral("\u00bc\u00d7")};
+        text = QLatin1Char(' ') + m_ctx.texts.text(SpeedText) + QLatin1Char(' ') +
+               names[m_slowdown == 1   ? 0
+                     : m_slowdown == 2 ? 1
+                                       : 2];
+        if (isRepeating())
+            text += QStringLiteral(" \u2013 ") + m_ctx.texts.text(RepeatingText);
+    }
+    m_ui.labTempo->setText(text);
+    m_ui.labTempo->setVisible(!text.isEmpty());
+}
+
+void PlaybackController::refreshRepeatCommand()
+{
+    if (m_ui.WiederholtAbspielen)
+        m_ui.WiederholtAbspielen->setEnabled(
+            !isPlaying() && m_ctx.document.firstSelectedRow(m_ctx.document.activeSequence()) != 0);
+}
+
+bool PlaybackController::playMarkedRepeatedly()
+{
+    SequenceDocument& doc = m_ctx.document;
+    const int k = doc.activeSequence();
+    const QList<int> marked = doc.selectedRows(k);
+    if (isPlaying() || marked.isEmpty())
+        return false;
+    m_passage = marked;
+    doc.clearSelection(k);
+    begin(1);
+    if (!isPlaying()) {
+        m_passage.clear();
+        return false;
+    }
+    return true;
+}
+
+QList<SequenceRow> PlaybackController::rowsToPlay() const
+{
+    const QList<SequenceRow>& rows = m_ctx.document.table(m_sequence).rows();
+    if (m_passage.isEmpty())
+        return rows;
+    QList<SequenceRow> passage;
+    for (int j : m_passage) {
+        if (j >= 1 && j <= rows.size())
+            passage.append(rows.at(j - 1));
+    }
+    return passage;
+}
+
+int PlaybackController::tableRow(int played) const
+{
+    if (m_passage.isEmpty() || played == 0)
+        return played;
+    return m_passage.value(played - 1);
 }
 
 void PlaybackController::watchTable(int k)
@@ -133,10 +243,13 @@ void PlaybackController::begin(int position)
         return;
     m_sequence = doc.activeSequence();
     m_startPosition = position;
+    m_rowsPlayed = doc.activeTable().count();
     m_phase = Phase::Starting;
     setCaptions(Playback::playingCaptions(m_ctx.texts));
     lockControls();
     m_ops.lichtAus();
+    showSpeed();
+    refreshRepeatCommand();
     emit playingChanged(true);
     // The window keeps painting and answering during the pause.
     m_pauseTimer->start();
@@ -149,7 +262,7 @@ void PlaybackController::startPauseElapsed()
     m_pauseTimer->stop();
     const SequenceTableModel& table = m_ctx.document.table(m_sequence);
     m_rowsPlayed = table.count();
-    if (!m_machine.start(table.rows(), m_startPosition)) {
+    if (!m_machine.start(rowsToPlay(), m_passage.isEmpty() ? m_startPosition : 1)) {
         finish(PlaybackEnd::ButtonStop);
         return;
     }
@@ -174,13 +287,14 @@ void PlaybackController::apply(const PlaybackStep& step)
 {
     SequenceDocument& doc = m_ctx.document;
     if (step.deselect != 0)
-        doc.setSelected(m_sequence, step.deselect, false);
+        doc.setSelected(m_sequence, tableRow(step.deselect), false);
     if (step.select != 0) {
         // Exactly the shown row is selected, even if the table was clicked meanwhile.
+        const int row = tableRow(step.select);
         doc.clearSelection(m_sequence);
-        doc.setSelected(m_sequence, step.select, true);
+        doc.setSelected(m_sequence, row, true);
         if (QTreeView* list = m_ui.List1.at(std::size_t(m_sequence)))
-            list->scrollTo(doc.table(m_sequence).index(step.select - 1, 0));
+            list->scrollTo(doc.table(m_sequence).index(row - 1, 0));
     }
     if (step.show) {
         emit stepShown(m_sequence, doc.firstSelectedRow(m_sequence));
@@ -190,6 +304,11 @@ void PlaybackController::apply(const PlaybackStep& step)
             return;
     }
     if (step.end != PlaybackEnd::None) {
+        // A passage starts again at its first row, on the beat of the step that ended.
+        if (!m_passage.isEmpty() && m_machine.start(rowsToPlay(), 1)) {
+            apply(m_machine.tick());
+            return;
+        }
         finish(step.end);
         return;
     }
@@ -198,7 +317,7 @@ void PlaybackController::apply(const PlaybackStep& step)
         m_timer->stop();
         return;
     }
-    m_schedule.advance(m_now(), step.intervalMs);
+    m_schedule.advance(m_now(), step.intervalMs * m_slowdown);
     armTimer();
 }
 
@@ -215,7 +334,17 @@ void PlaybackController::finish(PlaybackEnd end)
     m_machine = PlaybackMachine();
     setCaptions(Playback::idleCaptions(end, m_ctx.texts));
     m_ops.lichtAus();
+    // The marks of a repeated passage come back, so that it can be played again.
+    const QList<int> marked = std::exchange(m_passage, {});
+    SequenceDocument& doc = m_ctx.document;
+    if (!marked.isEmpty() && doc.table(m_sequence).count() == m_rowsPlayed) {
+        doc.clearSelection(m_sequence);
+        for (int j : marked)
+            doc.setSelected(m_sequence, j, true);
+    }
     unlockControls();
+    showSpeed();
+    refreshRepeatCommand();
     emit stepShown(m_sequence, 0);
     emit playingChanged(false);
 }

@@ -12,6 +12,8 @@
 
 struct AppContext;
 class QAction;
+class QComboBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTreeView;
@@ -44,7 +46,20 @@ public:
         QAction* Konfig = nullptr;
         std::array<QAction*, 10> Menu{};
         std::array<QRadioButton*, 2> optAuf_Zu{};
+        // The speed: 1x, 1/2x and 1/4x, and the status field that names it.
+        QComboBox* combTempo = nullptr;
+        QLabel* labTempo = nullptr;
+        // Plays the marked rows over and over.
+        QAction* WiederholtAbspielen = nullptr;
     };
+
+    // Language texts of the speed and the repeated passage.
+    static constexpr int SpeedText = 409;
+    static constexpr int RepeatText = 410;
+    static constexpr int RepeatingText = 411;
+    static constexpr int SpeedTipText = 412;
+    // The speeds offered: steps last 1, 2 or 4 times their interval.
+    static constexpr std::array<int, 3> Slowdowns{1, 2, 4};
 
     PlaybackController(AppContext& ctx, const Controls& controls, WindowOps& ops, QObject* parent = nullptr);
 
@@ -52,6 +67,19 @@ public:
     bool isPlaying() const { return m_phase != Phase::Idle; }
     // Stops playback if it runs (used before commands that change the table).
     void stop();
+
+    // Slow motion: every step is shown `factor` times as long as its interval
+    // (1, 2 or 4); from the next step on while playing. The module's own
+    // timing is not touched.
+    void setSlowdown(int factor);
+    int slowdown() const { return m_slowdown; }
+    // Plays the marked rows of the active table, in order and with the loops
+    // among them, over and over until a button or Escape stops it; the marks
+    // come back then. False when no row is marked or playback runs.
+    bool playMarkedRepeatedly();
+    bool isRepeating() const { return isPlaying() && !m_passage.isEmpty(); }
+    // Speed names and the status field in the current language.
+    void applyTexts();
 
     // The steady clock the steps are timed by, in nanoseconds. Tests replace it.
     void setClock(std::function<qint64()> nowNs) { m_now = std::move(nowNs); }
@@ -87,6 +115,10 @@ private:
     void lockControls();
     void unlockControls();
     void watchTable(int k);
+    QList<SequenceRow> rowsToPlay() const;
+    int tableRow(int played) const;
+    void showSpeed();
+    void refreshRepeatCommand();
     void tableChanged(int k, bool onlyAppended);
 
     AppContext& m_ctx;
@@ -101,6 +133,8 @@ private:
     int m_sequence = 0;      // the table being played
     int m_startPosition = 0; // the row playback starts from
     int m_rowsPlayed = 0;    // rows of the table when its content was taken
+    int m_slowdown = 1;
+    QList<int> m_passage; // the marked rows played over and over; empty for the whole sequence
     PlaybackMachine m_machine;
     StepSchedule m_schedule;
     QList<QPointer<QObject>> m_locked; // controls disabled while playing
