@@ -11,17 +11,21 @@
 #include "tests/support/TestContext.h"
 #include "vehicle/ParameterDialog.h"
 #include "views/CarViewWidget.h"
+#include "views/CarViewsController.h"
 #include "views/CarViewsPanel.h"
 #include "views/PatternDialog.h"
+#include "views/PictureBook.h"
 #include "views/grid/ShowGridModel.h"
 #include "views/grid/ShowGridView.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QGroupBox>
 #include <QLayout>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -181,6 +185,38 @@ private slots:
                  QRect(-1000, 50, 1200, 700));
         // A window larger than the screen left is shrunk to it.
         QCOMPARE(WindowPlacement::onScreen(QRect(3000, 0, 2500, 1400), {primary}), primary);
+    }
+
+    // The night view: menu entry and moon button switch together, the views
+    // show the dark sky at once, and the choice is there after a restart.
+    void nightViewIsSwitchedAndKept()
+    {
+        SetUpContext t;
+        auto sky = [](MainWindow& window) {
+            CarViewsController& views = window.carViews();
+            return QColor(views.pictures().picture(views.shownPicture(2)).toImage().pixel(4, 4)).value();
+        };
+        {
+            MainWindow window(t.ctx);
+            window.load(QString());
+            QVERIFY(!window.ui().cmdNacht->isChecked());
+            QVERIFY(sky(window) > 200);
+            window.ui().Nachtansicht->trigger();
+            QVERIFY(window.ui().cmdNacht->isChecked());
+            QVERIFY(sky(window) < 40);
+        }
+        {
+            MainWindow window(t.ctx);
+            window.load(QString());
+            QVERIFY(window.ui().Nachtansicht->isChecked());
+            QVERIFY(sky(window) < 40);
+            window.ui().cmdNacht->click();
+            QVERIFY(!window.ui().Nachtansicht->isChecked());
+            QVERIFY(sky(window) > 200);
+        }
+        MainWindow window(t.ctx);
+        window.load(QString());
+        QVERIFY(!window.ui().cmdNacht->isChecked());
     }
 
     // Ctrl and the wheel or the keys zoom the grid's time axis; Ctrl+0 fits the sequence.

@@ -1,5 +1,6 @@
 // Plays sequences through the real controller and timers on the offscreen
-// platform and compares when each step was shown with when it was due.
+// platform and compares when each step was shown with when it was due; at
+// half speed a step is due twice its interval after the one before.
 //
 //   bench_playback [runs]     (default 3 runs of each sequence)
 
@@ -44,7 +45,7 @@ struct TimingOps final : WindowOps
 
 // Prints one line of figures: steps, nominal and total time, the error, the mean, worst and
 // earliest lateness of a step against when it was due, and the pause before the first step.
-void playOnce(QTextStream& out, const char* name, int run, const QList<SequenceRow>& rows)
+void playOnce(QTextStream& out, const char* name, int run, const QList<SequenceRow>& rows, int slowdown)
 {
     TestContext t;
     t.document.table(0).setRows(rows);
@@ -56,6 +57,7 @@ void playOnce(QTextStream& out, const char* name, int run, const QList<SequenceR
     controls.ui.List1[0]->setGeometry(0, 0, 300, 600);
     controls.window.show();
     PlaybackController playback(t.ctx, controls.ui, ops);
+    playback.setSlowdown(slowdown);
     QEventLoop loop;
     QObject::connect(&playback, &PlaybackController::playingChanged, &loop, [&loop](bool playing) {
         if (!playing)
@@ -77,7 +79,7 @@ void playOnce(QTextStream& out, const char* name, int run, const QList<SequenceR
         earliest = std::min(earliest, late);
         if (e.at(i).row != 0) {
             ++steps;
-            dueNs += Interval::toMilliseconds(rows.at(e.at(i).row - 1).interval) * 1'000'000;
+            dueNs += Interval::toMilliseconds(rows.at(e.at(i).row - 1).interval) * slowdown * 1'000'000;
         }
     }
     const double nominal = double(dueNs - firstNs) / 1e6;
@@ -122,15 +124,17 @@ int main(int argc, char** argv)
     {
         const char* name;
         QList<SequenceRow> rows;
-    } cases[] = {{"100 rows of 0.1 s", playbackRows(100, {}, QStringLiteral("0,1"))},
-                 {"20 rows with 4 loops", loopedRows()}};
+        int slowdown;
+    } cases[] = {{"100 rows of 0.1 s", playbackRows(100, {}, QStringLiteral("0,1")), 1},
+                 {"20 rows with 4 loops", loopedRows(), 1},
+                 {"20 rows, 4 loops, 1/2x", loopedRows(), 2}};
 
     QTextStream out(stdout);
     out << "sequence               run  steps  nominal ms    total ms   error %  mean late ms  "
            "worst late ms  earliest ms  pause ms\n";
     for (const auto& c : cases) {
         for (int run = 1; run <= runs; ++run)
-            playOnce(out, c.name, run, c.rows);
+            playOnce(out, c.name, run, c.rows, c.slowdown);
     }
     return 0;
 }

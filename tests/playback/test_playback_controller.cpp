@@ -265,6 +265,72 @@ private slots:
         QCOMPARE(f.timerE().interval(), 500);
     }
 
+    // At half and quarter speed every step lasts exactly 2 or 4 times its
+    // interval, loop passes included; the start pause stays as it is. A
+    // change while playing holds from the next step.
+    void slowMotionScalesEveryStep()
+    {
+        for (int factor : {2, 4}) {
+            QList<SequenceRow> rows = playbackRows(5, {{2, 3, QStringLiteral("S  1 / 2 x")}});
+            rows[3].interval = QStringLiteral("1,3");
+            Fixture f(rows);
+            f.playback.setSlowdown(factor);
+            f.controls.ui.cmdSilulation->click();
+            f.endPause();
+            f.playToEnd();
+            QCOMPARE(f.ops.shownRows(), (QList<int>{1, 2, 3, 2, 3, 4, 5}));
+            QCOMPARE(f.nowMs, 500 + factor * (6 * 500 + 1300));
+        }
+        Fixture f(playbackRows(3));
+        f.controls.ui.cmdSilulation->click();
+        f.endPause();
+        QCOMPARE(f.timerE().interval(), 500);
+        f.playback.setSlowdown(4);
+        f.fire();
+        QCOMPARE(f.timerE().interval(), 2000);
+        // Speeds the list does not offer are refused.
+        f.playback.setSlowdown(3);
+        QCOMPARE(f.playback.slowdown(), 4);
+    }
+
+    // The marked rows play over and over, each pass from the first marked
+    // row, loops among them as in the show, until a button stops them; the
+    // marks come back then.
+    void markedRowsPlayRepeatedlyUntilStopped()
+    {
+        Fixture f(playbackRows(7, {{3, 4, QStringLiteral("S  1 / 2 x")}}));
+        QAction repeat;
+        f.controls.ui.WiederholtAbspielen = &repeat;
+        QVERIFY(!f.playback.playMarkedRepeatedly());
+        for (int j : {2, 3, 4, 6})
+            f.t.document.setSelected(0, j, true);
+        QVERIFY(f.playback.playMarkedRepeatedly());
+        QVERIFY(f.playback.isRepeating());
+        QVERIFY(!f.playback.playMarkedRepeatedly());
+        f.endPause();
+        for (int i = 0; i < 17; ++i)
+            f.fire();
+        const QList<int> pass{2, 3, 4, 3, 4, 6};
+        QCOMPARE(f.ops.shownRows(), pass + pass + pass);
+        QCOMPARE(f.selected(), QList<int>{6});
+        QVERIFY(f.playback.isPlaying());
+        // Each pass lasts its six steps: no pause between passes.
+        QCOMPARE(f.nowMs, 500 + 17 * 500);
+
+        f.controls.ui.cmdSimWeiter->click();
+        QVERIFY(f.stoppedByButton());
+        QCOMPARE(f.ops.calls.last(), 0);
+        QCOMPARE(f.selected(), (QList<int>{2, 3, 4, 6}));
+        QVERIFY(!f.timerE().isActive());
+        // Played from the start, the whole sequence plays once again.
+        f.t.document.clearSelection(0);
+        f.ops.calls.clear();
+        f.controls.ui.cmdSilulation->click();
+        f.endPause();
+        f.playToEnd();
+        QCOMPARE(f.ops.shownRows(), (QList<int>{1, 2, 3, 4, 3, 4, 5, 6, 7}));
+    }
+
     void aStopWhileARowIsShownLeavesNoTimerRunning()
     {
         Fixture f(playbackRows(4));

@@ -2,6 +2,7 @@
 //
 //   one picture      drawing a picture from nothing (body, glass, lamps)
 //   lit picture      a picture of a block whose dark drawing is already made
+//   night picture    the same by night, at 1x and at a maximised window's size
 //   click            a click on a lamp until the view has painted its new picture
 //   whole book       every picture of one vehicle's four views
 //
@@ -86,6 +87,24 @@ int main(int argc, char** argv)
                 time([&] { kept.picture(b.firstId + mask); });
         }
     });
+
+    // By night: the dark car is kept, the lamps glow and light the ground;
+    // also at the views' size in a maximised window on a 1920 x 1080 screen.
+    for (const QSize size : {QSize(PictureBook::Width, PictureBook::Height), QSize(352, 486)}) {
+        PictureBook night;
+        night.setNight(true);
+        night.setPixelSize(size);
+        for (const PictureBlock& b : pictureBlocks())
+            night.picture(b.firstId);
+        const QByteArray what =
+            QStringLiteral("night picture, kept, %1 x %2").arg(size.width()).arg(size.height()).toLatin1();
+        measure(what.constData(), [&](auto time) {
+            for (const PictureBlock& b : pictureBlocks()) {
+                for (int mask = 1; mask < b.length; mask += 3)
+                    time([&] { night.picture(b.firstId + mask); });
+            }
+        });
+    }
 
     // A click on a lamp until the view has painted the new picture.
     TestContext t;
