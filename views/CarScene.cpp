@@ -559,6 +559,17 @@ void paintMiniRoof(QPainter& p, double roofY, double roofHalf, double roofEdgeHa
     p.drawPath(roof);
 }
 
+void paintRoofRail(QPainter& p, double roofY, double x0, double x1)
+{
+    // A bar on two feet, a little above the roof.
+    p.setPen(QPen(QColor(20, 21, 24), 0.6));
+    p.setBrush(colour::trimLight);
+    p.drawRoundedRect(QRectF(x0, roofY - 4.5, x1 - x0, 2.8), 1.2, 1.2);
+    p.setBrush(colour::trim);
+    p.drawRect(QRectF(x0 + 2, roofY - 2, 3, 3));
+    p.drawRect(QRectF(x1 - 5, roofY - 2, 3, 3));
+}
+
 void paintPlateRecess(QPainter& p, const QRectF& r)
 {
     // A dark holder a little larger than the plate, so that a plate a few

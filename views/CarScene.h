@@ -163,6 +163,8 @@ struct BodyOutline
     double shoulderHalf, shoulderY, bodyHalf, bodyBottomY, tyreIn, apronY;
 };
 QPainterPath bodyOutlinePath(const BodyOutline& o);
+// A roof rail seen end on, standing on the roof from x0 to x1.
+void paintRoofRail(QPainter& p, double roofY, double x0, double x1);
 // The recess of the licence plate: the plate itself lies over the picture.
 void paintPlateRecess(QPainter& p, const QRectF& r);
 

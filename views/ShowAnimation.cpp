@@ -15,14 +15,16 @@ namespace {
 // The gap between the front pair and the rear pair, at full size, as in the main window.
 constexpr int PairGap = 8;
 const QColor Background(236, 236, 236);
+// By night the gap between the pairs is the night sky.
+const QColor NightBackground(10, 12, 20);
 
 using Ids = std::array<int, 4>;
 
-QImage compose(const Ids& ids, QSize view, QSize frame, const ModelLayout::Plates& plates,
+QImage compose(const Ids& ids, QSize view, QSize frame, const ModelLayout::Plates& plates, bool night,
                ScaledPictures& thumbs)
 {
     QImage out(frame, QImage::Format_RGB32);
-    out.fill(Background);
+    out.fill(night ? NightBackground : Background);
     QPainter p(&out);
     const int gap = frame.height() - 2 * view.height();
     for (int v = 1; v <= 4; ++v) {
@@ -125,7 +127,7 @@ QSize ShowAnimation::frameSize() const
 QImage ShowAnimation::render(int picture, PictureBook& book) const
 {
     ScaledPictures thumbs(book, m_viewSize);
-    return compose(m_pictures.value(picture), m_viewSize, frameSize(), m_plates, thumbs);
+    return compose(m_pictures.value(picture), m_viewSize, frameSize(), m_plates, book.night(), thumbs);
 }
 
 GifWriter::Result ShowAnimation::writeGif(const QString& fileName, PictureBook& book,
@@ -139,7 +141,7 @@ GifWriter::Result ShowAnimation::writeGif(const QString& fileName, PictureBook& 
     }
     ScaledPictures thumbs(book, m_viewSize);
     const GifWriter writer(frameSize(), int(m_pictures.size()), [&](int picture) {
-        return compose(m_pictures.at(picture), m_viewSize, frameSize(), m_plates, thumbs);
+        return compose(m_pictures.at(picture), m_viewSize, frameSize(), m_plates, book.night(), thumbs);
     });
     return writer.write(fileName, m_frames, progress, failure);
 }

@@ -122,6 +122,27 @@ private slots:
         QVERIFY(ages.status() == ShowAnimation::Status::TooLong && ages.frames().isEmpty());
     }
 
+    // Frames carry the licence plates across each pair's junction; by night
+    // the car, the sky and the gap between the pairs are dark.
+    void framesShowPlatesByDayAndNight()
+    {
+        const ShowAnimation animation = animate({step("1", 9)});
+        for (bool night : {false, true}) {
+            PictureBook book;
+            book.setNight(night);
+            const QImage frame = animation.render(0, book);
+            QCOMPARE(frame.size(), animation.frameSize());
+            const double scale = double(animation.viewSize().width()) / PictureBook::Width;
+            const QRectF front = Plates::inPair(Plates::standard(), false, scale);
+            QVERIFY(front.left() < animation.viewSize().width() &&
+                    front.right() > animation.viewSize().width());
+            QCOMPARE(frame.pixelColor(front.topLeft().toPoint() + QPoint(2, 2)), QColor(244, 244, 240));
+            const int gap = animation.viewSize().height() + 1;
+            QCOMPARE(QColor(frame.pixel(4, gap)).value() < 40, night);
+            QCOMPARE(QColor(frame.pixel(4, 4)).value() < 40, night);
+        }
+    }
+
     void writtenGifPlaysTheShowForever()
     {
         QTemporaryDir dir;

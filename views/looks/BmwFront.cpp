@@ -60,8 +60,17 @@ void frontBody(Scene& s, const FrontSpec& f)
     paintTyre(p, QRectF(f.tyreIn, f.bodyBottomY - 16, f.tyreOut - f.tyreIn, f.ground - f.bodyBottomY + 16));
 
     const QPainterPath body = frontBodyPath(f);
+    if (f.face == Face::X5)
+        paintRoofRail(p, f.roofY + 1, f.roofHalf - 18, f.roofHalf + 12);
     paintBody(p, body, f.roofY, f.apronY);
     roundness(p, body, f.bodyHalf);
+    if (f.face == Face::Z4) {
+        // The long bonnet: its two power domes run from the screen down to the kidneys.
+        QPainterPath dome;
+        dome.moveTo(58, f.screenBottomY + 6);
+        dome.cubicTo(48, f.screenBottomY + 26, 26, f.kidney.top() - 20, 16, f.kidney.top() - 3);
+        crease(p, dome, 1.4);
+    }
 
     // The roof: paint, or the fabric of a soft top.
     if (f.top == Top::Soft) {

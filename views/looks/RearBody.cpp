@@ -25,6 +25,8 @@ void rearBody(Scene& s, const RearSpec& r)
     s.ground = r.ground;
     paintTyre(p, QRectF(r.tyreIn, r.bodyBottomY - 16, r.tyreOut - r.tyreIn, r.ground - r.bodyBottomY + 16));
     const QPainterPath body = rearBodyPath(r);
+    if (r.roofRails)
+        paintRoofRail(p, r.roofY + 1, r.roofHalf - 18, r.roofHalf + 12);
     paintBody(p, body, r.roofY, r.apronY);
     {
         // The body filled once more with a sideways shade: no clip needed.

@@ -50,6 +50,7 @@ struct RearSpec
     double flatLidShoulderY = 0;
     // The X6: the coupé roof falling away to a lip on the tailgate.
     bool slopedRoof = false;
+    bool roofRails = false; // the X5's rails, its height at a glance
 };
 
 // The body, rear window, boot lid or tailgate, bumper and exhausts.

@@ -16,6 +16,7 @@ void x5x6Rear(Scene& s)
     r.windowTopY = x6 ? 38 : r.roofY + 14;
     r.windowTopHalf = x6 ? 54 : 82;
     r.slopedRoof = x6;
+    r.roofRails = !x6;
     r.windowBottomY = x6 ? 60 : 84;
     r.windowBottomHalf = x6 ? 90 : 98;
     r.pillarHalf = 122;
