@@ -7,6 +7,7 @@ packages=(
     cmake g++ make pkg-config python3
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev qt6-translations-l10n
     libgif-dev libimagequant-dev
+    libavcodec-dev libavformat-dev libavutil-dev libswscale-dev
     xvfb xauth xdg-utils shared-mime-info desktop-file-utils libfile-mimeinfo-perl libglib2.0-bin
     clang libclang-rt-14-dev
     fonts-dejavu-core

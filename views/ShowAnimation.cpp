@@ -1,8 +1,8 @@
 #include "views/ShowAnimation.h"
 
 #include "views/PictureBook.h"
+#include "views/PictureSets.h"
 #include "views/Plates.h"
-#include "views/RowPreview.h"
 #include "views/ScaledPictures.h"
 #include "views/playback/PlayOrder.h"
 
@@ -60,22 +60,14 @@ ShowAnimation::ShowAnimation(const QList<SequenceRow>& rows, const LampOptions& 
         return;
     }
 
-    // The picture of each row, as showing the row shows it; rows that look
-    // alike share one.
+    // The pictures of each row, as showing the row shows it; rows that look
+    // alike share them.
+    PictureSets sets(options, bases);
     QList<int> pictureOfRow(rows.size(), -1);
     auto pictureOf = [&](int row) {
         int& index = pictureOfRow[row - 1];
-        if (index < 0) {
-            const RowPreview preview = RowPreview::ofBytes(row, rows.at(row - 1).lamps, options);
-            Ids ids{};
-            for (std::size_t v = 0; v < 4; ++v)
-                ids[v] = PictureBook::pictureId(bases[v], preview.masks[v]);
-            index = int(m_pictures.indexOf(ids));
-            if (index < 0) {
-                index = int(m_pictures.size());
-                m_pictures.append(ids);
-            }
-        }
+        if (index < 0)
+            index = sets.of(rows, row);
         return index;
     };
 
@@ -99,6 +91,7 @@ ShowAnimation::ShowAnimation(const QList<SequenceRow>& rows, const LampOptions& 
     }
     if (m_frames.isEmpty()) // a show shorter than 5 ms: one still picture
         m_frames.append({pictureOf(order.steps.constFirst().row), 0});
+    m_pictures = sets.sets();
 }
 
 void ShowAnimation::addFrame(int picture, qint64 delayCs)

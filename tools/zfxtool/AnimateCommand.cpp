@@ -1,9 +1,8 @@
 // zfxtool animate FILE OUT.gif [--sequence 0|1] [--night]: a sequence as an animated GIF.
 #include "tools/zfxtool/Command.h"
 #include "tools/zfxtool/ModuleShow.h"
-#include "vehicle/ModelLayout.h"
+#include "tools/zfxtool/ShowLook.h"
 #include "views/PictureBook.h"
-#include "views/Plates.h"
 #include "views/ShowAnimation.h"
 
 #include <QCoreApplication>
@@ -39,14 +38,9 @@ int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err)
     if (!show.load(files.at(0), err))
         return Command::Failure;
     // The pictures the editor shows for this vehicle and its options.
-    VehicleConfig vehicle = show.vehicle();
-    const QString code = show.document().vehicleCode();
-    const ModelLayout layout =
-        modelLayout(code, vehicle.headlampHighBeam != 0, vehicle.headlampCornering != 0,
-                    show.options().isChecked(VehicleOptions::Option::chkEine_Nebelleuchte));
-    layout.applyTo(vehicle);
-    const ShowAnimation animation(show.document().table(sequence).rows(), LampOptions::of(code, vehicle),
-                                  vehicle.pictureBasesByView(), layout.plates.value_or(Plates::standard()));
+    const ShowLook look = ShowLook::of(show);
+    const ShowAnimation animation(show.document().table(sequence).rows(), look.options, look.bases,
+                                  look.plates);
     switch (animation.status()) {
     case ShowAnimation::Status::Ok:
         break;

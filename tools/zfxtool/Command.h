@@ -38,4 +38,5 @@ int runPack(const QStringList& args, QTextStream& out, QTextStream& err);
 int runImage(const QStringList& args, QTextStream& out, QTextStream& err);
 int runUpload(const QStringList& args, QTextStream& out, QTextStream& err);
 int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err);
+int runVideo(const QStringList& args, QTextStream& out, QTextStream& err);
 int runFind(const QStringList& args, QTextStream& out, QTextStream& err);

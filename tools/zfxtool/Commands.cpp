@@ -15,6 +15,11 @@ const QList<Command>& commands()
          "write a sequence (0 unlocking, the default; 1 locking) as an animated GIF, played as the editor "
          "plays it; --night shows the car at night",
          &runAnimate},
+        {"video", "FILE OUT.mp4|OUT.webm [--size 720|1080|square] [--sequence 0|1|both] [--night]",
+         "write a show as a video (MP4 with H.264 or WebM with VP9, 30 frames per second, 1920 x 1080 by "
+         "default) of the four car views, played as the editor plays it; both sequences with a title card "
+         "between",
+         &runVideo},
         {"find", "[--port DEVICE]...",
          "look for the module on the ports given, or on every port the editor's search tries", &runFind},
     };

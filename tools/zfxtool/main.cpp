@@ -29,9 +29,9 @@ void quietRuntimeNotice(QtMsgType type, const QMessageLogContext& context, const
 
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
 {
-    // Drawing the car pictures for an animation needs Qt's picture side; it
-    // draws offscreen, so no display is needed.
-    if (argc < 2 || std::strcmp(argv[1], "animate") != 0)
+    // Drawing the car pictures for an animation or a video needs Qt's
+    // picture side; it draws offscreen, so no display is needed.
+    if (argc < 2 || (std::strcmp(argv[1], "animate") != 0 && std::strcmp(argv[1], "video") != 0))
         return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
