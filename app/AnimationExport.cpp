@@ -29,14 +29,38 @@ void AnimationExport::applyTexts()
     m_window.ui().ExportAnimation->setText(m_ctx.texts.text(MenuText) + QStringLiteral("..."));
 }
 
+double AnimationExport::askScale()
+{
+    const LangText& t = m_ctx.texts;
+    const QSize half = ShowAnimation({}, {}, {}, {}, ShowAnimation::DefaultScale).frameSize();
+    const QSize full = ShowAnimation({}, {}, {}, {}, 1.0).frameSize();
+    auto caption = [](const QString& text, QSize size) {
+        return text + QStringLiteral(" (%1 \u00d7 %2)").arg(size.width()).arg(size.height());
+    };
+    switch (m_ctx.prompter.askButtons(
+        t.text(SizeQuestionText), t.text(MenuText),
+        {caption(t.text(HalfSizeText), half), caption(t.text(FullSizeText), full), t.text(328)}, 2)) {
+    case 0:
+        return ShowAnimation::DefaultScale;
+    case 1:
+        return 1.0;
+    default:
+        return 0;
+    }
+}
+
 void AnimationExport::exportAnimation()
 {
     const SequenceDocument& doc = m_ctx.document;
     const LangText& t = m_ctx.texts;
     const int k = doc.activeSequence();
     const VehicleConfig& vehicle = m_ctx.vehicle;
+    // Half size keeps the file small for forums; full size reads on a phone held sideways.
+    const double scale = doc.table(k).count() == 0 ? ShowAnimation::DefaultScale : askScale();
+    if (scale <= 0)
+        return;
     const ShowAnimation animation(doc.table(k).rows(), LampOptions::of(doc.vehicleCode(), vehicle),
-                                  vehicle.pictureBasesByView(), m_window.ui().carViews->plateBoxes());
+                                  vehicle.pictureBasesByView(), m_window.ui().carViews->plateBoxes(), scale);
     switch (animation.status()) {
     case ShowAnimation::Status::Ok:
         break;

@@ -17,6 +17,10 @@ public:
     static constexpr int FailedText = 303;
     // A step of 0 s, or a show of more than a day; the step's number follows.
     static constexpr int UnplayableText = 304;
+    // The size question: half as in the window's views, or full.
+    static constexpr int SizeQuestionText = 425;
+    static constexpr int HalfSizeText = 426;
+    static constexpr int FullSizeText = 427;
 
     AnimationExport(AppContext& ctx, MainWindow& window);
 
@@ -25,6 +29,9 @@ public:
     void exportAnimation();
 
 private:
+    // The scale chosen, 0 when cancelled.
+    double askScale();
+
     AppContext& m_ctx;
     MainWindow& m_window;
 };

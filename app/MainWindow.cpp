@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/VideoExport.h"
 #include "app/ViewMenu.h"
 #include "vehicle/VehicleConfig.h"
 
@@ -103,6 +104,7 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     m_shell = new ShellActions(m_ctx, m_ui.shellActionsControls(), this);
     m_comforts = new Comforts(m_ctx, *this);
     m_animationExport = new AnimationExport(m_ctx, *this);
+    m_videoExport = new VideoExport(m_ctx, *this);
     m_viewMenu = new ViewMenu(m_ctx, m_ui, *m_carViews, *m_playback, this);
     m_ui.arrangeTableColumns();
     // The gauge measures what an upload would send: the options count too,
@@ -302,6 +304,7 @@ void MainWindow::applyTexts(bool initial)
     m_carViews->applyTexts();
     m_animationExport->applyTexts();
     m_viewMenu->applyTexts();
+    m_videoExport->applyTexts();
     m_module->applyTexts();
     applyRunTimeTexts();
     if (auto* daytime = m_parameterDialog->findChild<QWidget*>(QStringLiteral("chkTagfahrlicht")))

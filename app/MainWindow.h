@@ -9,6 +9,7 @@
 struct AppContext;
 class AnimationExport;
 class ViewMenu;
+class VideoExport;
 class ShowGaugeFeed;
 class CarViewsController;
 class Comforts;
@@ -54,6 +55,7 @@ public:
     Comforts& comforts() { return *m_comforts; }
     ShowGridModel& showGrid() { return *m_gridModel; }
     AnimationExport& animationExport() { return *m_animationExport; }
+    VideoExport& videoExport() { return *m_videoExport; }
     ShowGaugeFeed& gaugeFeed() { return *m_gaugeFeed; }
     WindowState& windowState() { return *m_windowState; }
     bool isFirstRun() const { return m_firstRun; }
@@ -116,6 +118,7 @@ private:
     ShowGridSelection* m_gridSelection = nullptr;
     AnimationExport* m_animationExport = nullptr;
     ViewMenu* m_viewMenu = nullptr;
+    VideoExport* m_videoExport = nullptr;
     ShowGaugeFeed* m_gaugeFeed = nullptr;
     WindowState* m_windowState = nullptr;
 

@@ -60,6 +60,9 @@ void MainWindowUi::setupMenus(QMainWindow* window)
     ExportAnimation = new QAction(QStringLiteral("Animation exportieren"), Datei);
     ExportAnimation->setObjectName(QStringLiteral("ExportAnimation"));
     Datei->insertAction(Menu[5], ExportAnimation);
+    ExportVideo = new QAction(QStringLiteral("Video exportieren"), Datei);
+    ExportVideo->setObjectName(QStringLiteral("ExportVideo"));
+    Datei->insertAction(Menu[5], ExportVideo);
     for (int i = 1; i <= 5; ++i) {
         QAction* recent = new QAction(Datei);
         recent->setObjectName(idx("Recent", i));

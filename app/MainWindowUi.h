@@ -123,6 +123,7 @@ struct MainWindowUi
     QAction* ExportStoryboard = nullptr;
     // The shown sequence as an animated GIF, after the storyboard export.
     QAction* ExportAnimation = nullptr;
+    QAction* ExportVideo = nullptr; // the shown sequences as a video
     std::array<QAction*, 5> Recent{};
     QAction* RecentSeparator = nullptr;
     // Edit menu after Datei: undo and redo of the table edits.

@@ -2,6 +2,7 @@
 #include "app/Comforts.h"
 #include "app/MainWindow.h"
 #include "app/VehicleChangeCheck.h"
+#include "app/VideoExport.h"
 #include "core/SaveFailureText.h"
 #include "sequence/FileCommands.h"
 #include "sequence/SequenceEditor.h"
@@ -445,6 +446,49 @@ private slots:
         QVERIFY(!QFile::exists(w.backup().lockFile()));
     }
 
+    // Both sequences as a video: the name suggested from the show, the file
+    // written whole, and a message naming it at the end.
+    void videoOfBothSequences()
+    {
+        Window w;
+        w.doc().setContent(
+            {QStringLiteral("312"), QStringLiteral("12100000000000000000"), {rows(3), rows(2)}});
+        w.t.prompter.clear();
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("show")));
+        VideoChoice choice;
+        choice.size = QSize(1280, 720);
+        choice.sequence = 2;
+        w.window->videoExport().write(choice);
+        QCOMPARE(w.t.prompter.shown.first().text, QStringLiteral("Neu - \u00d6ffnen+Schliessen.mp4"));
+        const QString file = w.path(QStringLiteral("show.mp4"));
+        QCOMPARE(w.said(), QStringList{w.t.texts.text(VideoExport::SavedText) + QStringLiteral("\r\n") +
+                                       QDir::toNativeSeparators(file)});
+        QVERIFY(readAll(file).mid(4, 4) == "ftyp");
+        QCOMPARE(QDir(w.t.dir.path()).entryList({QStringLiteral("*show*")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("show.mp4")});
+
+        // The animation is asked for its size: full size is the views' own.
+        w.t.prompter.clear();
+        w.t.prompter.buttonAnswers.enqueue(1);
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("show.gif")));
+        w.ui->ExportAnimation->trigger();
+        const QByteArray gif = readAll(w.path(QStringLiteral("show.gif")));
+        QCOMPARE(gif.size() > 10
+                     ? QSize(quint8(gif[6]) | quint8(gif[7]) << 8, quint8(gif[8]) | quint8(gif[9]) << 8)
+                     : QSize(),
+                 QSize(390, 546));
+        // Cancel at the question writes nothing.
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("none.gif")));
+        w.ui->ExportAnimation->trigger();
+        QVERIFY(!QFile::exists(w.path(QStringLiteral("none.gif"))));
+
+        // A sequence without steps is refused before a name is asked.
+        w.t.prompter.clear();
+        w.doc().setContent({QStringLiteral("312"), QStringLiteral("12100000000000000000"), {rows(3), {}}});
+        w.window->videoExport().write(choice);
+        QCOMPARE(w.said(), QStringList{w.t.texts.text(Comforts::NothingToExportText)});
+    }
+
     void storyboardOfTheActiveSequence()
     {
         Window w;
@@ -499,10 +543,11 @@ private slots:
         w.t.prompter.fileAnswers.enqueue(board);
         w.ui->ExportStoryboard->trigger();
         w.t.prompter.fileAnswers.enqueue(gif);
+        w.t.prompter.buttonAnswers.enqueue(1); // full size
         w.ui->ExportAnimation->trigger();
         const QString saveFailed = t.text(FileCommands::SaveFailedText) + CrLf + CrLf + full;
-        QCOMPARE(w.said(),
-                 (QStringList{saveFailed, saveFailed, t.text(AnimationExport::FailedText) + CrLf + full}));
+        QCOMPARE(w.said(), (QStringList{saveFailed, saveFailed, t.text(AnimationExport::SizeQuestionText),
+                                        t.text(AnimationExport::FailedText) + CrLf + full}));
         for (const QString& file : {show, board, gif})
             QCOMPARE(readAll(file), QByteArray("old"));
 
