@@ -148,6 +148,19 @@ private slots:
         verifyOneLineError(animate(damaged, "0"));
         verifyOneLineError(animate(target, "0"));
 
+        // video: both sequences as a square WebM; a wrong ending or size is a usage error.
+        const QString webm = dir.filePath(QStringLiteral("show.webm"));
+        const auto video = [&example](const QString& out, const QString& size) {
+            return zfxtool({QStringLiteral("video"), example, out, QStringLiteral("--size"), size,
+                            QStringLiteral("--sequence"), QStringLiteral("both"), QStringLiteral("--night")});
+        };
+        const auto made = video(webm, QStringLiteral("square"));
+        QCOMPARE(made.exitCode, 0);
+        QVERIFY(readAll(webm).startsWith("\x1a\x45\xdf\xa3"));
+        QCOMPARE(video(dir.filePath(QStringLiteral("show.avi")), QStringLiteral("720")).exitCode, 2);
+        QCOMPARE(video(webm, QStringLiteral("4k")).exitCode, 2);
+        verifyOneLineError(zfxtool({QStringLiteral("video"), damaged, webm}));
+
         QCOMPARE(zfxtool({}).exitCode, 2);
         QCOMPARE(zfxtool({QStringLiteral("dump")}).exitCode, 2);
         QCOMPARE(zfxtool({QStringLiteral("frobnicate")}).exitCode, 2);

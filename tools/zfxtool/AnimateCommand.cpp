@@ -1,4 +1,4 @@
-// zfxtool animate FILE OUT.gif [--sequence 0|1] [--night]: a sequence as an animated GIF.
+// zfxtool animate FILE OUT.gif [--sequence 0|1] [--night] [--size half|full]: a sequence as an animated GIF.
 #include "tools/zfxtool/Command.h"
 #include "tools/zfxtool/ModuleShow.h"
 #include "tools/zfxtool/ShowLook.h"
@@ -12,6 +12,7 @@ int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err)
     QStringList files;
     int sequence = 0;
     bool night = false;
+    double scale = ShowAnimation::DefaultScale;
     for (int i = 0; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--sequence") && i + 1 < args.size()) {
             const QString k = args.at(++i);
@@ -22,6 +23,13 @@ int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err)
             sequence = k.toInt();
         } else if (args.at(i) == QLatin1String("--night")) {
             night = true;
+        } else if (args.at(i) == QLatin1String("--size") && i + 1 < args.size()) {
+            const QString size = args.at(++i);
+            if (size != QLatin1String("half") && size != QLatin1String("full")) {
+                reportError(err, QStringLiteral("--size takes half or full"));
+                return Command::Usage;
+            }
+            scale = size == QLatin1String("full") ? 1.0 : ShowAnimation::DefaultScale;
         } else if (!args.at(i).startsWith(QLatin1String("--"))) {
             files.append(args.at(i));
         } else {
@@ -30,7 +38,9 @@ int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err)
         }
     }
     if (files.size() != 2) {
-        reportError(err, QStringLiteral("usage: zfxtool animate FILE OUT.gif [--sequence 0|1] [--night]"));
+        reportError(err,
+                    QStringLiteral(
+                        "usage: zfxtool animate FILE OUT.gif [--sequence 0|1] [--night] [--size half|full]"));
         return Command::Usage;
     }
 
@@ -40,7 +50,7 @@ int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err)
     // The pictures the editor shows for this vehicle and its options.
     const ShowLook look = ShowLook::of(show);
     const ShowAnimation animation(show.document().table(sequence).rows(), look.options, look.bases,
-                                  look.plates);
+                                  look.plates, scale);
     switch (animation.status()) {
     case ShowAnimation::Status::Ok:
         break;

@@ -11,9 +11,9 @@ const QList<Command>& commands()
          &runImage},
         {"upload", "FILE --port DEVICE", "send a show to the module (a serial port or pseudo-terminal)",
          &runUpload},
-        {"animate", "FILE OUT.gif [--sequence 0|1] [--night]",
+        {"animate", "FILE OUT.gif [--sequence 0|1] [--night] [--size half|full]",
          "write a sequence (0 unlocking, the default; 1 locking) as an animated GIF, played as the editor "
-         "plays it; --night shows the car at night",
+         "plays it; --night shows the car at night, --size full the views at their own size",
          &runAnimate},
         {"video", "FILE OUT.mp4|OUT.webm [--size 720|1080|square] [--sequence 0|1|both] [--night]",
          "write a show as a video (MP4 with H.264 or WebM with VP9, 30 frames per second, 1920 x 1080 by "

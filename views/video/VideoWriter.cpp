@@ -178,7 +178,11 @@ VideoWriter::Result VideoWriter::write(const QString& fileName, const VideoPlan&
 
     qint64 pts = 0;
     const qint64 total = plan.frameCount();
+    bool afterTitle = false;
     for (const VideoPlan::Run& run : plan.runs()) {
+        // A title card and what follows it start afresh: no trace of the frame before.
+        const bool cut = run.title >= 0 || afterTitle;
+        afterTitle = run.title >= 0;
         QImage picture = render(run);
         if (picture.size() != m_size)
             return fail(SafeSave::Error::ContentFailed, QStringLiteral("a picture of the wrong size"));
@@ -191,6 +195,7 @@ VideoWriter::Result VideoWriter::write(const QString& fileName, const VideoPlan&
         sws_scale(e.scale, source, stride, 0, c->height, e.frame->data, e.frame->linesize);
         for (qint64 k = 0; k < run.frames; ++k) {
             e.frame->pts = pts++;
+            e.frame->pict_type = k == 0 && cut ? AV_PICTURE_TYPE_I : AV_PICTURE_TYPE_NONE;
             rc = e.send(e.frame);
             if (rc < 0)
                 return writeFailed(rc);
