@@ -4,18 +4,13 @@
 #include "core/LangText.h"
 #include "core/Prompter.h"
 #include "sequence/SequenceDocument.h"
-#include "vehicle/ModelLayout.h"
+#include "views/ShowAdapter.h"
 
 namespace VehicleChangeCheck {
 
 std::vector<GridLamp> lampsOf(const ParameterDialog::Choice& choice)
 {
-    const VehicleConfig& v = choice.vehicle;
-    const ModelLayout layout =
-        modelLayout(choice.code, v.headlampHighBeam != 0, v.headlampCornering != 0, v.oneRearFogLamp);
-    if (!layout.lampAreas)
-        return {};
-    return ShowGridLamps::of(*layout.lampAreas, LampOptions::of(choice.code, v));
+    return ShowAdapter::lampsOf(choice.code, choice.vehicle);
 }
 
 bool confirm(AppContext& ctx, const ParameterDialog::Choice& before, const ParameterDialog::Choice& after)

@@ -38,5 +38,7 @@ int runPack(const QStringList& args, QTextStream& out, QTextStream& err);
 int runImage(const QStringList& args, QTextStream& out, QTextStream& err);
 int runUpload(const QStringList& args, QTextStream& out, QTextStream& err);
 int runAnimate(const QStringList& args, QTextStream& out, QTextStream& err);
+int runLibrary(const QStringList& args, QTextStream& out, QTextStream& err);
+int runAdapt(const QStringList& args, QTextStream& out, QTextStream& err);
 int runVideo(const QStringList& args, QTextStream& out, QTextStream& err);
 int runFind(const QStringList& args, QTextStream& out, QTextStream& err);

@@ -20,6 +20,12 @@ const QList<Command>& commands()
          "default) of the four car views, played as the editor plays it; both sequences with a title card "
          "between",
          &runVideo},
+        {"library", "",
+         "list the ready shows installed with the program: name, vehicle family, length, memory",
+         &runLibrary},
+        {"adapt", "FILE --vehicle CODE OUT",
+         "write a show taken to another vehicle: the lamps it lacks are dropped from every step and named",
+         &runAdapt},
         {"find", "[--port DEVICE]...",
          "look for the module on the ports given, or on every port the editor's search tries", &runFind},
     };

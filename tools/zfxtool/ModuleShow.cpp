@@ -45,14 +45,19 @@ bool ModuleShow::load(const QString& fileName, QTextStream& err)
         reportReadFailure(err, fileName, file);
         return false;
     }
-    m_document.setContent(file.content);
+    setContent(file.content);
     m_document.setFileName(fileName);
+    return true;
+}
+
+void ModuleShow::setContent(const SequenceContent& content)
+{
+    m_document.setContent(content);
     m_options.setListIndex(VehicleOptions::List::combBegruessung, durationIndex(m_settings, "Time_Kommen"));
     m_options.setListIndex(VehicleOptions::List::combVerabschiedung, durationIndex(m_settings, "Time_Gehen"));
     m_options.ApplyDocumentVehicle();
     m_ctx.vehicle.codedVehicleNumber = VehicleCatalogue::codedVehicleNumber(m_document.vehicleCode())
                                            .value_or(m_ctx.vehicle.codedVehicleNumber);
-    return true;
 }
 
 ImageInput ModuleShow::input() const

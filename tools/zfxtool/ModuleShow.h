@@ -26,6 +26,8 @@ public:
 
     // Reads the file as File Open does; false (reported on err) when it cannot.
     bool load(const QString& fileName, QTextStream& err);
+    // Takes a show as a file would bring it.
+    void setContent(const SequenceContent& content);
 
     ImageInput input() const;
     // The options a module of this type takes (as before every upload); returns
