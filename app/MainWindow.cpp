@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/TemplateGallery.h"
 #include "app/VideoExport.h"
 #include "app/ViewMenu.h"
 #include "vehicle/VehicleConfig.h"
@@ -105,6 +106,7 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
     m_comforts = new Comforts(m_ctx, *this);
     m_animationExport = new AnimationExport(m_ctx, *this);
     m_videoExport = new VideoExport(m_ctx, *this);
+    m_templates = new TemplateGallery(m_ctx, *this);
     m_viewMenu = new ViewMenu(m_ctx, m_ui, *m_carViews, *m_playback, this);
     m_ui.arrangeTableColumns();
     // The gauge measures what an upload would send: the options count too,
@@ -305,6 +307,7 @@ void MainWindow::applyTexts(bool initial)
     m_animationExport->applyTexts();
     m_viewMenu->applyTexts();
     m_videoExport->applyTexts();
+    m_templates->applyTexts();
     m_module->applyTexts();
     applyRunTimeTexts();
     if (auto* daytime = m_parameterDialog->findChild<QWidget*>(QStringLiteral("chkTagfahrlicht")))

@@ -10,6 +10,7 @@ struct AppContext;
 class AnimationExport;
 class ViewMenu;
 class VideoExport;
+class TemplateGallery;
 class ShowGaugeFeed;
 class CarViewsController;
 class Comforts;
@@ -56,6 +57,7 @@ public:
     ShowGridModel& showGrid() { return *m_gridModel; }
     AnimationExport& animationExport() { return *m_animationExport; }
     VideoExport& videoExport() { return *m_videoExport; }
+    TemplateGallery& templates() { return *m_templates; }
     ShowGaugeFeed& gaugeFeed() { return *m_gaugeFeed; }
     WindowState& windowState() { return *m_windowState; }
     bool isFirstRun() const { return m_firstRun; }
@@ -119,6 +121,7 @@ private:
     AnimationExport* m_animationExport = nullptr;
     ViewMenu* m_viewMenu = nullptr;
     VideoExport* m_videoExport = nullptr;
+    TemplateGallery* m_templates = nullptr;
     ShowGaugeFeed* m_gaugeFeed = nullptr;
     WindowState* m_windowState = nullptr;
 

@@ -54,6 +54,9 @@ void MainWindowUi::setupMenus(QMainWindow* window)
     Update = action(menuUpdate, QStringLiteral("Update"), QStringLiteral("Update"));
     Hilfe = action(menuUpdate, QStringLiteral("Hilfe"), QStringLiteral("Help"));
 
+    NeuVorlage = new QAction(QStringLiteral("Neu aus Vorlage"), Datei);
+    NeuVorlage->setObjectName(QStringLiteral("NeuVorlage"));
+    Datei->insertAction(Menu[2], NeuVorlage);
     ExportStoryboard = new QAction(QStringLiteral("Storyboard exportieren"), Datei);
     ExportStoryboard->setObjectName(QStringLiteral("ExportStoryboard"));
     Datei->insertAction(Menu[5], ExportStoryboard);

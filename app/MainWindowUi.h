@@ -124,6 +124,7 @@ struct MainWindowUi
     // The shown sequence as an animated GIF, after the storyboard export.
     QAction* ExportAnimation = nullptr;
     QAction* ExportVideo = nullptr; // the shown sequences as a video
+    QAction* NeuVorlage = nullptr;  // a new show from the library's
     std::array<QAction*, 5> Recent{};
     QAction* RecentSeparator = nullptr;
     // Edit menu after Datei: undo and redo of the table edits.

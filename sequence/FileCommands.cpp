@@ -75,6 +75,15 @@ bool FileCommands::newDocument()
     return true;
 }
 
+bool FileCommands::newFrom(const SequenceContent& content)
+{
+    if (!offerToSave())
+        return false;
+    show(content, QString());
+    m_ops.refreshCaption();
+    return true;
+}
+
 bool FileCommands::open()
 {
     if (!offerToSave())

@@ -49,6 +49,9 @@ public:
     // differs from its file until it is saved. A copy that cannot be read
     // replaces nothing.
     bool openCopy(const QString& copyFile, const QString& fileName);
+    // A show to start from (one of the library's): after the same question
+    // as New it becomes an untitled document, so that Save asks for a name.
+    bool newFrom(const SequenceContent& content);
     // Saves under the document's name while that file exists, else as Save As.
     // A failed save says so and keeps the document, its name and its rows.
     bool save();

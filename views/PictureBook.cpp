@@ -137,7 +137,10 @@ void PictureBook::setNight(bool night)
 
 void PictureBook::setPixelSize(QSize size)
 {
-    if (size.isEmpty() || size == m_size)
+    // Below one pixel per pixel the drawing would come out wrong; small
+    // pictures are drawn whole and scaled down (ScaledPictures).
+    size = size.expandedTo(QSize(Width, Height));
+    if (size == m_size)
         return;
     m_size = size;
     m_ratio = qreal(size.width()) / Width;

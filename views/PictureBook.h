@@ -30,7 +30,8 @@ public:
     void setDevicePixelRatio(qreal ratio);
     qreal devicePixelRatio() const { return m_ratio; }
     // Pictures are made this many device pixels wide and high (a view larger
-    // than the picture's own size draws it unscaled). Changing it drops what was kept.
+    // than the picture's own size draws it unscaled; a smaller size counts as
+    // the own size). Changing it drops what was kept.
     void setPixelSize(QSize size);
     QSize pixelSize() const { return m_size; }
     // A picture's size in device pixels at `ratio`.

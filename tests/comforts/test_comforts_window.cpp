@@ -1,6 +1,7 @@
 #include "app/AnimationExport.h"
 #include "app/Comforts.h"
 #include "app/MainWindow.h"
+#include "app/TemplateGallery.h"
 #include "app/VehicleChangeCheck.h"
 #include "app/VideoExport.h"
 #include "core/SaveFailureText.h"
@@ -444,6 +445,46 @@ private slots:
         QVERIFY(w.window->close());
         QVERIFY(!QFile::exists(w.backup().backupFile()));
         QVERIFY(!QFile::exists(w.backup().lockFile()));
+    }
+
+    // A template from the library opens untitled, taken to the vehicle: the
+    // lamps it lacks are left out and named, Save asks for a name, and the
+    // library's file stays as it was.
+    void templateOpensUntitledForTheVehicle()
+    {
+        Window w;
+        const QString params = QStringLiteral("12100000000000000000");
+        QVERIFY(w.window->fileCommands().newFrom({QStringLiteral("841"), params, {}}));
+        const ShowLibrary library = ShowLibrary::load(QStringLiteral(LIBRARY_DIR));
+        qsizetype wink = -1;
+        for (qsizetype i = 0; i < library.entries().size(); ++i)
+            wink = library.entries().at(i).file.endsWith(QStringLiteral("Zwinkern.zfx")) ? i : wink;
+        QVERIFY(wink >= 0);
+        const QByteArray original = readAll(library.entries().at(wink).file);
+        w.t.prompter.clear();
+        QVERIFY(w.window->templates().open(library, int(wink)));
+        QVERIFY(w.doc().isUntitled());
+        QCOMPARE(w.doc().vehicleCode(), QStringLiteral("841"));
+        QVERIFY(w.doc().table(0).count() > 0);
+        // The Z4 has no fog lamps in front: the Mini's fog lamps are gone from every step.
+        for (int k = 0; k < 2; ++k)
+            for (const SequenceRow& row : w.doc().table(k).rows())
+                QVERIFY((row.lamps[0] & 16) == 0 && (row.lamps[1] & 16) == 0);
+        QCOMPARE(w.said().size(), 1);
+        QVERIFY(w.said().first().startsWith(w.t.texts.text(TemplateGallery::DroppedText)));
+        QVERIFY(w.said().first().contains(QStringLiteral("Nebelleuchte_R")));
+
+        w.t.prompter.fileAnswers.enqueue(w.path(QStringLiteral("mine")));
+        w.ui->Menu[3]->trigger();
+        QVERIFY(QFile::exists(w.path(QStringLiteral("mine.zfx"))));
+        QCOMPARE(readAll(library.entries().at(wink).file), original);
+
+        // Unsaved changes are asked about first; Cancel keeps them.
+        w.doc().table(0).setLamps(1, {1, 1, 1, 1});
+        const SequenceContent changed = w.doc().content();
+        w.t.prompter.yesNoCancelAnswers.enqueue(Prompter::Answer::Cancel);
+        QVERIFY(!w.window->templates().open(library, 0));
+        QCOMPARE(w.doc().content(), changed);
     }
 
     // Both sequences as a video: the name suggested from the show, the file

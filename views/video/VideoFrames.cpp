@@ -1,6 +1,7 @@
 #include "views/video/VideoFrames.h"
 
 #include "views/Plates.h"
+#include "views/ScaledPictures.h"
 
 #include <QFont>
 #include <QPainter>
@@ -30,8 +31,14 @@ VideoFrames::VideoFrames(const VideoPlan& plan, const Look& look) : m_plan(plan)
     m_block =
         QRect(QPoint((frame.width() - block.width()) / 2, margin + (int(roomH) - block.height()) / 2), block);
     m_book.setNight(m_look.night);
-    m_book.setPixelSize(m_view);
+    // Larger than their own size the pictures are drawn for it; smaller, drawn whole and scaled down.
+    if (m_view.width() >= PictureBook::Width)
+        m_book.setPixelSize(m_view);
+    else
+        m_small = std::make_unique<ScaledPictures>(m_book, m_view);
 }
+
+VideoFrames::~VideoFrames() = default;
 
 QImage VideoFrames::background() const
 {
@@ -62,7 +69,7 @@ QImage VideoFrames::render(const VideoPlan::Run& run)
                         m_block.top() + (v >= 3 ? m_view.height() + m_gap : 0));
         const int id = ids[std::size_t(v - 1)];
         if (id != 0)
-            p.drawImage(QRect(at, m_view), m_book.picture(id).toImage());
+            p.drawImage(QRect(at, m_view), m_small ? m_small->of(id) : m_book.picture(id).toImage());
     }
     const double scale = double(m_view.width()) / PictureBook::Width;
     Plates::paint(p, Plates::inPair(m_look.plates, false, scale).translated(m_block.topLeft()));

@@ -8,6 +8,9 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <memory>
+
+class ScaledPictures;
 
 // The pictures of a video: the four car views drawn for the video's size
 // (not a small picture scaled up), front pair above and rear pair below,
@@ -25,6 +28,7 @@ public:
     };
 
     VideoFrames(const VideoPlan& plan, const Look& look);
+    ~VideoFrames();
 
     // Where the four views lie on a frame, and the size of one.
     QRect blockRect() const { return m_block; }
@@ -38,6 +42,7 @@ private:
     const VideoPlan& m_plan;
     Look m_look;
     PictureBook m_book;
+    std::unique_ptr<ScaledPictures> m_small;
     QSize m_view;
     QRect m_block;
     int m_gap = 0;
