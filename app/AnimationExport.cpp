@@ -34,7 +34,7 @@ double AnimationExport::askScale()
     const LangText& t = m_ctx.texts;
     const QSize half = ShowAnimation({}, {}, {}, {}, ShowAnimation::DefaultScale).frameSize();
     const QSize full = ShowAnimation({}, {}, {}, {}, 1.0).frameSize();
-    auto caption = [](const QString& text, QSize size) {
+    auto caption = [](const QString& text, QSize size) -> QString {
         return text + QStringLiteral(" (%1 \u00d7 %2)").arg(size.width()).arg(size.height());
     };
     switch (m_ctx.prompter.askButtons(
