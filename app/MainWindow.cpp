@@ -14,12 +14,14 @@
 #include "core/Config.h"
 #include "core/LangText.h"
 #include "core/Prompter.h"
+#include "core/SaveFailureText.h"
 #include "core/SettingsStore.h"
 #include "module/ConnectDialog.h"
 #include "module/ModuleController.h"
 #include "sequence/ComposeTools.h"
 #include "sequence/FileCommands.h"
 #include "sequence/LoopMarker.h"
+#include "sequence/Loops.h"
 #include "sequence/SequenceDocument.h"
 #include "sequence/SequenceEditor.h"
 #include "sequence/SequenceFile.h"
@@ -152,6 +154,17 @@ void MainWindow::connectMenus()
     });
     connect(m_ui.About, &QAction::triggered, this, [this] { m_infoDialog->exec(); });
     connect(m_ui.Muster, &QAction::triggered, this, &MainWindow::insertPattern);
+    connect(m_ui.AlsBaustein, &QAction::triggered, this, &MainWindow::savePiece);
+    // Saving a piece needs marked rows, and is not done while playback has the marks.
+    auto pieceEnabled = [this] {
+        m_ui.AlsBaustein->setEnabled(!m_playback->isPlaying() &&
+                                     m_ctx.document.firstSelectedRow(m_ctx.document.activeSequence()) != 0);
+    };
+    for (int k = 0; k < 2; ++k)
+        connect(&m_ctx.document.selection(k), &QItemSelectionModel::selectionChanged, this, pieceEnabled);
+    connect(&m_ctx.document, &SequenceDocument::activeSequenceChanged, this, pieceEnabled);
+    connect(m_playback, &PlaybackController::playingChanged, this, pieceEnabled);
+    pieceEnabled();
     // Red while on; off it takes the style's own text colour, so it does not look disabled.
     connect(m_ui.chkAutomatichWeiter, &QCheckBox::toggled, this, [this](bool on) {
         QPalette palette;
@@ -308,6 +321,7 @@ void MainWindow::applyTexts(bool initial)
     m_viewMenu->applyTexts();
     m_videoExport->applyTexts();
     m_templates->applyTexts();
+    m_ui.AlsBaustein->setText(m_ctx.texts.text(PieceMenuText) + QStringLiteral("..."));
     m_module->applyTexts();
     applyRunTimeTexts();
     if (auto* daytime = m_parameterDialog->findChild<QWidget*>(QStringLiteral("chkTagfahrlicht")))
@@ -471,7 +485,7 @@ void MainWindow::insertPattern()
     PatternDialog dialog(
         m_ctx.texts, languageLocale(m_ctx.languageName),
         Patterns::lampsOf(m_ctx.vehicle.lampAreas, m_carViews->options()),
-        [this](const LampBytes& bytes) { m_carViews->previewStep(bytes); }, this);
+        [this](const LampBytes& bytes) { m_carViews->previewStep(bytes); }, this, &m_pieces, &m_ctx.prompter);
     // Beside the car views, so the preview stays in sight.
     dialog.adjustSize();
     dialog.move(m_ui.List1[0]->mapToGlobal(QPoint(0, 0)));
@@ -485,6 +499,35 @@ void MainWindow::insertPattern()
         const int first = m_ctx.document.firstSelectedRow(k);
         m_ui.List1[std::size_t(k)]->scrollTo(m_ctx.document.table(k).index(first - 1, 0));
     }
+}
+
+void MainWindow::savePiece()
+{
+    const LangText& t = m_ctx.texts;
+    SequenceDocument& doc = m_ctx.document;
+    const int k = doc.activeSequence();
+    const TableState table = doc.tableState(k);
+    // As a copy takes them: a loop only partly marked travels as plain steps.
+    const QList<SequenceRow> rows = Loops::withWholeLoopsOnly(table, table.selectedRows());
+    if (rows.isEmpty())
+        return;
+    const QString title =
+        QString(m_ui.AlsBaustein->text()).remove(QLatin1Char('&')).remove(QStringLiteral("..."));
+    const std::optional<QString> name =
+        m_ctx.prompter.askText(t.text(PatternDialog::NameText), title, QString());
+    if (!name)
+        return;
+    if (!Pieces::isValidName(*name)) {
+        m_ctx.prompter.message(t.text(PatternDialog::BadNameText), title, Prompter::Icon::Exclamation);
+        return;
+    }
+    if (m_pieces.exists(*name) && !m_ctx.prompter.askYesNoDefaultNo(t.text(PieceExistsText), title))
+        return;
+    const SafeSave::Result saved = m_pieces.save(*name, rows, doc.vehicleCode(), doc.parameterString());
+    if (!saved)
+        m_ctx.prompter.message(t.text(PieceFailedText) + QStringLiteral("\r\n") +
+                                   SaveFailureText::reason(t, saved),
+                               title, Prompter::Icon::Exclamation);
 }
 
 void MainWindow::applyDocumentVehicle()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainWindowUi.h"
+#include "sequence/Pieces.h"
 #include "ui/WindowOps.h"
 
 #include <QMainWindow>
@@ -58,6 +59,12 @@ public:
     AnimationExport& animationExport() { return *m_animationExport; }
     VideoExport& videoExport() { return *m_videoExport; }
     TemplateGallery& templates() { return *m_templates; }
+    // The texts of saving a piece: the menu entry, replacing one, a failure.
+    static constexpr int PieceMenuText = 433;
+    static constexpr int PieceExistsText = 438;
+    static constexpr int PieceFailedText = 441;
+    // The user's pieces; tests give them a folder of their own.
+    void setPiecesFolder(const QString& folder) { m_pieces = Pieces(folder); }
     ShowGaugeFeed& gaugeFeed() { return *m_gaugeFeed; }
     WindowState& windowState() { return *m_windowState; }
     bool isFirstRun() const { return m_firstRun; }
@@ -92,6 +99,8 @@ private:
     void connectMenus();
     // "Muster einfügen": the pattern dialog, previewed on the car views; OK puts its steps in.
     void insertPattern();
+    // The marked rows saved under a name as one of the user's pieces.
+    void savePiece();
     void menuClick(int index);
     void runOneTimeSteps();
     QString languageFile(const QString& name) const;
@@ -122,6 +131,7 @@ private:
     ViewMenu* m_viewMenu = nullptr;
     VideoExport* m_videoExport = nullptr;
     TemplateGallery* m_templates = nullptr;
+    Pieces m_pieces;
     ShowGaugeFeed* m_gaugeFeed = nullptr;
     WindowState* m_windowState = nullptr;
 

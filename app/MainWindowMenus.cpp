@@ -169,6 +169,8 @@ void MainWindowUi::setupMenus(QMainWindow* window)
         action(Skalieren, idx("Faktor", i), QString::fromUtf8(factorCaptions[i - 1]))
             ->setData(factors[i - 1]);
     Muster = action(Bearbeiten, QStringLiteral("Muster"), QStringLiteral("Muster einfügen..."));
+    AlsBaustein = action(Bearbeiten, QStringLiteral("AlsBaustein"),
+                         QStringLiteral("Markierte Zeilen als Baustein speichern..."));
     Abschied =
         action(Bearbeiten, QStringLiteral("Abschied"), QStringLiteral("Abschied aus Begrüßung erstellen"));
     // The tools for the marked rows are in the context menu as well.
@@ -176,4 +178,5 @@ void MainWindowUi::setupMenus(QMainWindow* window)
     Tabelle->addAction(Spiegeln);
     Tabelle->addAction(Umkehren);
     Tabelle->addMenu(Skalieren);
+    Tabelle->addAction(AlsBaustein);
 }

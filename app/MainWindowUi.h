@@ -140,7 +140,8 @@ struct MainWindowUi
     QMenu* Skalieren = nullptr; // Faktor(1) to Faktor(4), the last asks for the factor
     QAction* Muster = nullptr;
     QAction* Abschied = nullptr;
-    QMenu* Ansicht = nullptr; // the view: night view, speed, repeating a passage
+    QAction* AlsBaustein = nullptr; // the marked rows saved as a piece of the user's
+    QMenu* Ansicht = nullptr;       // the view: night view, speed, repeating a passage
     QAction* Nachtansicht = nullptr;
     QMenu* Tempo = nullptr;
     std::array<QAction*, 3> TempoStufe{};   // 1x, 1/2x, 1/4x

@@ -13,7 +13,7 @@ class LangText
 {
 public:
     // The highest text number the program uses; every language file must reach it.
-    static constexpr int HighestTextNumber = 432;
+    static constexpr int HighestTextNumber = 441;
 
     LangText();
 

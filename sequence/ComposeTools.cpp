@@ -212,8 +212,11 @@ bool insertRows(AppContext& ctx, const QList<SequenceRow>& rows)
     const int focused = table.focusedRow();
     const int at = focused != 0 ? focused : table.count() + 1;
     table.clearSelection();
-    for (qsizetype i = 0; i < rows.size(); ++i)
-        table.insertRow(at + int(i), rows.at(i));
+    // A piece's loops stay loops of their own beside those of the table.
+    QList<SequenceRow> fresh = rows;
+    Loops::renumberForTable(fresh, table);
+    for (qsizetype i = 0; i < fresh.size(); ++i)
+        table.insertRow(at + int(i), fresh.at(i));
     for (qsizetype i = 0; i < rows.size(); ++i)
         table.setSelected(at + int(i), true);
     Loops::joinSurroundingLoop(table, at, at + int(rows.size()) - 1);

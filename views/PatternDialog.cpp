@@ -1,8 +1,11 @@
 #include "views/PatternDialog.h"
 
 #include "core/LangText.h"
+#include "core/Prompter.h"
 #include "sequence/Interval.h"
+#include "sequence/Pieces.h"
 #include "views/HitTest.h"
+#include "views/playback/PlayOrder.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -45,8 +48,10 @@ int tenths(const QDoubleSpinBox* box)
 } // namespace
 
 PatternDialog::PatternDialog(const LangText& texts, const QLocale& locale, std::vector<Patterns::Lamp> lamps,
-                             std::function<void(const LampBytes&)> preview, QWidget* parent)
-    : QDialog(parent), m_lamps(std::move(lamps)), m_preview(std::move(preview))
+                             std::function<void(const LampBytes&)> preview, QWidget* parent,
+                             const Pieces* pieces, Prompter* prompter)
+    : QDialog(parent), m_lamps(std::move(lamps)), m_preview(std::move(preview)), m_texts(texts),
+      m_pieces(pieces), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("PatternDialog"));
     setWindowTitle(texts.text(TitleText));
@@ -54,10 +59,21 @@ PatternDialog::PatternDialog(const LangText& texts, const QLocale& locale, std::
     m_blink = named(new QRadioButton(texts.text(BlinkText)), "optBlinken");
     m_chase = named(new QRadioButton(texts.text(ChaseText)), "optLauflicht");
     m_alternate = named(new QRadioButton(texts.text(AlternateText)), "optWechsel");
+    m_piece = named(new QRadioButton(texts.text(PieceText)), "optBaustein");
     m_blink->setChecked(true);
     auto* kinds = new QHBoxLayout;
-    for (QRadioButton* kind : {m_blink, m_chase, m_alternate})
+    for (QRadioButton* kind : {m_blink, m_chase, m_alternate, m_piece})
         kinds->addWidget(kind);
+    m_piece->setVisible(m_pieces != nullptr);
+
+    // The user's pieces, with what can be done to them.
+    m_pieceList = named(new QListWidget, "lstBausteine");
+    m_rename = named(new QPushButton(texts.text(RenameText)), "cmdUmbenennen");
+    m_delete = named(new QPushButton(texts.text(DeleteText)), "cmdBausteinLoeschen");
+    auto* pieceButtons = new QHBoxLayout;
+    pieceButtons->addWidget(m_rename);
+    pieceButtons->addWidget(m_delete);
+    pieceButtons->addStretch(1);
 
     // The lamps under the heading of their view: the front and the rear
     // lamps of one side have the same names.
@@ -100,13 +116,42 @@ PatternDialog::PatternDialog(const LangText& texts, const QLocale& locale, std::
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(kinds);
-    layout->addWidget(new QLabel(texts.text(LampsText)));
+    auto* lampsLabel = new QLabel(texts.text(LampsText));
+    layout->addWidget(lampsLabel);
     layout->addWidget(m_list);
     layout->addWidget(m_allLamps);
     layout->addLayout(times);
+    layout->addWidget(m_pieceList);
+    layout->addLayout(pieceButtons);
     layout->addWidget(m_buttons);
+    // A pattern shows its lamps and times, a piece the list of pieces.
+    const QList<QWidget*> patternOnly{lampsLabel,
+                                      m_list,
+                                      m_allLamps,
+                                      m_repeats,
+                                      m_on,
+                                      m_off,
+                                      m_return,
+                                      times->labelForField(m_repeats),
+                                      times->labelForField(m_on),
+                                      times->labelForField(m_off)};
+    const QList<QWidget*> pieceOnly{m_pieceList, m_rename, m_delete};
+    for (QWidget* w : pieceOnly)
+        w->setVisible(false);
+    connect(m_piece, &QRadioButton::toggled, this, [patternOnly, pieceOnly](bool piece) {
+        for (QWidget* w : patternOnly) {
+            if (w)
+                w->setHidden(piece);
+        }
+        for (QWidget* w : pieceOnly)
+            w->setVisible(piece);
+    });
+    connect(m_pieceList, &QListWidget::currentRowChanged, this, &PatternDialog::changed);
+    connect(m_rename, &QPushButton::clicked, this, &PatternDialog::renamePiece);
+    connect(m_delete, &QPushButton::clicked, this, &PatternDialog::deletePiece);
+    fillPieces(QString());
 
-    for (QRadioButton* kind : {m_blink, m_chase, m_alternate})
+    for (QRadioButton* kind : {m_blink, m_chase, m_alternate, m_piece})
         connect(kind, &QRadioButton::toggled, this, &PatternDialog::changed);
     connect(m_list, &QListWidget::itemChanged, this, &PatternDialog::changed);
     connect(m_repeats, &QSpinBox::valueChanged, this, &PatternDialog::changed);
@@ -115,7 +160,7 @@ PatternDialog::PatternDialog(const LangText& texts, const QLocale& locale, std::
     connect(m_return, &QCheckBox::toggled, this, &PatternDialog::changed);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] {
-        m_step = (m_step + 1) % int(m_steps.size());
+        m_step = (m_step + 1) % int(m_order.size());
         previewStep();
     });
     changed();
@@ -144,13 +189,35 @@ Patterns::Settings PatternDialog::settings() const
     return s;
 }
 
+QList<SequenceRow> PatternDialog::rows() const
+{
+    if (m_piece->isChecked())
+        return m_pieces && !pieceName().isEmpty() ? m_pieces->rows(pieceName()) : QList<SequenceRow>{};
+    return Patterns::generate(settings());
+}
+
+QString PatternDialog::pieceName() const
+{
+    const QListWidgetItem* item = m_piece->isChecked() ? m_pieceList->currentItem() : nullptr;
+    return item ? item->text() : QString();
+}
+
 void PatternDialog::changed()
 {
     const Patterns::Kind kind = settings().kind;
     m_off->setEnabled(kind == Patterns::Kind::Blink);
     m_return->setEnabled(kind == Patterns::Kind::Chase);
     m_allLamps->setEnabled(kind == Patterns::Kind::Alternate);
+    m_rename->setEnabled(!pieceName().isEmpty());
+    m_delete->setEnabled(!pieceName().isEmpty());
     m_steps = rows();
+    // Played as playback plays it: a piece's loops repeat.
+    m_order.clear();
+    m_orderMs.clear();
+    for (const PlayOrder::Step& s : PlayOrder::of(m_steps).steps) {
+        m_order.append(s.row - 1);
+        m_orderMs.append(std::clamp<qint64>(s.ms, 40, 60000));
+    }
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!m_steps.isEmpty());
     m_step = 0;
     previewStep();
@@ -159,11 +226,52 @@ void PatternDialog::changed()
 void PatternDialog::previewStep()
 {
     m_timer.stop();
-    if (m_steps.isEmpty()) {
+    if (m_order.isEmpty()) {
         m_preview({});
         return;
     }
-    const SequenceRow& step = m_steps.at(m_step);
-    m_preview(step.lamps);
-    m_timer.start(int(Interval::toMilliseconds(step.interval)));
+    m_preview(m_steps.at(m_order.at(m_step)).lamps);
+    m_timer.start(int(m_orderMs.at(m_step)));
+}
+
+void PatternDialog::fillPieces(const QString& current)
+{
+    const QSignalBlocker quiet(m_pieceList);
+    m_pieceList->clear();
+    if (!m_pieces)
+        return;
+    const QStringList names = m_pieces->names();
+    m_pieceList->addItems(names);
+    m_pieceList->setCurrentRow(std::max(0, int(names.indexOf(current))));
+    m_piece->setEnabled(!names.isEmpty());
+    if (names.isEmpty() && m_piece->isChecked())
+        m_blink->setChecked(true);
+}
+
+void PatternDialog::renamePiece()
+{
+    const QString name = pieceName();
+    if (name.isEmpty() || !m_prompter)
+        return;
+    const std::optional<QString> newName = m_prompter->askText(m_texts.text(NameText), windowTitle(), name);
+    if (!newName || *newName == name)
+        return;
+    if (!m_pieces->rename(name, *newName)) {
+        m_prompter->message(m_texts.text(BadNameText), windowTitle(), Prompter::Icon::Exclamation);
+        return;
+    }
+    fillPieces(*newName);
+    changed();
+}
+
+void PatternDialog::deletePiece()
+{
+    const QString name = pieceName();
+    if (name.isEmpty() || !m_prompter)
+        return;
+    if (!m_prompter->askYesNoDefaultNo(m_texts.text(DeleteQuestionText).arg(name), windowTitle()))
+        return;
+    m_pieces->remove(name);
+    fillPieces(QString());
+    changed();
 }

@@ -6,16 +6,19 @@
 #include "app/VideoExport.h"
 #include "core/SaveFailureText.h"
 #include "sequence/FileCommands.h"
+#include "sequence/Pieces.h"
 #include "sequence/SequenceEditor.h"
 #include "sequence/SequenceFile.h"
 #include "tests/sequence/SequenceTestData.h"
 #include "tests/support/FullDisk.h"
 #include "tests/support/TestContext.h"
 #include "vehicle/ParameterDialog.h"
+#include "views/PatternDialog.h"
 #include "views/Storyboard.h"
 #include "views/playback/PlaybackController.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -25,6 +28,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 using namespace TestData;
@@ -445,6 +449,59 @@ private slots:
         QVERIFY(w.window->close());
         QVERIFY(!QFile::exists(w.backup().backupFile()));
         QVERIFY(!QFile::exists(w.backup().lockFile()));
+    }
+
+    // Marked rows saved as a piece come back through the pattern dialog with
+    // their loop, renumbered beside the table's own, as one undo step; the
+    // dialog renames and deletes pieces.
+    void aSavedPieceInsertsWithItsLoops()
+    {
+        Window w;
+        w.window->setPiecesFolder(w.path(QStringLiteral("pieces")));
+        QList<SequenceRow> show = rows(4);
+        for (int j : {1, 2})
+            show[j].loopMarker = QStringLiteral("S  1 / 3 x");
+        w.doc().setContent({QStringLiteral("312"), QStringLiteral("12100000000000000000"), {show, {}}});
+        for (int j : {2, 3, 4})
+            w.doc().setSelected(0, j, true);
+        w.t.prompter.textAnswers.enqueue(QStringLiteral("Kette"));
+        w.ui->AlsBaustein->trigger();
+        QVERIFY(QFile::exists(w.path(QStringLiteral("pieces/Kette.zfx"))));
+
+        // Put in at the end: the dialog is answered once it is open.
+        w.doc().clearSelection(0);
+        const int entries = w.comforts().history().count();
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<PatternDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QRadioButton*>(QStringLiteral("optBaustein"))->click();
+            QCOMPARE(dialog->pieceName(), QStringLiteral("Kette"));
+            dialog->accept();
+        });
+        w.ui->Muster->trigger();
+        QCOMPARE(w.doc().table(0).count(), 7);
+        QCOMPARE(w.doc().table(0).row(5).lamps, show[1].lamps);
+        QCOMPARE(w.doc().table(0).row(5).loopMarker, QStringLiteral("S  2 / 3 x"));
+        QCOMPARE(w.doc().table(0).row(6).loopMarker, QStringLiteral("S  2 / 3 x"));
+        QVERIFY(w.doc().table(0).row(7).loopMarker.isEmpty());
+        QCOMPARE(w.comforts().history().count(), entries + 1);
+        w.ui->Undo->trigger();
+        QCOMPARE(w.doc().table(0).rows(), show);
+
+        // Renamed, then deleted after a question.
+        Pieces pieces(w.path(QStringLiteral("pieces")));
+        PatternDialog dialog(
+            w.t.texts, QLocale::c(), {}, [](const LampBytes&) {}, nullptr, &pieces, &w.t.prompter);
+        dialog.findChild<QRadioButton*>(QStringLiteral("optBaustein"))->click();
+        w.t.prompter.textAnswers.enqueue(QStringLiteral("Kette 2"));
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdUmbenennen"))->click();
+        QCOMPARE(pieces.names(), QStringList{QStringLiteral("Kette 2")});
+        QCOMPARE(dialog.pieceName(), QStringLiteral("Kette 2"));
+        w.t.prompter.yesNoAnswers.enqueue(true);
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdBausteinLoeschen"))->click();
+        QVERIFY(pieces.names().isEmpty());
+        QVERIFY(dialog.rows().isEmpty() ||
+                !dialog.findChild<QRadioButton*>(QStringLiteral("optBaustein"))->isChecked());
     }
 
     // A template from the library opens untitled, taken to the vehicle: the
