@@ -29,11 +29,21 @@ void AnimationExport::applyTexts()
     m_window.ui().ExportAnimation->setText(m_ctx.texts.text(MenuText) + QStringLiteral("..."));
 }
 
+void AnimationExport::refuse(AppContext& ctx, int stepRow)
+{
+    const LangText& t = ctx.texts;
+    if (stepRow == 0)
+        ctx.prompter.message(t.text(Comforts::NothingToExportText), QString(), Prompter::Icon::Information);
+    else
+        ctx.prompter.message(t.text(UnplayableText) + QLatin1Char(' ') + QString::number(stepRow), QString(),
+                             Prompter::Icon::Exclamation);
+}
+
 double AnimationExport::askScale()
 {
     const LangText& t = m_ctx.texts;
-    const QSize half = ShowAnimation({}, {}, {}, {}, ShowAnimation::DefaultScale).frameSize();
-    const QSize full = ShowAnimation({}, {}, {}, {}, 1.0).frameSize();
+    const QSize half = ShowAnimation::frameSizeAt(ShowAnimation::DefaultScale);
+    const QSize full = ShowAnimation::frameSizeAt(1.0);
     auto caption = [](const QString& text, QSize size) -> QString {
         return text + QStringLiteral(" (%1 \u00d7 %2)").arg(size.width()).arg(size.height());
     };
@@ -55,25 +65,17 @@ void AnimationExport::exportAnimation()
     const LangText& t = m_ctx.texts;
     const int k = doc.activeSequence();
     const VehicleConfig& vehicle = m_ctx.vehicle;
-    // Half size keeps the file small for forums; full size reads on a phone held sideways.
-    const double scale = doc.table(k).count() == 0 ? ShowAnimation::DefaultScale : askScale();
-    if (scale <= 0)
-        return;
-    const ShowAnimation animation(doc.table(k).rows(), LampOptions::of(doc.vehicleCode(), vehicle),
-                                  vehicle.pictureBasesByView(), m_window.ui().carViews->plateBoxes(), scale);
-    switch (animation.status()) {
-    case ShowAnimation::Status::Ok:
-        break;
-    case ShowAnimation::Status::Empty:
-        m_ctx.prompter.message(t.text(Comforts::NothingToExportText), QString(), Prompter::Icon::Information);
-        return;
-    case ShowAnimation::Status::Held:
-    case ShowAnimation::Status::TooLong:
-        m_ctx.prompter.message(t.text(UnplayableText) + QLatin1Char(' ') +
-                                   QString::number(animation.stepRow()),
-                               QString(), Prompter::Icon::Exclamation);
+    ShowAnimation animation(doc.table(k).rows(), LampOptions::of(doc.vehicleCode(), vehicle),
+                            vehicle.pictureBasesByView(), m_window.ui().carViews->plateBoxes());
+    if (animation.status() != ShowAnimation::Status::Ok) {
+        refuse(m_ctx, animation.status() == ShowAnimation::Status::Empty ? 0 : animation.stepRow());
         return;
     }
+    // Half size keeps the file small for forums; full size reads on a phone held sideways.
+    const double scale = askScale();
+    if (scale <= 0)
+        return;
+    animation.setScale(scale);
 
     // The dialog's title names the sequence that is written.
     const QString sequence = m_window.ui().sequenceName(k);

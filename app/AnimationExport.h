@@ -24,6 +24,10 @@ public:
 
     AnimationExport(AppContext& ctx, MainWindow& window);
 
+    // Says why a show cannot be exported: no steps (stepRow 0), or the step
+    // that holds playback for good or makes it too long.
+    static void refuse(AppContext& ctx, int stepRow);
+
     // The menu entry's caption in the current language.
     void applyTexts();
     void exportAnimation();

@@ -98,10 +98,11 @@ void MainWindowUi::setupMenus(QMainWindow* window)
     Tempo = Ansicht->addMenu(QStringLiteral("Tempo"));
     Tempo->setObjectName(QStringLiteral("Tempo"));
     auto* speeds = new QActionGroup(Tempo);
-    const char* speedNames[] = {"1\u00d7", "\u00bd\u00d7", "\u00bc\u00d7"};
+    // Ctrl and the digit that divides the speed.
     const Qt::Key speedKeys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_4};
     for (std::size_t i = 0; i < TempoStufe.size(); ++i) {
-        QAction* speed = action(Tempo, idx("TempoStufe", int(i) + 1), QString::fromUtf8(speedNames[i]));
+        QAction* speed = action(Tempo, idx("TempoStufe", int(i) + 1),
+                                PlaybackController::speedName(PlaybackController::Slowdowns.at(i)));
         speed->setCheckable(true);
         speed->setShortcut(QKeySequence(Qt::CTRL | speedKeys[i]));
         speeds->addAction(speed);

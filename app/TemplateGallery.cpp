@@ -137,20 +137,24 @@ void TemplateGallery::applyTexts()
     m_window.ui().NeuVorlage->setText(m_ctx.texts.text(MenuText) + QStringLiteral("..."));
 }
 
+ShowAdapter::Result TemplateGallery::adapted(const ShowLibrary::Entry& entry) const
+{
+    const SequenceFile::ReadResult read = SequenceFile::readContent(entry.file, true);
+    const SequenceContent content =
+        read.status == SequenceFile::ReadStatus::Ok ? read.content : SequenceContent{};
+    // The lamps of the show's own car are judged with the user's equipment.
+    ShowAdapter::Result result =
+        ShowAdapter::adapt(content, m_ctx.vehicle, m_ctx.document.vehicleCode(), m_ctx.vehicle);
+    // The user's light functions stay as they are set.
+    result.content.parameterString = m_ctx.document.parameterString();
+    return result;
+}
+
 QList<ShowAdapter::Result> TemplateGallery::adaptedShows(const ShowLibrary& library) const
 {
     QList<ShowAdapter::Result> shows;
-    const QString code = m_ctx.document.vehicleCode();
-    for (const ShowLibrary::Entry& entry : library.entries()) {
-        const SequenceFile::ReadResult read = SequenceFile::readContent(entry.file, true);
-        SequenceContent content =
-            read.status == SequenceFile::ReadStatus::Ok ? read.content : SequenceContent{};
-        // The lamps of the show's own car are judged with the user's equipment.
-        ShowAdapter::Result adapted = ShowAdapter::adapt(content, m_ctx.vehicle, code, m_ctx.vehicle);
-        // The user's light functions stay as they are set.
-        adapted.content.parameterString = m_ctx.document.parameterString();
-        shows.append(adapted);
-    }
+    for (const ShowLibrary::Entry& entry : library.entries())
+        shows.append(adapted(entry));
     return shows;
 }
 
@@ -165,15 +169,18 @@ void TemplateGallery::newFromTemplate()
     TemplateDialog dialog(m_ctx, m_window, library, shows, &m_window);
     if (dialog.exec() != QDialog::Accepted || dialog.chosen() < 0)
         return;
-    open(library, dialog.chosen());
+    open(shows.at(dialog.chosen()));
 }
 
 bool TemplateGallery::open(const ShowLibrary& library, int entry)
 {
-    const QList<ShowAdapter::Result> shows = adaptedShows(library);
-    if (entry < 0 || entry >= shows.size())
+    if (entry < 0 || entry >= library.entries().size())
         return false;
-    const ShowAdapter::Result& show = shows.at(entry);
+    return open(adapted(library.entries().at(entry)));
+}
+
+bool TemplateGallery::open(const ShowAdapter::Result& show)
+{
     if (!m_window.fileCommands().newFrom(show.content))
         return false;
     if (!show.dropped.empty()) {

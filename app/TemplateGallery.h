@@ -58,11 +58,14 @@ public:
     // Opens library show `entry` adapted to the current vehicle as an untitled
     // show, naming the lamps left out; false when cancelled.
     bool open(const ShowLibrary& library, int entry);
+    bool open(const ShowAdapter::Result& show);
 
     // The library's shows taken to the current vehicle.
     QList<ShowAdapter::Result> adaptedShows(const ShowLibrary& library) const;
 
 private:
+    ShowAdapter::Result adapted(const ShowLibrary::Entry& entry) const;
+
     AppContext& m_ctx;
     MainWindow& m_window;
 };

@@ -1,7 +1,6 @@
 #include "app/VideoExport.h"
 
 #include "app/AnimationExport.h"
-#include "app/Comforts.h"
 #include "app/MainWindow.h"
 #include "core/AppContext.h"
 #include "core/LangText.h"
@@ -124,17 +123,8 @@ void VideoExport::write(const VideoChoice& choice)
         plan.addSequence(doc.table(0).rows());
     if (choice.sequence != 0)
         plan.addSequence(doc.table(1).rows(), choice.sequence == 2 ? ui.sequenceName(1) : QString());
-    switch (plan.status()) {
-    case VideoPlan::Status::Ok:
-        break;
-    case VideoPlan::Status::Empty:
-        m_ctx.prompter.message(t.text(Comforts::NothingToExportText), QString(), Prompter::Icon::Information);
-        return;
-    case VideoPlan::Status::Held:
-    case VideoPlan::Status::TooLong:
-        m_ctx.prompter.message(t.text(AnimationExport::UnplayableText) + QLatin1Char(' ') +
-                                   QString::number(plan.stepRow()),
-                               QString(), Prompter::Icon::Exclamation);
+    if (plan.status() != VideoPlan::Status::Ok) {
+        AnimationExport::refuse(m_ctx, plan.status() == VideoPlan::Status::Empty ? 0 : plan.stepRow());
         return;
     }
 

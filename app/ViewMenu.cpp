@@ -51,10 +51,17 @@ void ViewMenu::restore()
 {
     const std::optional<int> stored =
         m_ctx.settings.number(QString::fromLatin1(SettingsStore::Section), kNightKey);
-    setNight(stored.value_or(0) != 0);
+    show(stored.value_or(0) != 0);
 }
 
 void ViewMenu::setNight(bool night)
+{
+    show(night);
+    m_ctx.settings.save(QString::fromLatin1(SettingsStore::Section), kNightKey,
+                        night ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void ViewMenu::show(bool night)
 {
     // The menu entry and the button show the same state; either switches it.
     const QSignalBlocker menu(m_ui.Nachtansicht);
@@ -62,6 +69,4 @@ void ViewMenu::setNight(bool night)
     m_ui.Nachtansicht->setChecked(night);
     m_ui.cmdNacht->setChecked(night);
     m_views.setNight(night);
-    m_ctx.settings.save(QString::fromLatin1(SettingsStore::Section), kNightKey,
-                        night ? QStringLiteral("1") : QStringLiteral("0"));
 }

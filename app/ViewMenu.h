@@ -26,7 +26,9 @@ public:
     void restore();
 
 private:
+    // Switched by the user: shown and kept.
     void setNight(bool night);
+    void show(bool night);
 
     AppContext& m_ctx;
     MainWindowUi& m_ui;

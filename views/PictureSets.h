@@ -22,6 +22,9 @@ public:
 
     // The set showing row `row` (1-based) of `rows` as showing the row shows it.
     int of(const QList<SequenceRow>& rows, int row);
+    // The pictures themselves, without numbering them.
+    static Ids idsOf(const QList<SequenceRow>& rows, int row, const LampOptions& options,
+                     const std::array<int, 4>& bases);
     const QList<Ids>& sets() const { return m_sets; }
 
 private:

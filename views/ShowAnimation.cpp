@@ -44,10 +44,8 @@ QImage compose(const Ids& ids, QSize view, QSize frame, const ModelLayout::Plate
 
 ShowAnimation::ShowAnimation(const QList<SequenceRow>& rows, const LampOptions& options,
                              const std::array<int, 4>& bases, const ModelLayout::Plates& plates, double scale)
-    : m_plates(plates)
+    : m_plates(plates), m_scale(scale)
 {
-    m_viewSize = QSize(std::max(1, int(std::lround(PictureBook::Width * scale))),
-                       std::max(1, int(std::lround(PictureBook::Height * scale))));
     if (rows.isEmpty()) {
         m_status = Status::Empty;
         return;
@@ -111,16 +109,33 @@ void ShowAnimation::addFrame(int picture, qint64 delayCs)
     }
 }
 
+QSize ShowAnimation::viewSizeAt(double scale)
+{
+    return {std::max(1, int(std::lround(PictureBook::Width * scale))),
+            std::max(1, int(std::lround(PictureBook::Height * scale)))};
+}
+
+QSize ShowAnimation::frameSizeAt(double scale)
+{
+    const QSize view = viewSizeAt(scale);
+    const int gap = int(std::lround(PairGap * double(view.height()) / PictureBook::Height));
+    return {2 * view.width(), 2 * view.height() + gap};
+}
+
+void ShowAnimation::setScale(double scale)
+{
+    m_scale = scale;
+}
+
 QSize ShowAnimation::frameSize() const
 {
-    const int gap = int(std::lround(PairGap * double(m_viewSize.height()) / PictureBook::Height));
-    return {2 * m_viewSize.width(), 2 * m_viewSize.height() + gap};
+    return frameSizeAt(m_scale);
 }
 
 QImage ShowAnimation::render(int picture, PictureBook& book) const
 {
-    ScaledPictures thumbs(book, m_viewSize);
-    return compose(m_pictures.value(picture), m_viewSize, frameSize(), m_plates, book.night(), thumbs);
+    ScaledPictures thumbs(book, viewSize());
+    return compose(m_pictures.value(picture), viewSize(), frameSize(), m_plates, book.night(), thumbs);
 }
 
 GifWriter::Result ShowAnimation::writeGif(const QString& fileName, PictureBook& book,
@@ -132,9 +147,9 @@ GifWriter::Result ShowAnimation::writeGif(const QString& fileName, PictureBook& 
             *failure = {SafeSave::Error::ContentFailed, QStringLiteral("nothing to animate")};
         return GifWriter::Result::Failed;
     }
-    ScaledPictures thumbs(book, m_viewSize);
+    ScaledPictures thumbs(book, viewSize());
     const GifWriter writer(frameSize(), int(m_pictures.size()), [&](int picture) {
-        return compose(m_pictures.at(picture), m_viewSize, frameSize(), m_plates, book.night(), thumbs);
+        return compose(m_pictures.at(picture), viewSize(), frameSize(), m_plates, book.night(), thumbs);
     });
     return writer.write(fileName, m_frames, progress, failure);
 }

@@ -41,8 +41,13 @@ public:
     // The show's duration as playback plays it, in milliseconds.
     qint64 totalMs() const { return m_totalMs; }
 
-    QSize viewSize() const { return m_viewSize; }
+    QSize viewSize() const { return viewSizeAt(m_scale); }
     QSize frameSize() const;
+    // The views and the frame at `scale` times the pictures' own size.
+    static QSize viewSizeAt(double scale);
+    static QSize frameSizeAt(double scale);
+    // The views are drawn at another size from now on; the frames stay.
+    void setScale(double scale);
     // The picture ids of the four views (by view - 1) of each distinct picture.
     const QList<std::array<int, 4>>& pictures() const { return m_pictures; }
     // The frames in order. Their delays add up to the duration in hundredths
@@ -58,10 +63,10 @@ private:
     void addFrame(int picture, qint64 delayCs);
 
     ModelLayout::Plates m_plates;
+    double m_scale = DefaultScale;
     Status m_status = Status::Ok;
     int m_stepRow = 0;
     qint64 m_totalMs = 0;
-    QSize m_viewSize;
     QList<std::array<int, 4>> m_pictures;
     QList<GifWriter::Frame> m_frames;
 };

@@ -1,7 +1,7 @@
 #include "views/ShowPreview.h"
 
+#include "views/PictureSets.h"
 #include "views/Plates.h"
-#include "views/RowPreview.h"
 #include "views/ScaledPictures.h"
 #include "views/playback/PlayOrder.h"
 
@@ -39,25 +39,27 @@ void ShowPreview::setVehicle(const LampOptions& options, const std::array<int, 4
     m_small.reset(); // its pictures were of the other view
 }
 
+std::array<int, 4> ShowPreview::darkIds() const
+{
+    std::array<int, 4> ids{};
+    for (std::size_t v = 0; v < 4; ++v)
+        ids[v] = PictureBook::pictureId(m_bases[v], 0);
+    return ids;
+}
+
 void ShowPreview::addSequence(const QList<SequenceRow>& rows)
 {
     if (rows.isEmpty())
         return;
     const PlayOrder order = PlayOrder::of(rows);
     for (const PlayOrder::Step& s : order.steps) {
-        const RowPreview preview = RowPreview::ofBytes(s.row, rows.at(s.row - 1).lamps, m_options);
         Step step;
-        for (std::size_t v = 0; v < 4; ++v)
-            step.ids[v] = PictureBook::pictureId(m_bases[v], preview.masks[v]);
+        step.ids = PictureSets::idsOf(rows, s.row, m_options, m_bases);
         // A step of 0 s would hold the preview: it shows for a moment instead.
         step.ms = int(std::clamp<qint64>(s.ms, 40, 60000));
         m_steps.append(step);
     }
-    Step dark;
-    for (std::size_t v = 0; v < 4; ++v)
-        dark.ids[v] = PictureBook::pictureId(m_bases[v], 0);
-    dark.ms = PauseMs;
-    m_steps.append(dark);
+    m_steps.append({darkIds(), PauseMs});
 }
 
 void ShowPreview::play(const QList<SequenceRow>& greeting, const QList<SequenceRow>& farewell)
@@ -92,13 +94,12 @@ void ShowPreview::paintEvent(QPaintEvent*)
         m_small = std::make_unique<ScaledPictures>(m_book, pixels);
         m_smallSize = pixels;
     }
-    const std::array<int, 4> ids = m_steps.isEmpty() ? std::array<int, 4>{} : m_steps.at(m_index).ids;
+    const std::array<int, 4> ids = m_steps.isEmpty() ? darkIds() : m_steps.at(m_index).ids;
     const int gap = height() - 2 * view.height();
     for (int v = 1; v <= 4; ++v) {
         const QRect place(QPoint((v == 2 || v == 4) ? view.width() : 0, v >= 3 ? view.height() + gap : 0),
                           view);
-        const int id = ids[std::size_t(v - 1)] ? ids[std::size_t(v - 1)]
-                                               : PictureBook::pictureId(m_bases[std::size_t(v - 1)], 0);
+        const int id = ids[std::size_t(v - 1)];
         QImage picture = id ? m_small->of(id) : QImage();
         // Drawn for this screen's density: one pixel of the picture to one of the screen.
         picture.setDevicePixelRatio(devicePixelRatioF());

@@ -49,6 +49,8 @@ private:
         int ms = 0;
     };
     void addSequence(const QList<SequenceRow>& rows);
+    // The pictures with every lamp off.
+    std::array<int, 4> darkIds() const;
     void next();
     QSize viewSize() const;
 

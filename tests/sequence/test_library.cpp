@@ -1,10 +1,10 @@
 #include "module/UploadImage.h"
 #include "sequence/ShowLibrary.h"
+#include "tests/sequence/ZfxtoolRun.h"
 #include "tools/zfxtool/ModuleShow.h"
 #include "views/ShowAdapter.h"
 #include "views/playback/PlayOrder.h"
 
-#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,16 +14,6 @@ namespace {
 QString libraryFolder()
 {
     return QStringLiteral(LIBRARY_DIR);
-}
-
-QByteArray runZfxtool(const QStringList& args, int* exitCode = nullptr)
-{
-    QProcess p;
-    p.start(QStringLiteral(ZFXTOOL), args);
-    p.waitForFinished(30000);
-    if (exitCode)
-        *exitCode = p.exitCode();
-    return p.readAllStandardOutput();
 }
 
 } // namespace
@@ -86,14 +76,12 @@ private slots:
         QTemporaryDir dir;
         const QString example = QStringLiteral(EXAMPLES_DIR "/Beispiel.zfx");
         const QString mini = dir.filePath(QStringLiteral("mini.zfx"));
-        int exitCode = -1;
-        const QByteArray said = runZfxtool(
-            {QStringLiteral("adapt"), example, QStringLiteral("--vehicle"), QStringLiteral("731"), mini},
-            &exitCode);
-        QCOMPARE(exitCode, 0);
-        QCOMPARE(said, QByteArray("dropped: High beam_R (1 step)\ndropped: Side repeater_R (1 step)\n"
-                                  "dropped: High beam_L (1 step)\ndropped: Side repeater_L (1 step)\n") +
-                           mini.toLocal8Bit() + ": for vehicle 731, 4 lamps dropped\n");
+        const Run said = zfxtool(
+            {QStringLiteral("adapt"), example, QStringLiteral("--vehicle"), QStringLiteral("731"), mini});
+        QCOMPARE(said.exitCode, 0);
+        QCOMPARE(said.out, QByteArray("dropped: High beam_R (1 step)\ndropped: Side repeater_R (1 step)\n"
+                                      "dropped: High beam_L (1 step)\ndropped: Side repeater_L (1 step)\n") +
+                               mini.toLocal8Bit() + ": for vehicle 731, 4 lamps dropped\n");
 
         ModuleShow before, after;
         QString errors;
@@ -115,17 +103,17 @@ private slots:
             }
         }
         // To its own vehicle nothing is dropped; an unknown code is a usage error.
-        QVERIFY(runZfxtool({QStringLiteral("adapt"), example, QStringLiteral("--vehicle"),
-                            QStringLiteral("311"), dir.filePath(QStringLiteral("same.zfx"))})
-                    .endsWith("0 lamps dropped\n"));
-        runZfxtool(
-            {QStringLiteral("adapt"), example, QStringLiteral("--vehicle"), QStringLiteral("999"), mini},
-            &exitCode);
-        QCOMPARE(exitCode, 2);
+        QVERIFY(zfxtool({QStringLiteral("adapt"), example, QStringLiteral("--vehicle"), QStringLiteral("311"),
+                         dir.filePath(QStringLiteral("same.zfx"))})
+                    .out.endsWith("0 lamps dropped\n"));
+        QCOMPARE(zfxtool({QStringLiteral("adapt"), example, QStringLiteral("--vehicle"),
+                          QStringLiteral("999"), mini})
+                     .exitCode,
+                 2);
         // The library lists every show.
-        const QByteArray list = runZfxtool({QStringLiteral("library")}, &exitCode);
-        QCOMPARE(exitCode, 0);
-        QCOMPARE(list.count('\n'), ShowLibrary::load(libraryFolder()).entries().size() + 1);
+        const Run list = zfxtool({QStringLiteral("library")});
+        QCOMPARE(list.exitCode, 0);
+        QCOMPARE(list.out.count('\n'), ShowLibrary::load(libraryFolder()).entries().size() + 1);
     }
 };
 

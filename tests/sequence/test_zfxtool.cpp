@@ -1,5 +1,6 @@
 #include "sequence/SequenceFile.h"
 #include "tests/sequence/SequenceTestData.h"
+#include "tests/sequence/ZfxtoolRun.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,22 +13,6 @@ using TestData::readAll;
 using TestData::writeAll;
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run zfxtool(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(ZFXTOOL), args);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
 
 // A failure: exit status 1 and exactly one line on stderr.
 void verifyOneLineError(const Run& run)

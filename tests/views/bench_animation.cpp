@@ -5,6 +5,7 @@
 //
 // Run: QT_QPA_PLATFORM=offscreen bench_animation [runs]
 
+#include "tests/views/HundredSteps.h"
 #include "vehicle/VehicleConfig.h"
 #include "views/PictureBook.h"
 #include "views/Plates.h"
@@ -19,23 +20,6 @@
 #include <vector>
 
 namespace {
-
-// 100 rows, lamps changing on all four views, intervals of 0.1 to 1 s, and
-// five loops of four rows played three times.
-QList<SequenceRow> show()
-{
-    QList<SequenceRow> rows;
-    for (int j = 1; j <= 100; ++j) {
-        SequenceRow r;
-        r.interval = QString::number(0.1 * (1 + j % 10), 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
-        for (std::size_t b = 0; b < 4; ++b)
-            r.lamps[b] = std::uint8_t((j * (b + 3) + b) % 64);
-        if (j % 20 >= 1 && j % 20 <= 4)
-            r.loopMarker = QStringLiteral("S %1 / 3 x").arg(j / 20 + 1, 2);
-        rows.append(r);
-    }
-    return rows;
-}
 
 double medianMs(std::vector<qint64> ns)
 {
@@ -52,7 +36,7 @@ int main(int argc, char** argv)
     const VehicleConfig vehicle;
     QElapsedTimer clock;
     clock.start();
-    const ShowAnimation animation(show(), LampOptions::of(QStringLiteral("312"), vehicle),
+    const ShowAnimation animation(hundredSteps(), LampOptions::of(QStringLiteral("312"), vehicle),
                                   vehicle.pictureBasesByView(), Plates::standard());
     const qint64 planNs = clock.nsecsElapsed();
     QTemporaryDir dir;

@@ -6,6 +6,7 @@
 // Each as MP4 (H.264) and WebM (VP9). Run: QT_QPA_PLATFORM=offscreen bench_video [runs]
 
 #include "sequence/SequenceFile.h"
+#include "tests/views/HundredSteps.h"
 #include "vehicle/VehicleConfig.h"
 #include "views/Plates.h"
 #include "views/video/VideoFrames.h"
@@ -17,25 +18,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-namespace {
-
-QList<SequenceRow> hundredRows()
-{
-    QList<SequenceRow> rows;
-    for (int j = 1; j <= 100; ++j) {
-        SequenceRow r;
-        r.interval = QString::number(0.1 * (1 + j % 10), 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
-        for (std::size_t b = 0; b < 4; ++b)
-            r.lamps[b] = std::uint8_t((j * (b + 3) + b) % 64);
-        if (j % 20 >= 1 && j % 20 <= 4)
-            r.loopMarker = QStringLiteral("S %1 / 3 x").arg(j / 20 + 1, 2);
-        rows.append(r);
-    }
-    return rows;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -53,7 +35,7 @@ int main(int argc, char** argv)
     {
         const char* name;
         QList<SequenceRow> rows;
-    } shows[] = {{"example greeting", example.content.sequences[0]}, {"100 rows", hundredRows()}};
+    } shows[] = {{"example greeting", example.content.sequences[0]}, {"100 rows", hundredSteps()}};
 
     const VehicleConfig vehicle;
     QTemporaryDir dir;

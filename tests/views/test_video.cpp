@@ -120,6 +120,9 @@ private slots:
         const VideoPlan held = planOf({{step("1", 1), step("0", 2)}});
         QCOMPARE(held.status(), VideoPlan::Status::Held);
         QCOMPARE(held.stepRow(), 2);
+        const VideoPlan endless = planOf({{step("1", 1), step("1800", 2), step("1800", 4)}});
+        QCOMPARE(endless.status(), VideoPlan::Status::TooLong);
+        QCOMPARE(endless.stepRow(), 3);
     }
 
     // MP4 and WebM read back with the codec, size, frame count and duration asked for.

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QTreeView>
+#include <algorithm>
 
 namespace {
 
@@ -64,8 +65,8 @@ PlaybackController::PlaybackController(AppContext& ctx, const Controls& controls
 
     if (m_ui.combTempo) {
         m_ui.combTempo->clear();
-        for (const char* name : {"1\u00d7", "\u00bd\u00d7", "\u00bc\u00d7"})
-            m_ui.combTempo->addItem(QString::fromUtf8(name));
+        for (int slowdown : Slowdowns)
+            m_ui.combTempo->addItem(speedName(slowdown));
         connect(m_ui.combTempo, &QComboBox::currentIndexChanged, this, [this](int i) {
             if (i >= 0 && i < int(Slowdowns.size()))
                 setSlowdown(Slowdowns.at(std::size_t(i)));
@@ -90,16 +91,27 @@ PlaybackController::PlaybackController(AppContext& ctx, const Controls& controls
     showSpeed();
 }
 
+QString PlaybackController::speedName(int slowdown)
+{
+    switch (slowdown) {
+    case 2:
+        return QStringLiteral("\u00bd\u00d7");
+    case 4:
+        return QStringLiteral("\u00bc\u00d7");
+    default:
+        return QStringLiteral("1\u00d7");
+    }
+}
+
 void PlaybackController::setSlowdown(int factor)
 {
-    if (factor != 1 && factor != 2 && factor != 4)
+    const auto offered = std::find(Slowdowns.begin(), Slowdowns.end(), factor);
+    if (offered == Slowdowns.end())
         return;
     m_slowdown = factor;
-    if (m_ui.combTempo) {
-        const int i = factor == 1 ? 0 : factor == 2 ? 1 : 2;
-        if (m_ui.combTempo->currentIndex() != i)
-            m_ui.combTempo->setCurrentIndex(i);
-    }
+    const int i = int(offered - Slowdowns.begin());
+    if (m_ui.combTempo && m_ui.combTempo->currentIndex() != i)
+        m_ui.combTempo->setCurrentIndex(i);
     showSpeed();
 }
 
@@ -121,12 +133,7 @@ void PlaybackController::showSpeed()
         return;
     QString text;
     if (m_slowdown != 1 || isRepeating()) {
-        const QString names[] = {QStringLiteral("1\u00d7"), QStringLiteral("\u00bd\u00d7"),
-                                 QStringLiteral("\u00bc\u00d7")};
-        text = QLatin1Char(' ') + m_ctx.texts.text(SpeedText) + QLatin1Char(' ') +
-               names[m_slowdown == 1   ? 0
-                     : m_slowdown == 2 ? 1
-                                       : 2];
+        text = QLatin1Char(' ') + m_ctx.texts.text(SpeedText) + QLatin1Char(' ') + speedName(m_slowdown);
         if (isRepeating())
             text += QStringLiteral(" \u2013 ") + m_ctx.texts.text(RepeatingText);
     }

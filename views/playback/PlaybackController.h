@@ -60,6 +60,8 @@ public:
     static constexpr int SpeedTipText = 412;
     // The speeds offered: steps last 1, 2 or 4 times their interval.
     static constexpr std::array<int, 3> Slowdowns{1, 2, 4};
+    // How a speed reads: "1×", "½×", "¼×".
+    static QString speedName(int slowdown);
 
     PlaybackController(AppContext& ctx, const Controls& controls, WindowOps& ops, QObject* parent = nullptr);
 

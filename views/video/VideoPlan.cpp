@@ -30,7 +30,16 @@ bool VideoPlan::addSequence(const QList<SequenceRow>& rows, const QString& title
     }
     const qint64 titleMs = title.isEmpty() ? 0 : TitleFrames * 1000 / FramesPerSecond;
     if (order.totalMs > MaxMs - m_totalMs - titleMs) {
+        // Named by the step that passes the limit.
         m_status = Status::TooLong;
+        qint64 ms = m_totalMs + titleMs;
+        for (const PlayOrder::Step& step : order.steps) {
+            ms += step.ms;
+            if (ms > MaxMs) {
+                m_stepRow = step.row;
+                break;
+            }
+        }
         return false;
     }
     if (!title.isEmpty()) {

@@ -27,7 +27,7 @@ public:
         Ok,
         Empty,   // a sequence has no steps
         Held,    // a step of no duration would hold playback for good (stepRow())
-        TooLong, // the video would last more than MaxMs
+        TooLong, // the video would last more than MaxMs; stepRow() is the step that passes it
     };
 
     // A stretch of frames that show the same: a set of car pictures
